@@ -1,0 +1,98 @@
+#include "menu_file.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "app/process_state.h"
+#include "common/diag.h"
+#include "common/file_io.h"
+#include "common/scramble.h"
+
+namespace trailcfg {
+
+namespace {
+constexpr const char* kSeparatorLine = "________________________________________________\n";
+}
+
+void MakeMenuDefaults(CameraMenu& m) {
+    std::memset(&m, 0, sizeof m);
+    m.VideoSize = 1;
+    m.SidePir = 1;
+    m.VideoLength = 9;
+    m.Interval = 60;
+    m.DateFormat = 2;
+    m.BeepSound = 1;
+    m.TimeLapseMode = 1;
+    m.Language = 2;
+    m.Marker = kMenuMarker;
+    m.Flag = kMenuFlag;
+}
+
+void EncodeMenuImage(const CameraMenu& record, std::uint8_t (&image)[kCameraMenuSize]) {
+    std::memcpy(image, &record, kCameraMenuSize);
+    ScrambleBytes(image, kCameraMenuSize);
+}
+
+bool WriteMenuFileAt(const std::filesystem::path& file, const char* shownPath, CameraMenu& record) {
+    CameraMenu stamped = record;
+    stamped.Flag = kMenuFlag;
+    std::uint8_t image[kCameraMenuSize];
+    EncodeMenuImage(stamped, image);
+    if (!ReplaceFileContents(file, image, sizeof image)) {
+        Diag("Open file - \"%s\" err!\n", shownPath);
+        Diag("%s", kSeparatorLine);
+        return false;
+    }
+    record.Flag = kMenuFlag;
+    Diag("Open file - \"%s\" success!\n", shownPath);
+    Diag("[W]Flag = 0x%04X\n", static_cast<unsigned>(kMenuFlag));
+    Diag("%s", kSeparatorLine);
+    return true;
+}
+
+int ReadMenuFileAt(const std::filesystem::path& file, const char* shownPath, CameraMenu& m,
+                   const MenuClock& saveClock) {
+    Diag("___sizeof menu data:%d___\n", static_cast<int>(kCameraMenuSize));
+    std::int32_t size = FileSizeOf(file);
+    Diag("iGetFileSize = %d\n", size);
+    if (size != static_cast<std::int32_t>(kCameraMenuSize)) {
+        Diag("File szie != struct size!\n");
+        return 0;
+    }
+    std::FILE* f = OpenBinaryFile(file, "rb");
+    if (!f) {
+        Diag("Open file - \"%s\" err!\n", shownPath);
+        return 0;
+    }
+    std::memset(&m, 0, sizeof m);
+    Diag("Open file - \"%s\" success!\n", shownPath);
+    std::size_t got = std::fread(&m, 1, kCameraMenuSize, f);
+    std::fclose(f);
+    (void)got;  // a file cut short since it was sized reads as zeros
+    UnscrambleBytes(RecordBytes(m), kCameraMenuSize);
+
+    Diag("CapMode = %d\n", m.CapMode);
+    Diag("ImgSize = %d\n", m.ImgSize);
+    Diag("Flag = 0x%04X\n", static_cast<unsigned>(m.Flag));
+
+    if (saveClock.Year == 0) return 1;
+    if (std::memcmp(RecordBytes(m) + kMenuClockOffset, &saveClock, sizeof saveClock) == 0) return 1;
+    Diag("Save clock is different!\n");
+    return 0;
+}
+
+std::string MenuPathInSaveFolder() { return JoinSavePath(g_szSavePath, kMenuFileName); }
+
+void LoadMenuDefaults() { MakeMenuDefaults(g_sMenuData); }
+
+bool WriteMenuFile() {
+    std::string path = MenuPathInSaveFolder();
+    return WriteMenuFileAt(PathFromGbk(path), path.c_str(), g_sMenuData);
+}
+
+int ReadMenuFile() {
+    std::string path = MenuPathInSaveFolder();
+    return ReadMenuFileAt(PathFromGbk(path), path.c_str(), g_sMenuData, SaveClock);
+}
+
+}  // namespace trailcfg

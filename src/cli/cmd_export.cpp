@@ -1,0 +1,20 @@
+#include <ostream>
+
+#include "commands.h"
+#include "record_json.h"
+
+namespace trailcfg::cli {
+
+int CmdExport(const std::filesystem::path& file, bool pretty, std::ostream& out, std::ostream& err) {
+    FileKind kind;
+    std::vector<std::uint8_t> plain;
+    std::string error;
+    if (!ReadPlainImage(file, kind, plain, error)) {
+        err << "trailcfg-cli: " << error << "\n";
+        return kExitBadInput;
+    }
+    out << RecordToJson(kind, plain.data()).dump(pretty ? 2 : -1) << "\n";
+    return kExitOk;
+}
+
+}  // namespace trailcfg::cli

@@ -1,0 +1,183 @@
+#include "cfg_file.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "app/process_state.h"
+#include "common/diag.h"
+#include "common/file_io.h"
+#include "common/gbk_literal.h"
+#include "common/scramble.h"
+#include "common/text_copy.h"
+
+namespace trailcfg {
+
+namespace {
+
+constexpr const char* kSeparatorLine = "________________________________________________\n";
+
+// Text fields may arrive without a terminator; never print past the width.
+#define BOUNDED(field) static_cast<int>(TextLength(field)), (field)
+
+void DumpRecord(SendSettings& s) {
+    Diag("g_sSendSet.bySendBy=%d\n", s.bySendBy);
+    for (int i = 0; i < 4; ++i) {
+        Diag("g_sSendSet.uwRecpLen[%d]=%d\n", i, static_cast<int>(s.uwRecpLen[i]));
+        Diag("g_sSendSet.szRecp[%d]=\"%.*s\"\n", i, BOUNDED(s.szRecp[i]));
+    }
+    if (s.bySendFileNum > 4) s.bySendFileNum = 0;
+    Diag("g_sSendSet.bySendFileNum=%d\n", s.bySendFileNum);
+    for (int i = 0; i < s.bySendFileNum; ++i)
+        Diag("g_sSendSet.szFileFullName[%d]=\"%.*s\"\n", i, BOUNDED(s.szFileFullName[i]));
+    Diag("g_sSendSet.byOperatorCountry=%d\n", s.byOperatorCountry);
+
+    const MmsSettings& m = s.sMmsSet;
+    Diag("%s:\"%.*s\"\n", "Url", BOUNDED(m.szMmsUrl));
+    Diag("%s:\"%.*s\"\n", "Apn", BOUNDED(m.szMmsApn));
+    Diag("%s:\"%.*s\"\n", "Gateway", BOUNDED(m.szMmsGateway));
+    Diag("%s:\"%.*s\"\n", "Port", BOUNDED(m.szMmsPort));
+    Diag("%s:\"%.*s\"\n", "Account", BOUNDED(m.szMmsAccount));
+    Diag("%s:\"%.*s\"\n", "Password", BOUNDED(m.szMmsPassword));
+
+    const SmtpSettings& t = s.sSmtpSet;
+    Diag("g_sSendSet.sSmtpSet.sz3GSmtpApN=%.*s\n", BOUNDED(t.sz3GSmtpApN));
+    Diag("g_sSendSet.sSmtpSet.sz3GSmtpAccount=%.*s\n", BOUNDED(t.sz3GSmtpAccount));
+    Diag("g_sSendSet.sSmtpSet.sz3GSmtpPassword=%.*s\n", BOUNDED(t.sz3GSmtpPassword));
+    Diag("g_sSendSet.sSmtpSet.szServer=%.*s\n", BOUNDED(t.szServer));
+    Diag("g_sSendSet.sSmtpSet.iPort=%d\n", static_cast<int>(t.iPort));
+    Diag("g_sSendSet.sSmtpSet.szAddr=%.*s\n", BOUNDED(t.szAddr));
+    Diag("g_sSendSet.sSmtpSet.szUserName=%.*s\n", BOUNDED(t.szUserName));
+    Diag("g_sSendSet.sSmtpSet.szPassword=%.*s\n", BOUNDED(t.szPassword));
+
+    const SendTime& tm = s.sTime;
+    Diag("Time(%d-%d-%d, %d:%d:%d), bSet=%d\n", tm.byYear, tm.byMonth, tm.byDay, tm.byHour, tm.byMinute,
+         tm.bySecond, tm.bSet);
+
+    s.bySendMode = 0;
+    Diag("g_sSendSet.bySendMode=%d\n", s.bySendMode);
+    Diag("g_sSendSet.bySendImgSize=%d\n", s.bySendImgSize);
+    Diag("g_sSendSet.uwMaxSendImgNum=%d\n", static_cast<int>(s.uwMaxSendImgNum));
+    Diag("g_sSendSet.szRemotePhoneNum=\"%.*s\"\n", BOUNDED(s.szRemotePhoneNum));
+    Diag("g_sSendSet.byRemoteInterval=%d\n", s.byRemoteInterval);
+    if (s.byRemoteInterval > kRemoteIntervalOff) {
+        s.byRemoteInterval = 0;
+        s.byRemoteSwitch = 1;
+    } else {
+        s.byRemoteSwitch = s.byRemoteInterval == kRemoteIntervalOff ? 0 : 1;
+    }
+    Diag("g_sSendSet.byRemoteSwitch=%d\n", s.byRemoteSwitch);
+    Diag("g_sSendSet.byOperatorCountry=%d\n", s.byOperatorCountry);
+    Diag("g_sSendSet.byOperator=%d\n", s.byOperator);
+    Diag("g_sSendSet.byDailySendTime=%d\n", s.byDailySendTime);
+
+    if (s.bySendBy == kSendByFtp) {
+        const FtpSettings& f = s.sFtpSet;
+        Diag("g_sSendSet.sFtpSet.iFtpDirType\t=%d\n", static_cast<int>(f.iFtpDirType));
+        Diag("g_sSendSet.sFtpSet.szFtpDir\t=%.*s\n", BOUNDED(f.szFtpDir));
+        Diag("g_sSendSet.sFtpSet.szServer\t=%.*s\n", BOUNDED(f.szServer));
+        Diag("g_sSendSet.sFtpSet.iPort\t=%d\n", static_cast<int>(f.iPort));
+        Diag("g_sSendSet.sFtpSet.szUserName\t=%.*s\n", BOUNDED(f.szUserName));
+        Diag("g_sSendSet.sFtpSet.szPassword\t=%.*s\n", BOUNDED(f.szPassword));
+    } else if (s.bySendBy == kSendByCloud) {
+        // The pages offer no cloud option; such a file loads as Close 3G and
+        // keeps its cloud account.
+        s.bySendBy = kSendByClose3G;
+    }
+
+    static constexpr const char* kDegreeMark = GBK("。");
+    Diag("g_sSendSet.sLongitude:\t(%d)%d%s%d'%d\"\n", s.sLongitude.byDir, s.sLongitude.byDegree, kDegreeMark,
+         s.sLongitude.byMinute, s.sLongitude.bySecond);
+    Diag("g_sSendSet.sLatitude:\t(%d)%d%s%d'%d\"\n", s.sLatitude.byDir, s.sLatitude.byDegree, kDegreeMark,
+         s.sLatitude.byMinute, s.sLatitude.bySecond);
+}
+
+#undef BOUNDED
+
+}  // namespace
+
+void MakeSendDefaults(SendSettings& out) {
+    std::memset(&out, 0, sizeof out);
+    out.uwMaxSendImgNum = 49;
+    out.StructFlag = kSendStructFlag;
+    std::strcpy(out.sFtpSet.szFtpDir, "/");
+    out.bySendBy = kSendByMms;
+    out.byRemoteInterval = kRemoteIntervalOff;
+    out.sFtpSet.iPort = 21;
+}
+
+void EncodeCfgImage(const SendSettings& record, std::uint8_t (&image)[kSendSettingsSize]) {
+    std::memcpy(image, &record, kSendSettingsSize);
+    image[0] |= IF_SEND_BY_APP_SET_FLG;
+    ScrambleBytes(image, kSendSettingsSize);
+}
+
+bool WriteCfgFile(const std::filesystem::path& file, const char* shownPath, const SendSettings& record) {
+    std::uint8_t image[kSendSettingsSize];
+    EncodeCfgImage(record, image);
+    if (!ReplaceFileContents(file, image, sizeof image)) {
+        Diag("Open file - \"%s\" err!\n", shownPath);
+        Diag("%s", kSeparatorLine);
+        return false;
+    }
+    Diag("Open file - \"%s\" success!\n", shownPath);
+    Diag("%s", kSeparatorLine);
+    return true;
+}
+
+int ReadCfgFile(const std::filesystem::path& file, const char* shownPath, SendSettings& s, int verify,
+                const GenTime& lastGenTime) {
+    Diag("sizeof = %d\n", static_cast<int>(kSendSettingsSize));
+    std::int32_t size = FileSizeOf(file);
+    Diag("iGetFileSize = %d\n", size);
+    if (size != static_cast<std::int32_t>(kSendSettingsSize)) {
+        Diag("File szie != struct size!\n");
+        return 0;
+    }
+    std::FILE* f = OpenBinaryFile(file, "rb");
+    if (!f) {
+        Diag("Open file - \"%s\" err!\n", shownPath);
+        return 0;
+    }
+    std::memset(&s, 0, sizeof s);
+    Diag("Open file - \"%s\" success!\n", shownPath);
+    Diag("_bufsiz = %d\n", static_cast<int>(BUFSIZ));
+    std::size_t got = std::fread(&s, 1, kSendSettingsSize, f);
+    std::fclose(f);
+    (void)got;  // a file cut short since it was sized reads as zeros, then fails the marker
+    UnscrambleBytes(RecordBytes(s), kSendSettingsSize);
+
+    if (s.StructFlag != kSendStructFlag) {
+        Diag("StructFlag is different!\n");
+        std::memset(&s, 0, sizeof s);
+        s.StructFlag = kSendStructFlag;
+        return 0;
+    }
+    Diag("IF_SEND_BY_APP_SET_FLG=%d\n", (s.bySendBy & IF_SEND_BY_APP_SET_FLG) ? 1 : 0);
+    s.bySendBy = static_cast<std::uint8_t>(s.bySendBy & ~IF_SEND_BY_APP_SET_FLG);
+    DumpRecord(s);
+
+    if (verify == 0) return 1;
+    const SendTime& t = s.sTime;
+    return t.byYear == lastGenTime.byYear && t.byMonth == lastGenTime.byMonth && t.byDay == lastGenTime.byDay &&
+                   t.byHour == lastGenTime.byHour && t.byMinute == lastGenTime.byMinute &&
+                   t.bySecond == lastGenTime.bySecond
+               ? 1
+               : 0;
+}
+
+std::string CfgPathInSaveFolder() { return JoinSavePath(g_szSavePath, kCfgFileName); }
+
+void LoadSendDefaults() { MakeSendDefaults(g_sSendSet); }
+
+void WriteSendSettings() {
+    std::string path = CfgPathInSaveFolder();
+    WriteCfgFile(PathFromGbk(path), path.c_str(), g_sSendSet);
+}
+
+int ReadSendSettings(int verify) {
+    std::string path = CfgPathInSaveFolder();
+    return ReadCfgFile(PathFromGbk(path), path.c_str(), g_sSendSet, verify, sLastGenTime);
+}
+
+}  // namespace trailcfg

@@ -1,0 +1,52 @@
+// The built-in operator database: 43 countries, their operators, and each
+// operator's 3G network and MMS provisioning texts. Constant, compiled in.
+#pragma once
+
+#include <cstdint>
+
+#include "common/text_pair.h"
+
+namespace trailcfg {
+
+inline constexpr int kCountryCount = 43;
+inline constexpr int kOperatorSlots = 10;  // per country; lists show at most 9
+
+struct NetParam {
+    const char* apn;
+    const char* account;
+    const char* password;
+};
+
+struct MmsParam {
+    const char* url;
+    const char* apn;
+    const char* gateway;
+    const char* port;
+    const char* account;
+    const char* password;
+};
+
+struct OperatorList {
+    std::uint8_t byCount;
+    const char* aszName[kOperatorSlots];
+};
+
+// The single entry of both lists in manual mode: "其他" / "Others".
+const TextPair& ManualPlaceholder();
+
+// The tables' cells; country 0..42, slot 0..9, language 0..1.
+const OperatorList& OperatorListOf(int language, int country);
+const NetParam& NetParamOf(int country, int slot);
+const MmsParam& MmsParamOf(int country, int slot);
+
+// Country 0..42, operator 0..8 (slot 9 and anything outside give "" / 0).
+const char* CountryName(int country, int language);
+int OperatorCount(int country, int language);
+const char* OperatorName(int country, int op, int language);
+
+// Copy a slot's provisioning into g_sSendSet (MMS texts / 3G network texts).
+// An index outside the tables copies nothing.
+void FillMmsFromDatabase(int country, int op);
+void Fill3GNetFromDatabase(int country, int op);
+
+}  // namespace trailcfg
