@@ -86,6 +86,19 @@ constexpr bool ListedSlotsAreNamed() {
     }
     return true;
 }
+static_assert(ListedSlotsAreNamed(), "a country's count is out of range or one of its listed slots has no row");
+
+// A listed operator can always be chosen and connect: the fill gives the
+// camera a 3G access point and a complete MMS route.
+constexpr bool ListedSlotsCanConnect() {
+    for (const OperatorRow& r : kOperators) {
+        if (r.slot >= kCountries[r.country].count) continue;
+        if (!*r.net.apn || !*r.mms.url || !*r.mms.apn || !*r.mms.gateway || !*r.mms.port) return false;
+    }
+    return true;
+}
+static_assert(ListedSlotsCanConnect(),
+              "a listed operator lacks its 3G APN, MMS URL, MMS APN, MMS gateway or MMS port");
 
 constexpr std::array<std::array<OperatorList, kCountryCount>, 2> BuildLists() {
     std::array<std::array<OperatorList, kCountryCount>, 2> lists{};
