@@ -9,6 +9,7 @@ int g_iUiLanguage = 1;
 int g_iCameraModel = 0;
 char g_szSavePath[kSavePathSize] = "C:\\";
 bool s_bFirstStart = true;
+PageId s_eNextPage = PageId::None;
 
 SendSettings g_sSendSet;
 SendSettings g_sSendSetCopy;
@@ -29,6 +30,7 @@ void ResetProcessState() {
     std::memset(g_szSavePath, 0, sizeof g_szSavePath);
     std::strcpy(g_szSavePath, "C:\\");
     s_bFirstStart = true;
+    s_eNextPage = PageId::None;
 
     std::memset(&g_sSendSet, 0, sizeof g_sSendSet);
     std::memset(&g_sSendSetCopy, 0, sizeof g_sSendSetCopy);

@@ -17,6 +17,12 @@ extern int g_iCameraModel;         // 0..3; 1 and 3 are the BASIC models
 extern char g_szSavePath[kSavePathSize];
 extern bool s_bFirstStart;         // the start page's first-start mark
 
+// Navigation: the page to open once the page on screen has ended. A page that
+// leaves names its successor here (OpenStartPage() and its siblings) and the
+// application's loop opens it, so ended pages never stay on the stack.
+enum class PageId : std::uint8_t { None, Start, CameraSetup, Parameter, Send };
+extern PageId s_eNextPage;
+
 // 3G configuration.
 extern SendSettings g_sSendSet;
 extern SendSettings g_sSendSetCopy;

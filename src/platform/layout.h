@@ -1,0 +1,63 @@
+// Dialog layouts: the one description of each page's window that every
+// backend builds from (ids, kinds, positions and sizes in dialog units,
+// styles, template texts). The data lives under resources/dialogs.
+#pragma once
+
+#include <cstdint>
+
+namespace trailcfg {
+
+// Resource ids.
+inline constexpr int kTemplateStartPage = 111;
+inline constexpr int kTemplateCameraPage = 113;
+inline constexpr int kTemplateParamPage = 107;
+inline constexpr int kTemplateSendPage = 106;
+inline constexpr int kBannerBitmap = 114;   // 360 x 52, 24-bit
+inline constexpr int kIconApp = 119;        // 48, 32, 24, 16: every page's small icon
+inline constexpr int kIconFile = 117;       // 32, 24, 16: the program file's icon
+
+enum class ControlKind : std::uint8_t {
+    GroupBox,       // a frame, with or without caption
+    Label,          // static text
+    Edit,           // single-line edit with a border, scrolling horizontally
+    DropDownList,   // combo box that cannot be typed into
+    DropDownCombo,  // combo box with an edit field
+    CheckBox,       // automatic check box
+    Button,         // push button
+    DefaultButton,  // the dialog's default push button
+};
+
+// Style flags beyond what the kind implies.
+enum : std::uint32_t {
+    kStyleDisabled = 1u << 0,  // created disabled (greyed)
+    kStyleHidden = 1u << 1,    // created invisible
+    kStyleCenter = 1u << 2,    // text centred (labels, edits)
+    kStyleVScroll = 1u << 3,   // a list with a vertical scroll bar
+};
+
+struct ControlLayout {
+    int id;
+    ControlKind kind;
+    std::int16_t x, y, cx, cy;  // dialog units; for lists the closed height
+    std::uint32_t style;
+    const char* text;  // the template's text, GBK; "" when none
+};
+
+struct DialogLayout {
+    int templateId;
+    std::int16_t cx, cy;  // client size, dialog units
+    const char* title;    // the template's title, GBK (pages set their own)
+    const char* fontName;
+    int fontPoints;
+    const ControlLayout* controls;
+    int controlCount;
+
+    const ControlLayout* begin() const { return controls; }
+    const ControlLayout* end() const { return controls + controlCount; }
+};
+
+// nullptr for an unknown template.
+const DialogLayout* FindDialogLayout(int templateId);
+const ControlLayout* FindControl(const DialogLayout& layout, int id);
+
+}  // namespace trailcfg

@@ -1,0 +1,42 @@
+#include "backends.h"
+
+#include "platform/headless/headless_platform.h"
+#ifdef TRAILCFG_HAVE_QT
+#include "platform/qt/qt_platform.h"
+#endif
+
+namespace trailcfg::scenario {
+
+namespace {
+
+struct Backend {
+    const char* name;
+    std::unique_ptr<DrivablePlatform> (*make)();  // nullptr: not in this build
+};
+
+constexpr Backend kBackends[] = {
+    {"headless", MakeHeadlessPlatform},
+#ifdef TRAILCFG_HAVE_QT
+    {"qt", MakeQtPlatform},
+#else
+    {"qt", nullptr},
+#endif
+    {"win32", nullptr},
+};
+
+}  // namespace
+
+std::unique_ptr<DrivablePlatform> MakeBackend(std::string_view name, std::string& error) {
+    for (const Backend& backend : kBackends) {
+        if (name != backend.name) continue;
+        if (!backend.make) {
+            error = "the " + std::string(name) + " backend is not available in this build";
+            return nullptr;
+        }
+        return backend.make();
+    }
+    error = "unknown backend " + std::string(name) + " (headless, qt or win32)";
+    return nullptr;
+}
+
+}  // namespace trailcfg::scenario

@@ -1,0 +1,33 @@
+// The 3G parameter settings page (template 107).
+// Its behaviour is not built yet: it shows its layout and goes back to the start page when closed.
+#include "app/navigation.h"
+#include "app/pages.h"
+#include "app/process_state.h"
+#include "platform/layout.h"
+#include "ui/window_titles.h"
+
+namespace trailcfg {
+
+namespace {
+
+class ParameterPage final : public Page {
+public:
+    int TemplateId() const override { return kTemplateParamPage; }
+
+    void OnOpen(Dialog& dialog) override {
+        dialog.SetSmallIcon(kIconApp);
+        dialog.SetTitle(kTitleParamPage[g_iUiLanguage]);
+    }
+
+    void OnEvent(Dialog& dialog, const Event& event) override {
+        if (event.type != EventType::Close) return;
+        dialog.End(0);
+        OpenStartPage();
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<Page> MakeParameterPage(Platform&) { return std::make_unique<ParameterPage>(); }
+
+}  // namespace trailcfg

@@ -1,0 +1,425 @@
+// The dialog layouts are data every backend trusts blindly: a wrong id or kind
+// leaves a page addressing a control that is not there, a control outside its
+// dialog is never seen, and a text that is not GBK shows as garbage. The
+// pictures are checked at the byte level because the Windows resource
+// compiler and the start page's painting depend on their exact format.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "common/gbk_codec.h"
+#include "platform/layout.h"
+#include "test_support.h"
+
+namespace trailcfg {
+namespace {
+
+const std::filesystem::path kImages = TRAILCFG_IMAGES_DIR;
+
+struct PageExpectation {
+    int templateId;
+    int cx, cy;
+    const char* titleUtf8;
+    int controlCount;
+};
+
+const PageExpectation kPages[] = {
+    {kTemplateStartPage, 257, 135, "设置", 8},
+    {kTemplateCameraPage, 361, 425, "相机设置", 107},
+    {kTemplateParamPage, 292, 386, "3G参数设置", 60},
+    {kTemplateSendPage, 292, 386, "3G发送设置", 53},
+};
+
+const DialogLayout& Page(int templateId) {
+    const DialogLayout* layout = FindDialogLayout(templateId);
+    if (!layout) throw std::runtime_error("no layout " + std::to_string(templateId));
+    return *layout;
+}
+
+TEST(Layouts, EveryPageIsFoundWithItsSizeTitleFontAndControlCount) {
+    for (const PageExpectation& page : kPages) {
+        SCOPED_TRACE(page.templateId);
+        const DialogLayout* layout = FindDialogLayout(page.templateId);
+        ASSERT_NE(layout, nullptr);
+        EXPECT_EQ(layout->templateId, page.templateId);
+        EXPECT_EQ(layout->cx, page.cx);
+        EXPECT_EQ(layout->cy, page.cy);
+        ASSERT_NE(layout->title, nullptr);
+        EXPECT_EQ(GbkToUtf8(layout->title), page.titleUtf8);
+        ASSERT_NE(layout->fontName, nullptr);
+        EXPECT_STREQ(layout->fontName, "MS Shell Dlg");
+        EXPECT_EQ(layout->fontPoints, 8);
+        EXPECT_EQ(layout->controlCount, page.controlCount);
+        EXPECT_EQ(layout->end() - layout->begin(), layout->controlCount);
+    }
+}
+
+TEST(Layouts, UnknownTemplatesAndControlsAreNotFound) {
+    EXPECT_EQ(FindDialogLayout(0), nullptr);
+    EXPECT_EQ(FindDialogLayout(114), nullptr);  // the banner, not a dialog
+    EXPECT_EQ(FindControl(Page(kTemplateStartPage), 40008), nullptr);
+    EXPECT_EQ(FindControl(Page(kTemplateCameraPage), 1), nullptr);
+}
+
+TEST(Layouts, IdsAreUniqueWithinEachPage) {
+    for (const PageExpectation& page : kPages) {
+        std::set<int> seen;
+        for (const ControlLayout& control : Page(page.templateId))
+            EXPECT_TRUE(seen.insert(control.id).second)
+                << "template " << page.templateId << " repeats id " << control.id;
+    }
+}
+
+TEST(Layouts, FindControlReturnsTheRowOfThatId) {
+    for (const PageExpectation& page : kPages) {
+        const DialogLayout& layout = Page(page.templateId);
+        for (const ControlLayout& control : layout)
+            EXPECT_EQ(FindControl(layout, control.id), &control) << page.templateId << "/" << control.id;
+    }
+}
+
+TEST(Layouts, EveryControlHasASizeAndLiesWithinItsDialog) {
+    for (const PageExpectation& page : kPages) {
+        const DialogLayout& layout = Page(page.templateId);
+        for (const ControlLayout& c : layout) {
+            SCOPED_TRACE(testing::Message() << page.templateId << "/" << c.id);
+            EXPECT_GT(c.cx, 0);
+            EXPECT_GT(c.cy, 0);
+            EXPECT_GE(c.x, 0);
+            EXPECT_GE(c.y, 0);
+            EXPECT_LE(c.x + c.cx, layout.cx);
+            EXPECT_LE(c.y + c.cy, layout.cy);
+        }
+    }
+}
+
+TEST(Layouts, StartPageHasExactlyItsEightControlsAtTheirPlaces) {
+    struct Row {
+        int id;
+        ControlKind kind;
+        int x, y, cx, cy;
+        const char* textUtf8;
+    };
+    const Row expected[] = {
+        {40003, ControlKind::GroupBox, 21, 44, 107, 30, "软件版本"},
+        {40006, ControlKind::Label, 32, 57, 28, 9, "V1,1,0,1"},
+        {40005, ControlKind::GroupBox, 22, 83, 107, 36, "界面语言"},
+        {40004, ControlKind::DropDownCombo, 30, 99, 88, 20, ""},
+        {40007, ControlKind::GroupBox, 140, 44, 99, 26, "机型"},
+        {40001, ControlKind::DropDownCombo, 146, 53, 88, 20, ""},
+        {40000, ControlKind::DefaultButton, 140, 73, 99, 22, "相机设置"},
+        {40002, ControlKind::Button, 140, 97, 99, 22, "3G设置"},
+    };
+    const DialogLayout& layout = Page(kTemplateStartPage);
+    ASSERT_EQ(layout.controlCount, static_cast<int>(std::size(expected)));
+    for (int i = 0; i < layout.controlCount; ++i) {
+        const ControlLayout& c = layout.controls[i];
+        const Row& e = expected[i];
+        SCOPED_TRACE(e.id);
+        EXPECT_EQ(c.id, e.id);
+        EXPECT_EQ(c.kind, e.kind);
+        EXPECT_EQ(c.x, e.x);
+        EXPECT_EQ(c.y, e.y);
+        EXPECT_EQ(c.cx, e.cx);
+        EXPECT_EQ(c.cy, e.cy);
+        EXPECT_EQ(GbkToUtf8(c.text), e.textUtf8);
+    }
+}
+
+// The controls the pages address, with the kind each page's handlers assume.
+struct KindSample {
+    int templateId;
+    int id;
+    ControlKind kind;
+};
+
+const KindSample kKindSamples[] = {
+    // Camera Setup
+    {kTemplateCameraPage, 40000, ControlKind::GroupBox},
+    {kTemplateCameraPage, 40051, ControlKind::GroupBox},
+    {kTemplateCameraPage, 40092, ControlKind::GroupBox},
+    {kTemplateCameraPage, 40001, ControlKind::Label},
+    {kTemplateCameraPage, 40022, ControlKind::Label},
+    {kTemplateCameraPage, 40089, ControlKind::Label},
+    {kTemplateCameraPage, 40006, ControlKind::DropDownList},
+    {kTemplateCameraPage, 40037, ControlKind::DropDownList},
+    {kTemplateCameraPage, 40097, ControlKind::DropDownList},
+    {kTemplateCameraPage, 40104, ControlKind::DropDownList},
+    {kTemplateCameraPage, 40108, ControlKind::DropDownList},
+    {kTemplateCameraPage, 40109, ControlKind::DropDownList},
+    {kTemplateCameraPage, 40119, ControlKind::DropDownList},
+    {kTemplateCameraPage, 40039, ControlKind::Edit},
+    {kTemplateCameraPage, 40045, ControlKind::Edit},
+    {kTemplateCameraPage, 40094, ControlKind::Edit},
+    {kTemplateCameraPage, 40073, ControlKind::Button},
+    {kTemplateCameraPage, 40095, ControlKind::Button},
+    {kTemplateCameraPage, 40096, ControlKind::Button},
+    // 3G parameter settings
+    {kTemplateParamPage, 40014, ControlKind::DropDownList},
+    {kTemplateParamPage, 40073, ControlKind::DropDownList},
+    {kTemplateParamPage, 40000, ControlKind::DropDownList},
+    {kTemplateParamPage, 40031, ControlKind::DropDownList},
+    {kTemplateParamPage, 40034, ControlKind::DropDownList},
+    {kTemplateParamPage, 40016, ControlKind::DropDownList},
+    {kTemplateParamPage, 40004, ControlKind::DropDownList},
+    {kTemplateParamPage, 40026, ControlKind::GroupBox},
+    {kTemplateParamPage, 40005, ControlKind::GroupBox},
+    {kTemplateParamPage, 40011, ControlKind::GroupBox},
+    {kTemplateParamPage, 40051, ControlKind::Label},
+    {kTemplateParamPage, 40002, ControlKind::Label},
+    {kTemplateParamPage, 40020, ControlKind::Label},
+    {kTemplateParamPage, 40035, ControlKind::Edit},
+    {kTemplateParamPage, 40040, ControlKind::Edit},
+    {kTemplateParamPage, 40010, ControlKind::Edit},
+    {kTemplateParamPage, 40017, ControlKind::Edit},
+    {kTemplateParamPage, 40054, ControlKind::Edit},
+    {kTemplateParamPage, 40055, ControlKind::Edit},
+    {kTemplateParamPage, 40056, ControlKind::Edit},
+    {kTemplateParamPage, 40080, ControlKind::Edit},
+    {kTemplateParamPage, 40021, ControlKind::CheckBox},
+    {kTemplateParamPage, 40082, ControlKind::Button},
+    // 3G send settings
+    {kTemplateSendPage, 40020, ControlKind::Edit},
+    {kTemplateSendPage, 40004, ControlKind::Edit},
+    {kTemplateSendPage, 40026, ControlKind::Edit},
+    {kTemplateSendPage, 40033, ControlKind::Edit},
+    {kTemplateSendPage, 40066, ControlKind::Edit},
+    {kTemplateSendPage, 40068, ControlKind::Edit},
+    {kTemplateSendPage, 40012, ControlKind::Edit},
+    {kTemplateSendPage, 40025, ControlKind::DropDownList},
+    {kTemplateSendPage, 40030, ControlKind::DropDownList},
+    {kTemplateSendPage, 40061, ControlKind::DropDownList},
+    {kTemplateSendPage, 40064, ControlKind::DropDownList},
+    {kTemplateSendPage, 40009, ControlKind::DropDownList},
+    {kTemplateSendPage, 40070, ControlKind::DropDownList},
+    {kTemplateSendPage, 40024, ControlKind::CheckBox},
+    {kTemplateSendPage, 40008, ControlKind::Label},
+    {kTemplateSendPage, 40036, ControlKind::Label},
+    {kTemplateSendPage, 40039, ControlKind::Label},
+    {kTemplateSendPage, 40016, ControlKind::GroupBox},
+    {kTemplateSendPage, 40040, ControlKind::GroupBox},
+    {kTemplateSendPage, 40057, ControlKind::GroupBox},
+    {kTemplateSendPage, 40010, ControlKind::Button},
+    {kTemplateSendPage, 40001, ControlKind::Button},
+    {kTemplateSendPage, 40013, ControlKind::Button},
+};
+
+TEST(Layouts, ControlsThePagesAddressExistWithTheirKind) {
+    for (const KindSample& s : kKindSamples) {
+        const ControlLayout* c = FindControl(Page(s.templateId), s.id);
+        ASSERT_NE(c, nullptr) << s.templateId << "/" << s.id;
+        EXPECT_EQ(c->kind, s.kind) << s.templateId << "/" << s.id;
+    }
+}
+
+std::set<int> IdsWithStyle(const DialogLayout& layout, std::uint32_t flag) {
+    std::set<int> ids;
+    for (const ControlLayout& c : layout)
+        if (c.style & flag) ids.insert(c.id);
+    return ids;
+}
+
+// Each flag is on exactly the controls that need it: a missing scroll bar
+// makes a 60-item list unusable, a stray hidden flag loses a control.
+TEST(Layouts, StyleFlagsAreOnExactlyTheirControls) {
+    struct Flagged {
+        int templateId;
+        std::uint32_t flag;
+        std::set<int> ids;
+    };
+    const Flagged expected[] = {
+        {kTemplateStartPage, kStyleDisabled, {40006}},
+        {kTemplateStartPage, kStyleHidden, {}},
+        {kTemplateStartPage, kStyleCenter, {}},
+        {kTemplateStartPage, kStyleVScroll, {}},
+        {kTemplateCameraPage, kStyleDisabled, {}},
+        {kTemplateCameraPage, kStyleHidden, {}},
+        {kTemplateCameraPage, kStyleCenter,
+         {40039, 40040, 40042, 40043, 40044, 40045, 40053, 40056, 40055, 40105, 40066, 40067,
+          40072, 40059, 40084, 40088, 40089}},
+        {kTemplateCameraPage, kStyleVScroll,
+         {40076, 40108, 40093, 40098, 40099, 40100, 40109, 40110, 40111, 40112, 40113, 40114,
+          40115, 40116, 40117, 40118, 40119}},
+        {kTemplateParamPage, kStyleDisabled, {}},
+        {kTemplateParamPage, kStyleHidden, {40020}},
+        {kTemplateParamPage, kStyleCenter, {}},
+        {kTemplateParamPage, kStyleVScroll, {40000}},
+        {kTemplateSendPage, kStyleDisabled, {40011, 40014}},
+        {kTemplateSendPage, kStyleHidden, {}},
+        {kTemplateSendPage, kStyleCenter, {40026, 40027, 40028, 40031, 40032, 40033}},
+        {kTemplateSendPage, kStyleVScroll, {40009, 40070}},
+    };
+    for (const Flagged& f : expected)
+        EXPECT_EQ(IdsWithStyle(Page(f.templateId), f.flag), f.ids)
+            << "template " << f.templateId << ", flag " << f.flag;
+}
+
+TEST(Layouts, ScrollBarsAreOnlyOnListsAndCentringOnlyOnTexts) {
+    for (const PageExpectation& page : kPages) {
+        for (const ControlLayout& c : Page(page.templateId)) {
+            SCOPED_TRACE(testing::Message() << page.templateId << "/" << c.id);
+            if (c.style & kStyleVScroll) {
+                EXPECT_TRUE(c.kind == ControlKind::DropDownList || c.kind == ControlKind::DropDownCombo);
+            }
+            if (c.style & kStyleCenter) {
+                EXPECT_TRUE(c.kind == ControlKind::Label || c.kind == ControlKind::Edit);
+            }
+        }
+    }
+}
+
+// Edits and lists take their contents from the page; buttons must say what
+// they do even before the page sets its language.
+TEST(Layouts, OnlyCaptionedKindsCarryTemplateText) {
+    for (const PageExpectation& page : kPages) {
+        for (const ControlLayout& c : Page(page.templateId)) {
+            SCOPED_TRACE(testing::Message() << page.templateId << "/" << c.id);
+            ASSERT_NE(c.text, nullptr);
+            switch (c.kind) {
+            case ControlKind::Edit:
+            case ControlKind::DropDownList:
+            case ControlKind::DropDownCombo:
+                EXPECT_STREQ(c.text, "");
+                break;
+            case ControlKind::Button:
+            case ControlKind::DefaultButton:
+                EXPECT_STRNE(c.text, "");
+                break;
+            default:
+                break;
+            }
+        }
+    }
+}
+
+bool IsValidGbk(const std::string& bytes) {
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        auto lead = static_cast<unsigned char>(bytes[i]);
+        if (lead < 0x80) continue;
+        if (lead < 0x81 || lead > 0xFE || i + 1 == bytes.size()) return false;
+        auto trail = static_cast<unsigned char>(bytes[++i]);
+        if (trail < 0x40 || trail == 0x7F || trail > 0xFE) return false;
+    }
+    return true;
+}
+
+TEST(Layouts, TextsAreGbkThatSurvivesARoundTrip) {
+    for (const PageExpectation& page : kPages) {
+        const DialogLayout& layout = Page(page.templateId);
+        std::vector<const char*> texts{layout.title};
+        for (const ControlLayout& c : layout) texts.push_back(c.text);
+        for (const char* text : texts) {
+            const std::string gbk = text;
+            const std::string utf8 = GbkToUtf8(gbk);
+            SCOPED_TRACE(testing::Message() << page.templateId << ": " << utf8);
+            EXPECT_TRUE(IsValidGbk(gbk));
+            // The codec turns what it cannot read into "?", which none of
+            // the texts contains of its own.
+            EXPECT_EQ(std::count(utf8.begin(), utf8.end(), '?'), 0);
+            EXPECT_EQ(Utf8ToGbk(utf8), gbk);
+        }
+    }
+}
+
+TEST(Layouts, CaptionsKeepTheirExactWording) {
+    struct Caption {
+        int templateId;
+        int id;
+        const char* utf8;
+    };
+    const Caption captions[] = {
+        {kTemplateCameraPage, 40092, "保存路径"},
+        {kTemplateCameraPage, 40038, "/"},
+        {kTemplateCameraPage, 40046, ":"},
+        {kTemplateParamPage, 40011, "上传到的FTP目录(必须已存在)"},
+        {kTemplateParamPage, 40045, "网络设置, 邮件参数"},
+        {kTemplateParamPage, 40003, "Factory Debug"},
+        {kTemplateParamPage, 40020, "端口:"},
+        {kTemplateParamPage, 40041, "帐号"},
+        {kTemplateSendPage, 40024, "不使用22,60,61命令"},
+        {kTemplateSendPage, 40014, "^ 接收遥控请求/拍摄的图像"},
+        {kTemplateSendPage, 40007, "/天"},
+    };
+    for (const Caption& c : captions) {
+        const ControlLayout* control = FindControl(Page(c.templateId), c.id);
+        ASSERT_NE(control, nullptr) << c.templateId << "/" << c.id;
+        EXPECT_EQ(GbkToUtf8(control->text), c.utf8) << c.templateId << "/" << c.id;
+    }
+}
+
+std::uint32_t Le16(const std::vector<std::uint8_t>& b, std::size_t at) {
+    return b.at(at) | b.at(at + 1) << 8;
+}
+
+std::uint32_t Le32(const std::vector<std::uint8_t>& b, std::size_t at) {
+    return Le16(b, at) | Le16(b, at + 2) << 16;
+}
+
+TEST(Images, BannerIsAPlain24BitBitmapOf360By52) {
+    const auto bmp = test::ReadBytes(kImages / "banner.bmp");
+    ASSERT_GE(bmp.size(), 54u);
+    EXPECT_EQ(bmp[0], 'B');
+    EXPECT_EQ(bmp[1], 'M');
+    EXPECT_EQ(Le32(bmp, 2), bmp.size());
+    EXPECT_EQ(Le32(bmp, 14), 40u);  // BITMAPINFOHEADER: no alpha masks, no colour space
+    const auto width = static_cast<std::int32_t>(Le32(bmp, 18));
+    const auto height = static_cast<std::int32_t>(Le32(bmp, 22));
+    EXPECT_EQ(width, 360);
+    EXPECT_EQ(height < 0 ? -height : height, 52);
+    EXPECT_EQ(Le16(bmp, 26), 1u);   // planes
+    EXPECT_EQ(Le16(bmp, 28), 24u);  // bits per pixel
+    EXPECT_EQ(Le32(bmp, 30), 0u);   // BI_RGB, uncompressed
+    const std::uint32_t stride = (360 * 3 + 3) / 4 * 4;
+    EXPECT_GE(bmp.size(), Le32(bmp, 10) + stride * 52);
+}
+
+std::vector<int> IconSizes(const std::filesystem::path& file) {
+    const auto ico = test::ReadBytes(file);
+    if (ico.size() < 6 || Le16(ico, 0) != 0 || Le16(ico, 2) != 1) {
+        ADD_FAILURE() << file << " is not an icon file";
+        return {};
+    }
+    std::vector<int> sizes;
+    for (std::uint32_t i = 0; i < Le16(ico, 4); ++i) {
+        const std::size_t entry = 6 + 16 * i;
+        if (ico.size() < entry + 16) {
+            ADD_FAILURE() << file << " has a short directory";
+            return {};
+        }
+        const int w = ico[entry] ? ico[entry] : 256;
+        const int h = ico[entry + 1] ? ico[entry + 1] : 256;
+        EXPECT_EQ(w, h) << file;
+        EXPECT_LE(std::uint64_t{Le32(ico, entry + 12)} + Le32(ico, entry + 8), ico.size())
+            << file << " image " << i << " runs past the end";
+        sizes.push_back(w);
+    }
+    std::sort(sizes.begin(), sizes.end());
+    return sizes;
+}
+
+TEST(Images, IconsHoldTheirSizes) {
+    EXPECT_EQ(IconSizes(kImages / "app.ico"), (std::vector<int>{16, 24, 32, 48}));
+    EXPECT_EQ(IconSizes(kImages / "file.ico"), (std::vector<int>{16, 24, 32}));
+}
+
+TEST(Images, PngIconIs48Square) {
+    const auto png = test::ReadBytes(kImages / "app.png");
+    ASSERT_GE(png.size(), 24u);
+    const std::uint8_t signature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    EXPECT_TRUE(std::equal(std::begin(signature), std::end(signature), png.begin()));
+    EXPECT_EQ(std::string(png.begin() + 12, png.begin() + 16), "IHDR");
+    auto be32 = [&](std::size_t at) {
+        return std::uint32_t{png[at]} << 24 | png[at + 1] << 16 | png[at + 2] << 8 | png[at + 3];
+    };
+    EXPECT_EQ(be32(16), 48u);
+    EXPECT_EQ(be32(20), 48u);
+}
+
+}  // namespace
+}  // namespace trailcfg

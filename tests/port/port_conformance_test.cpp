@@ -1,0 +1,510 @@
+// What every backend of the platform port must do, as the pages rely on it:
+// the Windows behaviours of dialogs and controls, checked through a small
+// test page over real layouts (template 107 for edits, lists, a check box and
+// a button without a default button; template 111 for the default button).
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "common/file_io.h"
+#include "common/gbk_literal.h"
+#include "platform/layout.h"
+#include "port_conformance.h"
+#include "scripted_driver.h"
+#include "test_support.h"
+
+namespace trailcfg {
+namespace {
+
+using test::ScriptedDriver;
+
+// Controls of template 107.
+constexpr int kUrlEdit = 40035;
+constexpr int kPortEdit = 40040;
+constexpr int kPasswordEdit = 40010;
+constexpr int kSendOptionList = 40014;
+constexpr int kOptionLabel = 40072;
+constexpr int kHiddenLabel = 40020;
+constexpr int kFrame = 40001;
+constexpr int kDebugCheckBox = 40021;
+constexpr int kNextButton = 40082;
+// Template 111.
+constexpr int kDefaultButton = 40000;
+
+class TestPage : public Page {
+public:
+    explicit TestPage(int templateId) : templateId_(templateId) {}
+    int TemplateId() const override { return templateId_; }
+    void OnOpen(Dialog& dialog) override {
+        ++opens;
+        if (onOpen) onOpen(dialog);
+    }
+    void OnEvent(Dialog& dialog, const Event& event) override {
+        events.push_back(event);
+        if (onEvent) onEvent(dialog, event);
+    }
+
+    std::function<void(Dialog&)> onOpen;
+    std::function<void(Dialog&, const Event&)> onEvent;
+    std::vector<Event> events;
+    int opens = 0;
+
+private:
+    int templateId_;
+};
+
+const char* Name(EventType type) {
+    switch (type) {
+        case EventType::Clicked: return "Clicked";
+        case EventType::TextChanged: return "TextChanged";
+        case EventType::FocusLost: return "FocusLost";
+        case EventType::SelChanged: return "SelChanged";
+        case EventType::SelConfirmed: return "SelConfirmed";
+        case EventType::Enter: return "Enter";
+        case EventType::Escape: return "Escape";
+        case EventType::Close: return "Close";
+        case EventType::Timer: return "Timer";
+    }
+    return "?";
+}
+
+// The events as "Type id" lines; the id is left out for the keys and the
+// close box, whose ids the port does not fix.
+std::string Log(const std::vector<Event>& events) {
+    std::string out;
+    for (const Event& e : events) {
+        out += Name(e.type);
+        if (e.type != EventType::Enter && e.type != EventType::Escape && e.type != EventType::Close)
+            out += " " + std::to_string(e.id);
+        out += "\n";
+    }
+    return out;
+}
+
+class PortConformance : public ::testing::Test {
+protected:
+    void SetUp() override {
+        platform_ = MakePlatformUnderTest();
+        ASSERT_NE(platform_, nullptr);
+    }
+    void TearDown() override { platform_->SetDriver(nullptr); }
+
+    int Run(Page& page, ScriptedDriver& driver) {
+        platform_->SetDriver(&driver);
+        int result = platform_->RunModal(page);
+        platform_->SetDriver(nullptr);
+        return result;
+    }
+
+    // Runs a page of template 107 with one action; the run is then abandoned.
+    void OnPage(TestPage& page, ScriptedDriver::Action action) {
+        ScriptedDriver driver({std::move(action)});
+        EXPECT_EQ(Run(page, driver), kPageAbandoned);
+    }
+
+    std::unique_ptr<DrivablePlatform> platform_;
+};
+
+// --- Opening, ending and abandoning a page ---------------------------------
+
+TEST_F(PortConformance, PageOpensFromItsLayoutBeforeTheDriverActs) {
+    TestPage page(kTemplateParamPage);
+    int opensSeenByDriver = -1;
+    OnPage(page, [&](Dialog& dialog, DialogProbe& probe) {
+        opensSeenByDriver = page.opens;
+        EXPECT_EQ(probe.TemplateId(), kTemplateParamPage);
+        EXPECT_EQ(probe.Title(), GBK("3G参数设置"));
+        EXPECT_TRUE(probe.HasControl(kUrlEdit));
+        EXPECT_FALSE(probe.HasControl(12345));
+        EXPECT_EQ(dialog.GetText(kOptionLabel), GBK("3G发送选项"));
+        EXPECT_TRUE(dialog.IsVisible(kOptionLabel));
+        EXPECT_FALSE(dialog.IsVisible(kHiddenLabel));
+        EXPECT_TRUE(dialog.IsEnabled(kUrlEdit));
+        EXPECT_EQ(dialog.GetText(kUrlEdit), "");
+        EXPECT_EQ(dialog.ListCount(kSendOptionList), 0);
+        EXPECT_EQ(dialog.ListSelection(kSendOptionList), -1);
+        EXPECT_FALSE(dialog.IsChecked(kDebugCheckBox));
+        EXPECT_FALSE(probe.IsMasked(kPasswordEdit));
+    });
+    EXPECT_EQ(opensSeenByDriver, 1);
+    EXPECT_TRUE(page.events.empty()) << Log(page.events);
+}
+
+TEST_F(PortConformance, UnknownTemplateIsNotCreated) {
+    TestPage page(4711);
+    ScriptedDriver driver;
+    EXPECT_EQ(Run(page, driver), kPageNotCreated);
+    EXPECT_EQ(page.opens, 0);
+    EXPECT_EQ(driver.acts, 0);
+}
+
+TEST_F(PortConformance, DriverGivingUpAbandonsTheRun) {
+    TestPage page(kTemplateParamPage);
+    ScriptedDriver driver;
+    EXPECT_EQ(Run(page, driver), kPageAbandoned);
+    EXPECT_EQ(page.opens, 1);
+    EXPECT_EQ(driver.acts, 1);
+}
+
+TEST_F(PortConformance, EndTakesEffectWhenTheHandlerReturns) {
+    TestPage page(kTemplateParamPage);
+    std::string textAfterEnd;
+    page.onEvent = [&](Dialog& dialog, const Event& e) {
+        if (e.type != EventType::Clicked) return;
+        dialog.End(7);
+        // The page is still there until this handler returns.
+        dialog.SetText(kUrlEdit, "after");
+        textAfterEnd = dialog.GetText(kUrlEdit);
+    };
+    ScriptedDriver driver({[](Dialog&, DialogProbe& probe) { probe.UserClick(kNextButton); },
+                           [](Dialog&, DialogProbe&) { ADD_FAILURE() << "acted on an ended page"; }});
+    EXPECT_EQ(Run(page, driver), 7);
+    EXPECT_EQ(driver.acts, 1);
+    EXPECT_EQ(textAfterEnd, "after");
+    EXPECT_EQ(Log(page.events), "Clicked 40082\nTextChanged 40035\n");
+}
+
+TEST_F(PortConformance, EndWhileOpeningEndsWithoutActing) {
+    TestPage page(kTemplateParamPage);
+    page.onOpen = [](Dialog& dialog) { dialog.End(3); };
+    ScriptedDriver driver;
+    EXPECT_EQ(Run(page, driver), 3);
+    EXPECT_EQ(driver.acts, 0);
+}
+
+TEST_F(PortConformance, EveryRunStartsFromTheLayoutAgain) {
+    TestPage first(kTemplateParamPage);
+    first.onEvent = [](Dialog& dialog, const Event& e) {
+        if (e.type == EventType::Clicked) dialog.End(0);
+    };
+    ScriptedDriver driver({[](Dialog& dialog, DialogProbe& probe) {
+        dialog.SetTitle("changed");
+        dialog.SetText(kOptionLabel, "changed");
+        dialog.SetText(kUrlEdit, "changed");
+        dialog.ListAdd(kSendOptionList, "x");
+        dialog.Enable(kUrlEdit, false);
+        probe.UserClick(kNextButton);
+    }});
+    ASSERT_EQ(Run(first, driver), 0);
+
+    TestPage second(kTemplateParamPage);
+    OnPage(second, [](Dialog& dialog, DialogProbe& probe) {
+        EXPECT_EQ(probe.Title(), GBK("3G参数设置"));
+        EXPECT_EQ(dialog.GetText(kOptionLabel), GBK("3G发送选项"));
+        EXPECT_EQ(dialog.GetText(kUrlEdit), "");
+        EXPECT_EQ(dialog.ListCount(kSendOptionList), 0);
+        EXPECT_TRUE(dialog.IsEnabled(kUrlEdit));
+    });
+}
+
+// --- Texts and edits ---------------------------------------------------------
+
+TEST_F(PortConformance, SetTextRaisesTextChangedBeforeReturningAndReentrantly) {
+    TestPage page(kTemplateParamPage);
+    std::vector<std::string> seen;
+    // Like the input helpers: the handler shortens the text by setting it.
+    page.onEvent = [&](Dialog& dialog, const Event& e) {
+        if (e.type != EventType::TextChanged) return;
+        std::string text = dialog.GetText(e.id);
+        seen.push_back(text);
+        if (text.size() > 1) dialog.SetText(e.id, text.substr(0, text.size() - 1).c_str());
+    };
+    OnPage(page, [&](Dialog& dialog, DialogProbe&) {
+        dialog.SetText(kUrlEdit, "abcd");
+        EXPECT_EQ((std::vector<std::string>{"abcd", "abc", "ab", "a"}), seen);
+        EXPECT_EQ(dialog.GetText(kUrlEdit), "a");
+    });
+}
+
+TEST_F(PortConformance, SetTextOnLabelsButtonsAndFramesRaisesNothing) {
+    TestPage page(kTemplateParamPage);
+    OnPage(page, [&](Dialog& dialog, DialogProbe&) {
+        for (int id : {kOptionLabel, kFrame, kNextButton, kDebugCheckBox}) {
+            dialog.SetText(id, GBK("下一页"));
+            EXPECT_EQ(dialog.GetText(id), GBK("下一页")) << id;
+        }
+    });
+    EXPECT_EQ(Log(page.events), "");
+}
+
+TEST_F(PortConformance, UserTypingReplacesTheTextAsOneChange) {
+    TestPage page(kTemplateParamPage);
+    std::vector<std::string> seen;
+    page.onEvent = [&](Dialog& dialog, const Event& e) { seen.push_back(dialog.GetText(e.id)); };
+    OnPage(page, [&](Dialog& dialog, DialogProbe& probe) {
+        dialog.SetText(kUrlEdit, "old text");
+        seen.clear();
+        page.events.clear();
+        probe.UserType(kUrlEdit, "new");
+        EXPECT_EQ(dialog.GetText(kUrlEdit), "new");
+        EXPECT_EQ(probe.Caret(kUrlEdit), 3);
+    });
+    EXPECT_EQ(Log(page.events), "TextChanged 40035\n");
+    EXPECT_EQ(seen, std::vector<std::string>{"new"});
+}
+
+TEST_F(PortConformance, CaretFollowsTheUserTheProgramAndCountsBytes) {
+    TestPage page(kTemplateParamPage);
+    bool moveCaret = false;
+    page.onEvent = [&](Dialog& dialog, const Event& e) {
+        if (moveCaret && e.type == EventType::TextChanged) dialog.SetCaret(e.id, 1);
+    };
+    OnPage(page, [&](Dialog& dialog, DialogProbe& probe) {
+        probe.UserType(kUrlEdit, GBK("中文a"));
+        EXPECT_EQ(probe.Caret(kUrlEdit), 5);
+        dialog.SetCaret(kUrlEdit, 2);
+        EXPECT_EQ(probe.Caret(kUrlEdit), 2);
+        // Text set by the program leaves the caret at the start, as Windows does.
+        dialog.SetText(kUrlEdit, "hello");
+        EXPECT_EQ(probe.Caret(kUrlEdit), 0);
+        // A page that moves the caret while handling the change has the last word.
+        moveCaret = true;
+        probe.UserType(kUrlEdit, "abc");
+        EXPECT_EQ(probe.Caret(kUrlEdit), 1);
+    });
+}
+
+TEST_F(PortConformance, LimitCutsWhatTheUserTypesNotWhatTheProgramSets) {
+    TestPage page(kTemplateParamPage);
+    OnPage(page, [&](Dialog& dialog, DialogProbe& probe) {
+        dialog.SetLimit(kPortEdit, 4);
+        EXPECT_EQ(probe.Limit(kPortEdit), 4);
+        probe.UserType(kPortEdit, "123456");
+        EXPECT_EQ(dialog.GetText(kPortEdit), "1234");
+        EXPECT_EQ(probe.Caret(kPortEdit), 4);
+        dialog.SetText(kPortEdit, "123456");
+        EXPECT_EQ(dialog.GetText(kPortEdit), "123456");
+    });
+    EXPECT_EQ(Log(page.events), "TextChanged 40040\nTextChanged 40040\n");
+}
+
+TEST_F(PortConformance, MaskingSwitchesAndKeepsTheText) {
+    TestPage page(kTemplateParamPage);
+    OnPage(page, [&](Dialog& dialog, DialogProbe& probe) {
+        dialog.SetText(kPasswordEdit, "secret");
+        dialog.SetMasked(kPasswordEdit, true);
+        EXPECT_TRUE(probe.IsMasked(kPasswordEdit));
+        EXPECT_EQ(dialog.GetText(kPasswordEdit), "secret");
+        probe.UserType(kPasswordEdit, "other");
+        EXPECT_EQ(dialog.GetText(kPasswordEdit), "other");
+        dialog.SetMasked(kPasswordEdit, false);
+        EXPECT_FALSE(probe.IsMasked(kPasswordEdit));
+        EXPECT_EQ(dialog.GetText(kPasswordEdit), "other");
+    });
+}
+
+TEST_F(PortConformance, LeavingAnEditRaisesFocusLost) {
+    TestPage page(kTemplateParamPage);
+    OnPage(page, [&](Dialog&, DialogProbe& probe) { probe.UserLeave(kUrlEdit); });
+    EXPECT_EQ(Log(page.events), "FocusLost 40035\n");
+}
+
+TEST_F(PortConformance, GbkTextsComeBackByteForByte) {
+    TestPage page(kTemplateParamPage);
+    const std::string odd = std::string(GBK("彩信")) + "\xA1\xA3" + "x";  // an ideographic full stop too
+    OnPage(page, [&](Dialog& dialog, DialogProbe& probe) {
+        dialog.SetTitle(odd.c_str());
+        EXPECT_EQ(probe.Title(), odd);
+        dialog.SetText(kUrlEdit, odd.c_str());
+        EXPECT_EQ(dialog.GetText(kUrlEdit), odd);
+        dialog.SetText(kOptionLabel, odd.c_str());
+        EXPECT_EQ(dialog.GetText(kOptionLabel), odd);
+        dialog.ListAdd(kSendOptionList, odd.c_str());
+        EXPECT_EQ(dialog.ListItem(kSendOptionList, 0), odd);
+        probe.UserType(kUrlEdit, GBK("关闭3G"));
+        EXPECT_EQ(dialog.GetText(kUrlEdit), GBK("关闭3G"));
+    });
+}
+
+// --- Lists ---------------------------------------------------------------------
+
+TEST_F(PortConformance, ProgramSelectionRaisesNothingAndOutOfRangeClearsIt) {
+    TestPage page(kTemplateParamPage);
+    OnPage(page, [&](Dialog& dialog, DialogProbe&) {
+        for (const char* item : {GBK("关闭3G"), GBK("彩信"), GBK("邮件")}) dialog.ListAdd(kSendOptionList, item);
+        EXPECT_EQ(dialog.ListCount(kSendOptionList), 3);
+        EXPECT_EQ(dialog.ListItem(kSendOptionList, 2), GBK("邮件"));
+        EXPECT_EQ(dialog.ListSelection(kSendOptionList), -1);
+
+        dialog.ListSelect(kSendOptionList, 1);
+        EXPECT_EQ(dialog.ListSelection(kSendOptionList), 1);
+        EXPECT_EQ(dialog.GetText(kSendOptionList), GBK("彩信"));
+        for (int outside : {3, 17, -1, -5}) {
+            dialog.ListSelect(kSendOptionList, 1);
+            dialog.ListSelect(kSendOptionList, outside);
+            EXPECT_EQ(dialog.ListSelection(kSendOptionList), -1) << outside;
+        }
+        dialog.ListSelect(kSendOptionList, 2);
+        dialog.ListEmpty(kSendOptionList);
+        EXPECT_EQ(dialog.ListCount(kSendOptionList), 0);
+        EXPECT_EQ(dialog.ListSelection(kSendOptionList), -1);
+    });
+    EXPECT_EQ(Log(page.events), "");
+}
+
+TEST_F(PortConformance, UserChoiceIsConfirmedThenChanged) {
+    TestPage page(kTemplateParamPage);
+    std::vector<int> selectionSeen;
+    page.onEvent = [&](Dialog& dialog, const Event& e) { selectionSeen.push_back(dialog.ListSelection(e.id)); };
+    OnPage(page, [&](Dialog& dialog, DialogProbe& probe) {
+        dialog.ListAdd(kSendOptionList, "a");
+        dialog.ListAdd(kSendOptionList, "b");
+        probe.UserChoose(kSendOptionList, 1);
+        EXPECT_EQ(dialog.ListSelection(kSendOptionList), 1);
+    });
+    EXPECT_EQ(Log(page.events), "SelConfirmed 40014\nSelChanged 40014\n");
+    EXPECT_EQ(selectionSeen, (std::vector<int>{1, 1}));
+}
+
+// --- Buttons, check boxes, states ----------------------------------------------
+
+TEST_F(PortConformance, CheckBoxTogglesBeforeItsClickAndProgramChecksRaiseNothing) {
+    TestPage page(kTemplateParamPage);
+    std::vector<bool> checkedSeen;
+    page.onEvent = [&](Dialog& dialog, const Event& e) { checkedSeen.push_back(dialog.IsChecked(e.id)); };
+    OnPage(page, [&](Dialog& dialog, DialogProbe& probe) {
+        dialog.SetCheck(kDebugCheckBox, true);
+        EXPECT_TRUE(dialog.IsChecked(kDebugCheckBox));
+        probe.UserClick(kDebugCheckBox);
+        EXPECT_FALSE(dialog.IsChecked(kDebugCheckBox));
+        probe.UserClick(kDebugCheckBox);
+        EXPECT_TRUE(dialog.IsChecked(kDebugCheckBox));
+    });
+    EXPECT_EQ(Log(page.events), "Clicked 40021\nClicked 40021\n");
+    EXPECT_EQ(checkedSeen, (std::vector<bool>{false, true}));
+}
+
+TEST_F(PortConformance, ButtonClickAndControlStates) {
+    TestPage page(kTemplateParamPage);
+    OnPage(page, [&](Dialog& dialog, DialogProbe& probe) {
+        probe.UserClick(kNextButton);
+        dialog.Enable(kUrlEdit, false);
+        EXPECT_FALSE(dialog.IsEnabled(kUrlEdit));
+        dialog.Show(kUrlEdit, false);
+        EXPECT_FALSE(dialog.IsVisible(kUrlEdit));
+        dialog.Enable(kUrlEdit, true);
+        dialog.Show(kUrlEdit, true);
+        EXPECT_TRUE(dialog.IsEnabled(kUrlEdit));
+        EXPECT_TRUE(dialog.IsVisible(kUrlEdit));
+        dialog.Show(kHiddenLabel, true);
+        EXPECT_TRUE(dialog.IsVisible(kHiddenLabel));
+    });
+    EXPECT_EQ(Log(page.events), "Clicked 40082\n");
+}
+
+// --- Keys and the close box ---------------------------------------------------
+
+TEST_F(PortConformance, EscapeEnterAndCloseAreRequestsThePageMayIgnore) {
+    TestPage page(kTemplateParamPage);  // no default button
+    ScriptedDriver driver({[](Dialog&, DialogProbe& probe) { probe.UserPressKey(UserKey::Escape); },
+                           [](Dialog&, DialogProbe& probe) { probe.UserPressKey(UserKey::Enter); },
+                           [](Dialog&, DialogProbe& probe) { probe.UserClose(); }});
+    EXPECT_EQ(Run(page, driver), kPageAbandoned);
+    EXPECT_EQ(driver.acts, 4);
+    EXPECT_EQ(Log(page.events), "Escape\nEnter\nClose\n");
+}
+
+TEST_F(PortConformance, EnterPressesTheDefaultButtonWhileItIsEnabled) {
+    TestPage page(kTemplateStartPage);
+    OnPage(page, [&](Dialog& dialog, DialogProbe& probe) {
+        probe.UserPressKey(UserKey::Enter);
+        dialog.Enable(kDefaultButton, false);
+        probe.UserPressKey(UserKey::Enter);
+    });
+    EXPECT_EQ(Log(page.events), "Clicked 40000\n");
+}
+
+TEST_F(PortConformance, ClosingEndsThePageOnlyWhenThePageSaysSo) {
+    TestPage page(kTemplateParamPage);
+    page.onEvent = [](Dialog& dialog, const Event& e) {
+        if (e.type == EventType::Close) dialog.End(0);
+    };
+    ScriptedDriver driver({[](Dialog&, DialogProbe& probe) { probe.UserClose(); }});
+    EXPECT_EQ(Run(page, driver), 0);
+    EXPECT_EQ(driver.acts, 1);
+}
+
+// --- Timers ---------------------------------------------------------------------
+
+TEST_F(PortConformance, TimerTicksOnlyWhileItRuns) {
+    TestPage page(kTemplateParamPage);
+    OnPage(page, [&](Dialog& dialog, DialogProbe& probe) {
+        EXPECT_FALSE(probe.TimerRunning(1));
+        probe.FireTimer(1);
+        platform_->StartTimer(dialog, 1, 1000);
+        EXPECT_TRUE(probe.TimerRunning(1));
+        EXPECT_FALSE(probe.TimerRunning(2));
+        probe.FireTimer(1);
+        probe.FireTimer(2);
+        platform_->StopTimer(dialog, 1);
+        EXPECT_FALSE(probe.TimerRunning(1));
+        probe.FireTimer(1);
+    });
+    EXPECT_EQ(Log(page.events), "Timer 1\n");
+}
+
+// --- The system's questions ---------------------------------------------------
+
+TEST_F(PortConformance, SystemQuestionsAreAnsweredByTheDriver) {
+    TestPage page(kTemplateParamPage);
+    ScriptedDriver driver;
+    driver.language = 0x0804;
+    driver.now = LocalTime{2031, 2, 3, 4, 5, 6};
+    driver.folders = {std::string(GBK("/卡/相机")), std::nullopt};
+    driver.actions = {[&](Dialog& dialog, DialogProbe&) {
+        EXPECT_EQ(platform_->SystemDefaultLanguage(), 0x0804);
+        LocalTime t = platform_->Now();
+        EXPECT_EQ((std::vector<int>{t.year, t.month, t.day, t.hour, t.minute, t.second}),
+                  (std::vector<int>{2031, 2, 3, 4, 5, 6}));
+
+        std::string folder = "unchanged";
+        EXPECT_TRUE(platform_->BrowseFolder(dialog, folder));
+        EXPECT_EQ(folder, GBK("/卡/相机"));
+        EXPECT_FALSE(platform_->BrowseFolder(dialog, folder));
+        EXPECT_FALSE(platform_->BrowseFolder(dialog, folder));  // nothing queued: cancelled
+        EXPECT_EQ(driver.folderQuestions, 3);
+
+        platform_->ShowMessage(dialog, GBK("输入内容超出范围！"), GBK("警告"), MessageIcon::Warning);
+        platform_->ShowMessage(dialog, "Generate Success!", "Notice", MessageIcon::Information);
+    }};
+    EXPECT_EQ(Run(page, driver), kPageAbandoned);
+    ASSERT_EQ(driver.messages.size(), 2u);
+    EXPECT_EQ(driver.messages[0].caption, GBK("警告"));
+    EXPECT_EQ(driver.messages[0].text, GBK("输入内容超出范围！"));
+    EXPECT_EQ(driver.messages[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(driver.messages[1].caption, "Notice");
+    EXPECT_EQ(driver.messages[1].icon, MessageIcon::Information);
+}
+
+TEST_F(PortConformance, CurrentDirectoryIsTheProcessDirectoryAsGbk) {
+    test::TempDir dir;
+    std::filesystem::path folder = dir / "相机 cards";
+    std::filesystem::create_directory(folder);
+    std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(folder);
+    std::string got;
+    bool ok = platform_->CurrentDirectory(got);
+    std::filesystem::current_path(previous);
+    ASSERT_TRUE(ok);
+    EXPECT_EQ(got, GbkFromPath(std::filesystem::canonical(folder)));
+    EXPECT_NE(got.find(GBK("相机 cards")), std::string::npos);
+}
+
+TEST_F(PortConformance, CurrentDirectoryThatGbkCannotSpellIsNotHandedOn) {
+    test::TempDir dir;
+    std::filesystem::path folder = dir / "camera \xF0\x9F\x93\xB7";  // an emoji
+    std::filesystem::create_directory(folder);
+    std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(folder);
+    std::string got = "unchanged";
+    bool ok = platform_->CurrentDirectory(got);
+    std::filesystem::current_path(previous);
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(got, "unchanged");
+}
+
+}  // namespace
+}  // namespace trailcfg
