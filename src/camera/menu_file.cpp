@@ -64,11 +64,17 @@ int ReadMenuFileAt(const std::filesystem::path& file, const char* shownPath, Cam
         Diag("Open file - \"%s\" err!\n", shownPath);
         return 0;
     }
-    std::memset(&m, 0, sizeof m);
     Diag("Open file - \"%s\" success!\n", shownPath);
-    std::size_t got = std::fread(&m, 1, kCameraMenuSize, f);
+    // Read aside first: a card pulled out or a file changed since it was sized
+    // must not leave a half-read record behind as if it were the file.
+    std::uint8_t image[kCameraMenuSize];
+    const bool whole = ReadExactly(f, image, sizeof image);
     std::fclose(f);
-    (void)got;  // a file cut short since it was sized reads as zeros
+    if (!whole) {
+        Diag("File szie != struct size!\n");
+        return 0;
+    }
+    std::memcpy(&m, image, sizeof image);
     UnscrambleBytes(RecordBytes(m), kCameraMenuSize);
 
     Diag("CapMode = %d\n", m.CapMode);

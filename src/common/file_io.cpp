@@ -3,6 +3,7 @@
 #include <climits>
 #include <cstring>
 #include <string>
+#include <system_error>
 
 #include "gbk_codec.h"
 
@@ -54,6 +55,10 @@ std::FILE* OpenBinaryFile(const std::filesystem::path& path, const char* mode) {
 std::int32_t GetFileSize(const char* path) { return FileSizeOf(PathFromGbk(path)); }
 
 std::int32_t FileSizeOf(const std::filesystem::path& path) {
+    // A pipe in the file's place would block the open for good, and a folder
+    // or device has no size worth reading.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return 0;
     std::FILE* f = OpenBinaryFile(path, "rb");
     if (!f) return 0;
     std::int64_t size = 0;
@@ -65,6 +70,11 @@ std::int32_t FileSizeOf(const std::filesystem::path& path) {
     std::fclose(f);
     if (size < 0) return 0;
     return size > INT32_MAX ? INT32_MAX : static_cast<std::int32_t>(size);
+}
+
+bool ReadExactly(std::FILE* f, void* buf, std::size_t n) {
+    if (std::fread(buf, 1, n, f) != n) return false;
+    return std::fgetc(f) == EOF && !std::ferror(f);
 }
 
 #ifndef _WIN32
@@ -98,6 +108,9 @@ mode_t ModeForReplacement(const std::filesystem::path& target) {
 }  // namespace
 
 bool ReplaceFileContents(const std::filesystem::path& target, const void* data, std::size_t n) {
+    // The rename would replace a read-only file all the same; honour what the
+    // user (or the card) said about it.
+    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0 && errno != ENOENT) return false;
     std::filesystem::path folder = target.parent_path();
     std::string tmpl = (folder.empty() ? std::string(".") : folder.native()) + "/." +
                        target.filename().native() + ".XXXXXX";

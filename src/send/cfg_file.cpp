@@ -139,12 +139,18 @@ int ReadCfgFile(const std::filesystem::path& file, const char* shownPath, SendSe
         Diag("Open file - \"%s\" err!\n", shownPath);
         return 0;
     }
-    std::memset(&s, 0, sizeof s);
     Diag("Open file - \"%s\" success!\n", shownPath);
     Diag("_bufsiz = %d\n", static_cast<int>(BUFSIZ));
-    std::size_t got = std::fread(&s, 1, kSendSettingsSize, f);
+    // Read aside first: a card pulled out or a file changed since it was sized
+    // must not leave a half-read record behind as if it were the file.
+    std::uint8_t image[kSendSettingsSize];
+    const bool whole = ReadExactly(f, image, sizeof image);
     std::fclose(f);
-    (void)got;  // a file cut short since it was sized reads as zeros, then fails the marker
+    if (!whole) {
+        Diag("File szie != struct size!\n");
+        return 0;
+    }
+    std::memcpy(&s, image, sizeof image);
     UnscrambleBytes(RecordBytes(s), kSendSettingsSize);
 
     if (s.StructFlag != kSendStructFlag) {
