@@ -1,0 +1,106 @@
+// One open page: a fixed-size modal dialog built from the page's layout,
+// every control at its place in dialog units, and the port's Dialog over it.
+//
+// Choices where Qt and Windows differ (the headless backend makes the same
+// ones, so the pages see one behaviour everywhere):
+// - Enter that reaches the dialog presses the layout's default button, even
+//   a hidden one, but not a disabled one; without a default button the page
+//   gets Event Enter. A focused push button takes Enter itself.
+// - Escape and the close box are only reported; only End closes the page.
+// - FocusLost: when a person sits at the screen, every loss of the focus
+//   except to a popup menu is reported, as Windows reports it (switching
+//   windows, a message box, a click elsewhere). A driven page reports only
+//   the driver's UserLeave, since the driver is the only user.
+// - Nothing is reported to a page after it has ended, except what its own
+//   calls raise.
+#pragma once
+
+#include <QDialog>
+#include <QEventLoop>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/layout.h"
+#include "platform/port.h"
+#include "qt_controls.h"
+#include "qt_event_sink.h"
+
+class QTimer;
+
+namespace trailcfg::qt {
+
+
+class PageDialog final : public QDialog, public Dialog, private EventSink {
+public:
+    PageDialog(const DialogLayout& layout, Page& page, bool driven);
+    ~PageDialog() override;
+
+    // Dialog
+    void SetTitle(const char* text) override;
+    void SetSmallIcon(int iconId) override;
+    void SetText(int id, const char* text) override;
+    std::string GetText(int id) const override;
+    void Enable(int id, bool enabled) override;
+    bool IsEnabled(int id) const override;
+    void Show(int id, bool visible) override;
+    bool IsVisible(int id) const override;
+    void SetCheck(int id, bool checked) override;
+    bool IsChecked(int id) const override;
+    void SetMasked(int id, bool masked) override;
+    void SetLimit(int id, int chars) override;
+    void SetCaret(int id, int pos) override;
+    void ListAdd(int id, const char* text) override;
+    void ListEmpty(int id) override;
+    void ListSelect(int id, int index) override;
+    int ListSelection(int id) const override;
+    int ListCount(int id) const override;
+    std::string ListItem(int id, int index) const override;
+    void End(int result) override;
+
+    // For the platform and the probe.
+    const DialogLayout& Layout() const { return layout_; }
+    bool Ended() const { return ended_; }
+    int Result() const { return result_; }
+    // Shows the page modally and waits for End.
+    void RunEventLoop();
+    void StartTimer(int timerId, int periodMs);
+    void StopTimer(int timerId);
+    bool TimerRunning(int timerId) const;
+    void FireTimer(int timerId);
+
+    const Control* Find(int id) const;
+    EditControl* Edit(int id) const;
+    ListControl* List(int id) const;
+    // The control if a user could act on it now, else nullptr.
+    const Control* Reachable(int id) const;
+    // Reports the focus loss that UserLeave sends to an edit.
+    void LeaveAsUser(EditControl& edit);
+
+    // QDialog would close on Escape and the close box; the page decides.
+    void reject() override {}
+    void setVisible(bool visible) override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void Raise(EventType type, int id) override;
+    void EditLostFocus(int id, Qt::FocusReason reason) override;
+    void PressDefaultButton();
+
+    const DialogLayout& layout_;
+    Page& page_;
+    const bool driven_;
+    std::vector<Control> controls_;
+    std::map<int, std::unique_ptr<QTimer>> timers_;
+    QEventLoop* loop_ = nullptr;
+    bool ended_ = false;
+    bool userLeaving_ = false;
+    int result_ = 0;
+};
+
+}  // namespace trailcfg::qt
