@@ -1,0 +1,73 @@
+// The 3G parameter page's texts in both languages: its captions, the items
+// of its own lists, and ApplyParamPageTexts, which puts them on the page.
+#pragma once
+
+#include "common/gbk_literal.h"
+#include "platform/port.h"
+#include "send/param_page_controls.h"
+#include "ui/apply_texts.h"
+#include "ui/list_table.h"
+
+namespace trailcfg::param {
+
+// The FTP group's captions, set again whenever FTP is chosen.
+inline constexpr Caption kFtpCaptions[] = {
+    {40005, {{GBK("FTP设置"), "FTP Settings"}}},
+    {40006, {{GBK("服务器"), "Server"}}},
+    {40013, {{GBK("端口"), "Port"}}},
+    {40008, {{GBK("用户名"), "User Name"}}},
+};
+
+inline constexpr Caption kParamPageCaptions[] = {
+    {40072, {{GBK("3G发送选项"), "3G Send Options"}}},
+    {40028, {{GBK("3G参数设置"), "3G Parameter Options"}}},
+    {40027, {{GBK("运营商选择"), "Operator Selection"}}},
+    {40081, {{GBK("国家"), "Country"}}},
+    {40030, {{GBK("运营商"), "Operator"}}},
+    {40026, {{GBK("彩信参数"), "MMS Parameters"}}},
+    {40033, {{GBK("网址"), "URL"}}},
+    {40037, {{GBK("网关"), "Gateway"}}},
+    {40039, {{GBK("端口"), "Port"}}},
+    {40041, {{GBK("帐号"), "Account"}}},
+    {40043, {{GBK("密码"), "Password"}}},
+    {40009, {{GBK("密码"), "Password"}}},
+    {40011, {{GBK("上传到的FTP目录(必须已存在)"), "Upload to FTP directory (must exist)"}}},
+    {40045, {{GBK("网络设置, 邮件参数"), "Network Settings, Mail Parameters"}}},
+    {40074, {{GBK("3G网络设置"), "3G Network Settings"}}},
+    {40071, {{"APN", "APN"}}},
+    {40076, {{GBK("帐号"), "Account"}}},
+    {40078, {{GBK("密码"), "Password"}}},
+    {40046, {{GBK("发件箱设置"), "Sender Settings"}}},
+    {40047, {{GBK("服务器"), "Server"}}},
+    {40048, {{GBK("端口"), "Port"}}},
+    {40049, {{GBK("邮件地址"), "Email Address"}}},
+    {kOutboxAccountLabel, {{GBK("帐号"), "Account"}}},
+    {40050, {{GBK("密码"), "Password"}}},
+    {kNextPageButton, {{GBK("下一页"), "Next Page"}}},
+};
+
+// Item k is bySendBy k. The record also knows 4 (a cloud service), which
+// this list never offers.
+inline constexpr ListTable<4> kSendOptionItems{{
+    {GBK("关闭3G"), GBK("彩信"), GBK("邮件"), "FTP"},
+    {"Close 3G", "MMS", "Email", "FTP"},
+}};
+
+inline constexpr ListTable<2> kOperatorModeItems{{
+    {GBK("选择运营商参数"), GBK("手动输入")},
+    {"Select Operator", "Manual Input"},
+}};
+
+inline constexpr ListTable<2> kFtpDirTypeItems{{
+    {GBK("根目录"), GBK("指定目录")},
+    {"Root", "Specify"},
+}};
+
+inline constexpr const char* kMmsApnKindItems[] = {"APN", "CSD"};
+
+// The title, every caption and the contents of the five lists, by
+// g_iUiLanguage. The send option shows MMS, the operator mode the database;
+// ApplySendOption and the opening correct both from the record afterwards.
+void ApplyParamPageTexts(Dialog& dialog);
+
+}  // namespace trailcfg::param
