@@ -1,33 +1,86 @@
-// The 3G send settings page (template 106).
-// Its behaviour is not built yet: it shows its layout and goes back to the start page when closed.
+// The 3G send settings page (template 106): where pictures go, how many, how
+// large, and the remote control. Events are routed to one handler each.
 #include "app/navigation.h"
 #include "app/pages.h"
-#include "app/process_state.h"
 #include "platform/layout.h"
-#include "ui/window_titles.h"
+#include "send/generate.h"
+#include "send/send_page_controls.h"
+#include "send/send_page_handlers.h"
+#include "ui/input_helpers.h"
 
 namespace trailcfg {
 
 namespace {
 
+using namespace send_page;
+
 class SendPage final : public Page {
 public:
+    explicit SendPage(Platform& platform) : platform_(platform) {}
+
     int TemplateId() const override { return kTemplateSendPage; }
 
-    void OnOpen(Dialog& dialog) override {
-        dialog.SetSmallIcon(kIconApp);
-        dialog.SetTitle(kTitleSendPage[g_iUiLanguage]);
-    }
+    void OnOpen(Dialog& dialog) override { ShowSendPage(dialog); }
 
     void OnEvent(Dialog& dialog, const Event& event) override {
-        if (event.type != EventType::Close) return;
-        dialog.End(0);
-        OpenStartPage();
+        switch (event.type) {
+            case EventType::TextChanged:
+                OnTextChanged(dialog, event.id);
+                break;
+            case EventType::FocusLost:
+                if (event.id == kRemoteEmail) OnReceiverEmailLeft(dialog);
+                break;
+            case EventType::SelChanged:
+            case EventType::SelConfirmed:
+                if (event.id == kRemoteIntervalList) OnRemoteIntervalNotice(dialog);
+                break;
+            case EventType::Clicked:
+                OnClicked(dialog, event.id);
+                break;
+            case EventType::Close:
+                dialog.End(0);
+                OpenStartPage();
+                break;
+            default:
+                // Enter and Escape must not leave the page.
+                break;
+        }
     }
+
+private:
+    void OnTextChanged(Dialog& dialog, int id) {
+        if (id == kRecipientEdits[0] || id == kRecipientEdits[1] || id == kRemotePhone)
+            FilterEditChars(dialog, id, kPhoneChars);
+        else if (id == kMaxSentEdit)
+            FilterEditChars(dialog, id, kDigits);
+        else
+            CheckCoordinateEdit(platform_, dialog, id);
+    }
+
+    void OnClicked(Dialog& dialog, int id) {
+        switch (id) {
+            case kNoCmd22Box:
+                OnNoCmd22Clicked(dialog);
+                break;
+            case kBrowseButton:
+                BrowseSaveFolder(platform_, dialog, kSaveFolderEdit);
+                break;
+            case kGenerateButton:
+                GenerateSendSettings(platform_, dialog);
+                break;
+            case kPreviousButton:
+                OnPreviousPage(dialog);
+                break;
+            default:
+                break;
+        }
+    }
+
+    Platform& platform_;
 };
 
 }  // namespace
 
-std::unique_ptr<Page> MakeSendPage(Platform&) { return std::make_unique<SendPage>(); }
+std::unique_ptr<Page> MakeSendPage(Platform& platform) { return std::make_unique<SendPage>(platform); }
 
 }  // namespace trailcfg

@@ -1,0 +1,124 @@
+#include "generate.h"
+
+#include <cstddef>
+#include <cstdint>
+
+#include "app/process_state.h"
+#include "common/diag.h"
+#include "send/cfg_file.h"
+#include "send/generate_checks.h"
+#include "send/send_page_controls.h"
+#include "ui/message_texts.h"
+
+namespace trailcfg {
+
+namespace {
+
+using namespace send_page;
+
+void StampTime(Platform& platform) {
+    LocalTime now = platform.Now();
+    Diag("Sytem time: %d-%d-%d, %d:%d:%d\n", now.year, now.month, now.day, now.hour, now.minute, now.second);
+    SendTime& t = g_sSendSet.sTime;
+    t.byYear = static_cast<std::uint8_t>(now.year >= 2000 ? now.year - 2000 : now.year - 1900);
+    t.byMonth = static_cast<std::uint8_t>(now.month);
+    t.byDay = static_cast<std::uint8_t>(now.day);
+    t.byHour = static_cast<std::uint8_t>(now.hour);
+    t.byMinute = static_cast<std::uint8_t>(now.minute);
+    t.bySecond = static_cast<std::uint8_t>(now.second);
+    t.bSet = 0;
+    sLastGenTime = GenTime{t.byYear, t.byMonth, t.byDay, t.byHour, t.byMinute, t.bySecond};
+}
+
+void CollectRemoteTexts(const Dialog& page) {
+    StoreEditText(page, kRemotePhone, g_sSendSet.szRemotePhoneNum);
+    StoreEditText(page, kRemoteEmail, g_sSendSet.szRemoteEmail);
+}
+
+void CollectDailyLimit(const Dialog& page) {
+    int limit = ReadEditNumber(page, kMaxSentEdit);
+    g_sSendSet.uwMaxSendImgNum = static_cast<std::uint16_t>(limit);
+    Diag("EDIT_MAX_SEND_IMG_NUM val=%d\n", limit);
+}
+
+// The option is the parameter page's, as the user left its list there: the
+// record may still hold another one.
+void CollectSendOption() {
+    int option = s_iSendOptionChoice;
+    g_sSendSet.bySendBy = static_cast<std::uint8_t>(option >= kSendByClose3G && option <= kSendByFtp ? option : 0);
+}
+
+void CollectRecipients(const Dialog& page) {
+    for (int i = 0; i < 4; ++i) {
+        std::size_t n = StoreEditText(page, kRecipientEdits[i], g_sSendSet.szRecp[i]);
+        g_sSendSet.uwRecpLen[i] = static_cast<std::uint16_t>(n);
+    }
+}
+
+void CollectRemoteControl(const Dialog& page) {
+    g_sSendSet.byRemoteInterval = RemoteIntervalAt(page.ListSelection(kRemoteIntervalList));
+    g_sSendSet.byRemoteSwitch = g_sSendSet.byRemoteInterval != kRemoteIntervalOff ? 1 : 0;
+}
+
+void SetFileName() {
+    CopyText(g_sSendSet.szFileFullName[0], kSendFileFullName);
+    g_sSendSet.bySendFileNum = 0;
+    Diag("** **");
+}
+
+// The camera is always told to send at once, whatever the lists show.
+void CollectSendModeAndSize(const Dialog& page) {
+    StoreListPosition(page, kDailyTimeList, g_sSendSet.byDailySendTime);
+    g_sSendSet.bySendMode = 0;
+    Diag(":: Get SendMode=%d\n", g_sSendSet.bySendMode);
+    g_sSendSet.byDailySendTime = 24;
+    StoreListPosition(page, kImageSizeList, g_sSendSet.bySendImgSize);
+    Diag(":: Get SendImgSize=%d\n", g_sSendSet.bySendImgSize);
+}
+
+// A read-back that fails may have loaded another file in the folder, or the
+// zeroed record of a foreign one. The user's settings must not give way to
+// either, or the next Generate would write the old operator, outbox and FTP
+// values without a word; only a verified read-back replaces them.
+bool WriteAndVerify() {
+    const SendSettings collected = g_sSendSet;
+    WriteSendSettings();
+    if (ReadSendSettings(1) == 1) return true;
+    g_sSendSet = collected;
+    return false;
+}
+
+bool Refused(Platform& platform, Dialog& page, CheckResult result) {
+    if (!result) return false;
+    platform.ShowMessage(page, GenerateMessageText(*result)[g_iUiLanguage], kCaptionWarning[g_iUiLanguage],
+                         MessageIcon::Warning);
+    return true;
+}
+
+}  // namespace
+
+void GenerateSendSettings(Platform& platform, Dialog& page) {
+    StampTime(platform);
+    CollectRemoteTexts(page);
+    CollectDailyLimit(page);
+    CollectSendOption();
+    CollectRecipients(page);
+    if (Refused(platform, page, CheckRecipients(g_sSendSet))) return;
+    if (g_sSendSet.bySendBy != kSendByClose3G) {
+        CollectRemoteControl(page);
+        if (Refused(platform, page, CheckRemoteControl(g_sSendSet, g_bNoCmd22))) return;
+    }
+    SetFileName();
+    if (Refused(platform, page, CheckMmsParameters(g_sSendSet))) return;
+    if (Refused(platform, page, CheckDataNetwork(g_sSendSet, g_bNoCmd22))) return;
+    CollectSendModeAndSize(page);
+
+    if (WriteAndVerify()) {
+        platform.ShowMessage(page, GenerateMessageText(GenerateMessage::Success)[g_iUiLanguage],
+                             kCaptionNotice[g_iUiLanguage], MessageIcon::Information);
+    } else {
+        Diag("Generate fail!\n");
+    }
+}
+
+}  // namespace trailcfg
