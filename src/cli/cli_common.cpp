@@ -5,6 +5,7 @@
 
 #include "camera/camera_menu.h"
 #include "common/file_io.h"
+#include "common/gbk_codec.h"
 #include "common/scramble.h"
 #include "send/send_settings.h"
 
@@ -16,6 +17,8 @@ const FieldTable& FieldsOf(FileKind kind) {
 
 const char* FileNameOf(FileKind kind) { return kind == FileKind::Cfg ? kCfgFileName : kMenuFileName; }
 
+std::size_t RecordSizeOf(FileKind kind) { return kind == FileKind::Cfg ? kSendSettingsSize : kCameraMenuSize; }
+
 std::optional<FileKind> KindBySize(std::uintmax_t size) {
     if (size == kSendSettingsSize) return FileKind::Cfg;
     if (size == kCameraMenuSize) return FileKind::Menu;
@@ -25,6 +28,60 @@ std::optional<FileKind> KindBySize(std::uintmax_t size) {
 std::string Shown(const std::filesystem::path& path) {
     std::u8string u8 = path.u8string();
     return std::string(u8.begin(), u8.end());
+}
+
+std::filesystem::path PathFromUtf8(std::string_view utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+bool NextCodePoint(std::string_view text, std::size_t& i, char32_t& cp) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned char lead = byte(i);
+    std::size_t n;
+    char32_t min;
+    if (lead < 0x80) {
+        cp = lead;
+        ++i;
+        return true;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+        n = 2, cp = lead & 0x1F, min = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        n = 3, cp = lead & 0x0F, min = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        n = 4, cp = lead & 0x07, min = 0x10000;
+    } else {
+        return false;
+    }
+    if (text.size() - i < n) return false;
+    for (std::size_t k = 1; k < n; ++k) {
+        if ((byte(i + k) & 0xC0) != 0x80) return false;
+        cp = (cp << 6) | (byte(i + k) & 0x3F);
+    }
+    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
+    i += n;
+    return true;
+}
+
+bool IsValidUtf8(std::string_view text) {
+    char32_t cp;
+    for (std::size_t i = 0; i < text.size();)
+        if (!NextCodePoint(text, i, cp)) return false;
+    return true;
+}
+
+std::string Utf8Of(const char* gbk) { return gbk ? GbkToUtf8(gbk) : std::string(); }
+
+std::string TerminalLines(std::string_view text, std::string_view joint) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r') {
+            out += text[i];
+            continue;
+        }
+        if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        out += joint;
+    }
+    return out;
 }
 
 bool ReadPlainImage(const std::filesystem::path& file, FileKind& kind, std::vector<std::uint8_t>& plain,
@@ -52,15 +109,50 @@ bool ReadPlainImage(const std::filesystem::path& file, FileKind& kind, std::vect
         return false;
     }
     plain.assign(static_cast<std::size_t>(size), 0);
-    std::size_t got = std::fread(plain.data(), 1, plain.size(), f);
+    const bool whole = ReadExactly(f, plain.data(), plain.size());
     std::fclose(f);
-    if (got != plain.size()) {
-        error = Shown(file) + ": could not be read in full";
+    if (!whole) {
+        error = Shown(file) + ": changed size while it was read";
         return false;
     }
     UnscrambleBytes(plain.data(), plain.size());
     kind = *k;
     return true;
+}
+
+bool ReadInputText(const std::string& name, std::size_t maxBytes, std::string& text, std::string& error) {
+    const bool standardInput = name == "-";
+    std::FILE* f = standardInput ? stdin : OpenBinaryFile(PathFromUtf8(name), "rb");
+    std::error_code ec;
+    if (!standardInput && std::filesystem::is_directory(PathFromUtf8(name), ec)) {
+        if (f) std::fclose(f);
+        error = name + ": is a folder";
+        return false;
+    }
+    if (!f) {
+        error = name + ": cannot be opened";
+        return false;
+    }
+    text.clear();
+    char buf[65536];
+    bool ok = true;
+    for (;;) {
+        std::size_t n = std::fread(buf, 1, sizeof buf, f);
+        if (text.size() + n > maxBytes) {
+            error = (standardInput ? std::string("standard input") : name) + ": larger than " +
+                    std::to_string(maxBytes / (1024 * 1024)) + " MiB, too large to be read";
+            ok = false;
+            break;
+        }
+        text.append(buf, n);
+        if (n < sizeof buf) break;
+    }
+    if (ok && std::ferror(f)) {
+        error = name + ": could not be read";
+        ok = false;
+    }
+    if (!standardInput) std::fclose(f);
+    return ok;
 }
 
 }  // namespace trailcfg::cli

@@ -1,6 +1,7 @@
 #include "gbk_codec.h"
 
 #include <cstdint>
+#include <utility>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -23,6 +24,16 @@ std::size_t Utf8SequenceLength(unsigned char lead) {
 }
 
 }  // namespace
+
+// Both directions mark what they cannot convert with "?", so a text that
+// comes back unchanged lost nothing; one that does not held a character GBK
+// lacks or bytes that were not UTF-8. One rule for both platforms' codecs.
+bool Utf8ToGbkStrict(std::string_view utf8, std::string& gbk) {
+    std::string converted = Utf8ToGbk(utf8);
+    if (GbkToUtf8(converted) != utf8) return false;
+    gbk = std::move(converted);
+    return true;
+}
 
 #ifndef _WIN32
 

@@ -12,6 +12,11 @@ namespace trailcfg {
 std::string GbkToUtf8(std::string_view gbk);
 std::string Utf8ToGbk(std::string_view utf8);
 
+// For input that must not change on its way into a record: true and the GBK
+// text only when every character of `utf8` is valid UTF-8 that GBK holds, so
+// that the result reads back as exactly `utf8`. Never a "?" in its place.
+bool Utf8ToGbkStrict(std::string_view utf8, std::string& gbk);
+
 #ifdef _WIN32
 std::wstring GbkToWide(std::string_view gbk);
 std::string WideToGbk(std::wstring_view wide);

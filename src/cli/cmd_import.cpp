@@ -1,0 +1,66 @@
+#include <ostream>
+#include <system_error>
+
+#include "commands.h"
+#include "json_input.h"
+#include "produce.h"
+#include "verified_write.h"
+
+namespace trailcfg::cli {
+
+namespace {
+
+constexpr std::size_t kMaxJsonBytes = 16u << 20;
+
+int Fail(std::ostream& err, const std::string& message) {
+    err << "trailcfg-cli: " << message << "\n";
+    return kExitBadInput;
+}
+
+}  // namespace
+
+int CmdImport(const ImportOptions& options, std::ostream& out, std::ostream& err) {
+    std::string text, error;
+    if (!ReadInputText(options.json, kMaxJsonBytes, text, error)) return Fail(err, error);
+    const std::string source = options.json == "-" ? "standard input" : options.json;
+    JsonFields fields;
+    if (!ParseJsonFields(text, fields, error)) return Fail(err, source + ": " + error);
+    if (fields.hasCfg && fields.hasMenu)
+        return Fail(err, source + ": holds fields of both CFG.BIN and menu.dat; import one file at a time");
+
+    std::error_code ec;
+    if (!std::filesystem::is_directory(options.dir, ec)) return Fail(err, Shown(options.dir) + ": no such folder");
+
+    std::vector<std::uint8_t> base;
+    std::vector<std::string> notes;
+    FileKind kind = fields.hasMenu ? FileKind::Menu : FileKind::Cfg;
+    if (options.base) {
+        FileKind baseKind;
+        std::vector<std::uint8_t> stored;
+        if (!ReadPlainImage(*options.base, baseKind, stored, error)) return Fail(err, error);
+        if ((fields.hasCfg || fields.hasMenu) && baseKind != kind)
+            return Fail(err, source + ": holds " + FileNameOf(kind) + " fields, but the base " +
+                                 Shown(*options.base) + " is a " + FileNameOf(baseKind));
+        kind = baseKind;
+        if (!LoadBase(*options.base, kind, base, notes, error)) return Fail(err, error);
+    } else {
+        if (!fields.hasCfg && !fields.hasMenu)
+            return Fail(err, source + ": names no field, so it says neither CFG.BIN nor menu.dat (give --base)");
+        base = DefaultRecord(kind);
+    }
+    PrintNotes(err, notes);
+
+    Produced p = Produce(kind, base, fields.values, options.write);
+    if (p.status == kExitBadInput) return Fail(err, source + ": " + p.message);
+    PrintNotes(err, p.result.notes);
+    if (p.status == kExitRefused) {
+        err << p.message << "\n";
+        return kExitRefused;
+    }
+    const std::filesystem::path target = options.dir / FileNameOf(kind);
+    if (!WriteVerified(target, kind, p.result.plain, error)) return Fail(err, error);
+    out << "wrote " << Shown(target) << "\n";
+    return kExitOk;
+}
+
+}  // namespace trailcfg::cli

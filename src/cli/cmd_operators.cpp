@@ -1,0 +1,120 @@
+#include <cctype>
+#include <charconv>
+#include <ostream>
+#include <string_view>
+
+#include "commands.h"
+#include "explain.h"
+#include "field_values.h"
+#include "send/operator_db.h"
+#include "send/send_settings.h"
+#include "suggest.h"
+
+namespace trailcfg::cli {
+
+namespace {
+
+// The provisioning in the order of the page's groups, by the record's names.
+struct Provisioning {
+    const char* field;
+    const char* (*value)(int country, int op);
+};
+
+constexpr Provisioning kProvisioning[] = {
+    {"sSmtpSet.sz3GSmtpApN", [](int c, int o) { return NetParamOf(c, o).apn; }},
+    {"sSmtpSet.sz3GSmtpAccount", [](int c, int o) { return NetParamOf(c, o).account; }},
+    {"sSmtpSet.sz3GSmtpPassword", [](int c, int o) { return NetParamOf(c, o).password; }},
+    {"sMmsSet.szMmsUrl", [](int c, int o) { return MmsParamOf(c, o).url; }},
+    {"sMmsSet.szMmsApn", [](int c, int o) { return MmsParamOf(c, o).apn; }},
+    {"sMmsSet.szMmsGateway", [](int c, int o) { return MmsParamOf(c, o).gateway; }},
+    {"sMmsSet.szMmsPort", [](int c, int o) { return MmsParamOf(c, o).port; }},
+    {"sMmsSet.szMmsAccount", [](int c, int o) { return MmsParamOf(c, o).account; }},
+    {"sMmsSet.szMmsPassword", [](int c, int o) { return MmsParamOf(c, o).password; }},
+};
+
+bool SameLetters(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+// A country by its index or by its name in either language.
+bool FindCountry(std::string_view wanted, int& country, std::string& error) {
+    int index = -1;
+    auto [end, ec] = std::from_chars(wanted.data(), wanted.data() + wanted.size(), index);
+    if (ec == std::errc() && end == wanted.data() + wanted.size()) {
+        if (index >= 0 && index < kCountryCount) {
+            country = index;
+            return true;
+        }
+        error = "country " + std::string(wanted) +
+                (index == kManualCountry ? " is manual input, which has no operators" : " is not in 0..42");
+        return false;
+    }
+    std::vector<std::string> names;
+    for (int c = 0; c < kCountryCount; ++c) {
+        if (SameLetters(wanted, CountryName(c, kLangEn)) || wanted == Utf8Of(CountryName(c, kLangZh))) {
+            country = c;
+            return true;
+        }
+        names.push_back(CountryName(c, kLangEn));
+    }
+    std::vector<std::string_view> views(names.begin(), names.end());
+    error = "no country \"" + std::string(wanted) + "\" in the database";
+    const std::string nearest = NearestName(wanted, views);
+    if (!nearest.empty()) error += "; did you mean \"" + nearest + "\"?";
+    return false;
+}
+
+Json CountryJson(int country, int language) {
+    Json operators = Json::array();
+    for (int op = 0; op < OperatorCount(country, language); ++op) {
+        Json entry = Json::object();
+        entry["byOperator"] = op;
+        entry["name"] = Utf8Of(OperatorName(country, op, language));
+        for (const Provisioning& p : kProvisioning) entry[p.field] = Utf8Of(p.value(country, op));
+        operators.push_back(std::move(entry));
+    }
+    Json entry = Json::object();
+    entry["byOperatorCountry"] = country;
+    entry["name"] = Utf8Of(CountryName(country, language));
+    entry["operators"] = std::move(operators);
+    return entry;
+}
+
+void PrintCountry(int country, int language, std::ostream& out) {
+    out << country << "  " << Utf8Of(CountryName(country, language)) << "\n";
+    for (int op = 0; op < OperatorCount(country, language); ++op) {
+        out << "    " << op << "  " << Utf8Of(OperatorName(country, op, language)) << "\n";
+        for (const Provisioning& p : kProvisioning)
+            out << "        " << LabelOf(*GuideOf(FileKind::Cfg, p.field), language) << ": "
+                << Json(Utf8Of(p.value(country, op))).dump() << "\n";
+    }
+}
+
+}  // namespace
+
+int CmdOperators(const std::optional<std::string>& country, bool json, int language, std::ostream& out,
+                 std::ostream& err) {
+    int first = 0, last = kCountryCount - 1;
+    if (country) {
+        std::string error;
+        if (!FindCountry(*country, first, error)) {
+            err << "trailcfg-cli: " << error << "\n";
+            return kExitBadInput;
+        }
+        last = first;
+    }
+    if (json) {
+        Json list = Json::array();
+        for (int c = first; c <= last; ++c) list.push_back(CountryJson(c, language));
+        out << list.dump(2) << "\n";
+        return kExitOk;
+    }
+    for (int c = first; c <= last; ++c) PrintCountry(c, language, out);
+    return kExitOk;
+}
+
+}  // namespace trailcfg::cli

@@ -1,0 +1,138 @@
+// The commands that only read: show explains in the program's own words,
+// diff names what changed like diff(1), operators lists the database as the
+// pages do.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "cli_run.h"
+#include "common/scramble.h"
+#include "send/cfg_file.h"
+#include "send/operator_db.h"
+
+namespace trailcfg::cli {
+namespace {
+
+using test::Cli;
+using test::CliRun;
+using test::P;
+using trailcfg::test::TempDir;
+
+void WritePlain(const std::filesystem::path& file, std::vector<std::uint8_t> plain) {
+    ScrambleBytes(plain.data(), plain.size());
+    trailcfg::test::WriteBytes(file, plain);
+}
+
+bool Has(const std::string& text, const std::string& line) { return text.find(line) != std::string::npos; }
+
+TEST(CliShow, ExplainsEveryValueInTheProgramsWords) {
+    TempDir dir;
+    std::vector<std::uint8_t> cfg = DefaultRecord(FileKind::Cfg);
+    SendSettings s;
+    std::memcpy(&s, cfg.data(), sizeof s);
+    s.bySendBy = kSendByFtp;
+    s.byRemoteInterval = 0;
+    s.byOperatorCountry = 3;
+    s.byOperator = 7;
+    s.byDailySendTime = 24;
+    std::strcpy(s.sFtpSet.szPassword, "hunter2");
+    s.sFtpSet.iFtpDirType = 9;
+    std::memcpy(cfg.data(), &s, sizeof s);
+    WritePlain(dir / "CFG.BIN", cfg);
+    std::vector<std::uint8_t> menu = DefaultRecord(FileKind::Menu);
+    menu[0] = 2;    // Camera+Video
+    menu[8] = 30;   // 30 seconds
+    menu[12] = 15;  // no such language
+    WritePlain(dir / "menu.dat", menu);
+
+    CliRun r = Cli({"show", P(dir / "CFG.BIN")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(Has(r.out, "3G Send Options: FTP  [bySendBy = 3]\n")) << r.out;
+    EXPECT_TRUE(Has(r.out, "Remote Interval: 10 Minutes  [byRemoteInterval = 0]\n"));
+    EXPECT_TRUE(Has(r.out, "Country: United Kingdom  [byOperatorCountry = 3]\n"));
+    EXPECT_TRUE(Has(r.out, "Operator: " + std::string(OperatorName(3, 7, 1)) + "  [byOperator = 7]\n"));
+    EXPECT_TRUE(Has(r.out, "FTP Settings / Password: \"hunter2\"  [sFtpSet.szPassword]\n")) << "the card is yours";
+    EXPECT_TRUE(Has(r.out, "unknown (9)  [sFtpSet.iFtpDirType = 9]\n"));
+    EXPECT_TRUE(Has(r.out, "Written by this program: no  [sendByAppSetFlag = false]\n"));
+
+    r = Cli({"show", P(dir / "menu.dat"), "--lang", "zh"});
+    ASSERT_EQ(r.status, 0);
+    EXPECT_TRUE(Has(r.out, "模式: 拍照+录像  [CapMode = 2]\n")) << r.out;
+    EXPECT_TRUE(Has(r.out, "间隔时间: 30 秒钟  [Interval = 30]\n"));
+    EXPECT_TRUE(Has(r.out, "语言: 未知 (15)  [Language = 15]\n"));
+    r = Cli({"show", P(dir / "menu.dat")});
+    EXPECT_TRUE(Has(r.out, "Mode: Camera+Video  [CapMode = 2]\n"));
+    EXPECT_TRUE(Has(r.out, "Time Lapse: Off  [TimeLapseMode = 1]\n"));
+
+    EXPECT_EQ(Cli({"show", P(dir.path())}).status, 2);
+}
+
+TEST(CliDiff, NamesTheFieldsThatDifferLikeDiff) {
+    TempDir dir;
+    std::vector<std::uint8_t> a = DefaultRecord(FileKind::Cfg);
+    a[0] |= IF_SEND_BY_APP_SET_FLG;
+    WritePlain(dir / "a.bin", a);
+    WritePlain(dir / "same.bin", a);
+    std::vector<std::uint8_t> b = a;
+    b[0] = 2 | IF_SEND_BY_APP_SET_FLG;             // bySendBy 1 -> 2
+    b[offsetof(SendSettings, szRecp) + 49 * 2] = 'x';  // szRecp[2]
+    b[9] = 7;                                      // a reserved byte
+    b[offsetof(SendSettings, szDebugUrl) + 10] = 'z';  // behind an empty text
+    WritePlain(dir / "b.bin", b);
+
+    CliRun same = Cli({"diff", P(dir / "a.bin"), P(dir / "same.bin")});
+    EXPECT_EQ(same.status, 0);
+    EXPECT_EQ(same.out, "");
+    CliRun r = Cli({"diff", P(dir / "a.bin"), P(dir / "b.bin")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out,
+              "bySendBy: 1 (MMS) -> 2 (Email)\n"
+              "szRecp[2]: \"\" -> \"x\"\n"
+              "szDebugUrl: same text, different bytes after its end\n"
+              "reserved byte 9: 0 -> 7\n");
+
+    Cli({"new", "menu", "--dir", P(dir.path())});
+    CliRun mixed = Cli({"diff", P(dir / "a.bin"), P(dir / "menu.dat")});
+    EXPECT_EQ(mixed.status, 2);
+    EXPECT_TRUE(Has(mixed.err, "only files of one kind compare"));
+    EXPECT_EQ(Cli({"diff", P(dir / "a.bin"), P(dir / "none")}).status, 2);
+}
+
+TEST(CliOperators, ListsWhatThePagesListWithTheirProvisioning) {
+    CliRun all = Cli({"operators", "--json"});
+    ASSERT_EQ(all.status, 0) << all.err;
+    Json countries = Json::parse(all.out);
+    ASSERT_EQ(countries.size(), 43u);
+    std::size_t operators = 0;
+    for (const Json& c : countries) operators += c["operators"].size();
+    EXPECT_EQ(operators, 123u) << "only the listed operators";
+    EXPECT_EQ(countries[0]["operators"].size(), 1u) << "China's second slot is not listed";
+    EXPECT_EQ(countries[12]["operators"][8]["name"], "letai");
+    EXPECT_EQ(countries[1]["operators"][0]["sMmsSet.szMmsPort"], "8080");
+
+    CliRun china = Cli({"operators", "--country", "中国", "--lang", "zh"});
+    ASSERT_EQ(china.status, 0);
+    EXPECT_EQ(china.out.substr(0, china.out.find('\n')), "0  中国");
+    EXPECT_TRUE(Has(china.out, "    0  中国联通\n"));
+    EXPECT_TRUE(Has(china.out, "彩信参数 / 端口: \"80\"\n")) << china.out;
+    EXPECT_EQ(Cli({"operators", "--country", "schweiz"}).out.substr(0, 10), "9  Schweiz");
+    EXPECT_EQ(Cli({"operators", "--country", "42"}).status, 0);
+
+    CliRun typo = Cli({"operators", "--country", "Germany"});
+    EXPECT_EQ(typo.status, 2);
+    CliRun near = Cli({"operators", "--country", "Swedn"});
+    EXPECT_TRUE(Has(near.err, "did you mean \"Sweden\"?")) << near.err;
+    EXPECT_TRUE(Has(Cli({"operators", "--country", "43"}).err, "manual input"));
+}
+
+TEST(CliCommandLine, UsageErrorsAreExitTwoAndHelpIsExitZero) {
+    EXPECT_EQ(Cli({}).status, 2);
+    EXPECT_EQ(Cli({"frobnicate"}).status, 2);
+    EXPECT_EQ(Cli({"show", "x", "--lang", "fr"}).status, 2);
+    CliRun help = Cli({"show", "--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(Has(help.out, "Passwords are shown")) << help.out;
+}
+
+}  // namespace
+}  // namespace trailcfg::cli
