@@ -9,4 +9,5 @@ apt-get install -y -qq --no-install-recommends \
   libgtest-dev libgmock-dev libbenchmark-dev \
   libcli11-dev nlohmann-json3-dev \
   qt6-base-dev libgl-dev fonts-wqy-microhei \
+  dpkg-dev \
   >/dev/null

@@ -136,6 +136,11 @@ bool ReplaceFileContents(const std::filesystem::path& target, const void* data, 
 #else  // _WIN32
 
 bool ReplaceFileContents(const std::filesystem::path& target, const void* data, std::size_t n) {
+    // Whether MoveFileExW replaces a read-only file differs between systems
+    // (Wine does replace it); honour what the user (or the card) said about
+    // it, as opening it for writing would.
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
     std::filesystem::path folder = target.parent_path();
     wchar_t tmp[MAX_PATH + 16];
     if (GetTempFileNameW(folder.empty() ? L"." : folder.c_str(), L"tcf", 0, tmp) == 0) return false;

@@ -110,13 +110,14 @@ std::wstring GbkToWide(std::string_view gbk) {
             ++i;
             continue;
         }
+        // Code page 936 also has one single-byte character above ASCII: 0x80,
+        // the euro sign, as iconv's GBK has.
+        const int width = IsGbkLead(c) && i + 1 < gbk.size() ? 2 : 1;
         wchar_t w[2];
-        int n = 0;
-        if (IsGbkLead(c) && i + 1 < gbk.size())
-            n = MultiByteToWideChar(kGbkCodePage, MB_ERR_INVALID_CHARS, gbk.data() + i, 2, w, 2);
+        const int n = MultiByteToWideChar(kGbkCodePage, MB_ERR_INVALID_CHARS, gbk.data() + i, width, w, 2);
         if (n == 1) {
             out += w[0];
-            i += 2;
+            i += static_cast<std::size_t>(width);
         } else {
             out += L'?';
             ++i;
@@ -139,8 +140,8 @@ std::string WideToGbk(std::wstring_view wide) {
         int n = 0;
         if (w < 0xD800 || w > 0xDFFF)
             n = WideCharToMultiByte(kGbkCodePage, WC_NO_BEST_FIT_CHARS, &w, 1, b, sizeof b, "?", &lossy);
-        else if (w <= 0xDBFF && i + 1 < wide.size())
-            ++i;  // a surrogate pair: GBK holds no character outside the BMP
+        else if (w <= 0xDBFF && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 && wide[i + 1] <= 0xDFFF)
+            ++i;  // a surrogate pair: GBK holds no character outside the BMP, one "?" for both
         if (n > 0 && !lossy)
             out.append(b, static_cast<std::size_t>(n));
         else
@@ -164,6 +165,13 @@ std::string Utf8ToGbk(std::string_view utf8) {
     for (std::size_t i = 0; i < utf8.size();) {
         std::size_t n = Utf8SequenceLength(static_cast<unsigned char>(utf8[i]));
         if (n > utf8.size() - i) n = utf8.size() - i;
+        // A sequence cut short by a non-continuation byte: drop only what is
+        // there, so the next character survives (as in the iconv branch).
+        for (std::size_t k = 1; k < n; ++k)
+            if ((static_cast<unsigned char>(utf8[i + k]) & 0xC0) != 0x80) {
+                n = k;
+                break;
+            }
         wchar_t buf[2];
         int m = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data() + i, static_cast<int>(n), buf, 2);
         if (m > 0)

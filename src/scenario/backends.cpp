@@ -4,6 +4,9 @@
 #ifdef TRAILCFG_HAVE_QT
 #include "platform/qt/qt_platform.h"
 #endif
+#ifdef TRAILCFG_HAVE_WIN32
+#include "platform/win32/win32_platform.h"
+#endif
 
 namespace trailcfg::scenario {
 
@@ -21,7 +24,11 @@ constexpr Backend kBackends[] = {
 #else
     {"qt", nullptr},
 #endif
+#ifdef TRAILCFG_HAVE_WIN32
+    {"win32", MakeWin32Platform},
+#else
     {"win32", nullptr},
+#endif
 };
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "script.h"
 
+#include "common/file_io.h"
 #include "common/gbk_codec.h"
 
 namespace trailcfg::scenario {
@@ -18,10 +19,14 @@ int HexValue(char c) {
 // Reads the text that starts after the opening quote at line[pos]; leaves pos
 // after the closing quote. UTF-8 runs are converted as a whole, so that a
 // character is never split; raw bytes and {work} are appended as they are.
+// A "/" in the path that follows {work} (up to a blank or an escape) is the
+// system's separator, so that "{work}/card/CFG.BIN" names what the program
+// shows and prints on Windows too.
 bool ReadText(std::string_view line, std::size_t& pos, const std::string& workGbk, std::string& out,
               std::string& error) {
     static constexpr std::string_view kWork = "{work}";
     std::string run;  // UTF-8 waiting for conversion
+    bool inWorkPath = false;
     auto flush = [&] {
         out += Utf8ToGbk(run);
         run.clear();
@@ -37,13 +42,17 @@ bool ReadText(std::string_view line, std::size_t& pos, const std::string& workGb
             flush();
             out += workGbk;
             pos += kWork.size();
+            inWorkPath = true;
             continue;
         }
         if (c != '\\') {
+            if (IsBlank(c)) inWorkPath = false;
+            if (inWorkPath && c == '/') c = kPathSeparator;
             run += c;
             ++pos;
             continue;
         }
+        inWorkPath = false;
         if (pos + 1 >= line.size()) break;
         char e = line[pos + 1];
         pos += 2;

@@ -481,7 +481,8 @@ TEST_F(PortConformance, SystemQuestionsAreAnsweredByTheDriver) {
 
 TEST_F(PortConformance, CurrentDirectoryIsTheProcessDirectoryAsGbk) {
     test::TempDir dir;
-    std::filesystem::path folder = dir / "相机 cards";
+    // u8: a narrow path means the ANSI code page on Windows, not UTF-8.
+    std::filesystem::path folder = dir.path() / std::filesystem::path(u8"相机 cards");
     std::filesystem::create_directory(folder);
     std::filesystem::path previous = std::filesystem::current_path();
     std::filesystem::current_path(folder);

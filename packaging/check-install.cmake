@@ -1,0 +1,30 @@
+# cmake -DBUILD_DIR=... -DPREFIX=... -DEXPECTED="a;b" -P check-install.cmake
+# Installs the build into PREFIX (emptied first) and fails unless every
+# EXPECTED file is there; a desktop entry must start the installed program
+# by name and name its icon.
+cmake_minimum_required(VERSION 3.25)
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
+                RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed:\n${output}")
+endif()
+foreach(file ${EXPECTED})
+  if(NOT EXISTS ${PREFIX}/${file})
+    message(FATAL_ERROR "not installed: ${file}")
+  endif()
+  if(file MATCHES "\\.desktop$")
+    file(STRINGS ${PREFIX}/${file} exec REGEX "^Exec=")
+    file(STRINGS ${PREFIX}/${file} icon REGEX "^Icon=")
+    if(NOT exec STREQUAL "Exec=trailcfg" OR NOT icon STREQUAL "Icon=trailcfg")
+      message(FATAL_ERROR "${file}: ${exec} ${icon}")
+    endif()
+  endif()
+endforeach()
+file(GLOB_RECURSE installed RELATIVE ${PREFIX} ${PREFIX}/*)
+list(LENGTH EXPECTED expected_count)
+list(LENGTH installed installed_count)
+if(NOT installed_count EQUAL expected_count)
+  message(FATAL_ERROR "installed ${installed}, expected only ${EXPECTED}")
+endif()
+message(STATUS "installed: ${installed}")

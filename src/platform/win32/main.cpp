@@ -1,0 +1,29 @@
+// The desktop program on Windows: the pages on real dialogs.
+#include <windows.h>
+
+#include <cstdio>
+
+#include "app/run_application.h"
+#include "win32_platform.h"
+
+namespace {
+
+// A program for the Windows subsystem has no console of its own, so its
+// diagnostic lines would go nowhere when it is started from a command
+// prompt. It borrows the prompt's console then; started from Explorer there
+// is none, and output that is redirected already has its place.
+void UseParentConsoleForDiagnostics() {
+    HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+    if (out && out != INVALID_HANDLE_VALUE) return;
+    if (!AttachConsole(ATTACH_PARENT_PROCESS)) return;
+    FILE* reopened = nullptr;
+    if (freopen_s(&reopened, "CONOUT$", "w", stdout) != 0) return;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    UseParentConsoleForDiagnostics();
+    std::unique_ptr<trailcfg::DrivablePlatform> platform = trailcfg::MakeWin32Platform();
+    return trailcfg::RunApplication(*platform);
+}

@@ -1,0 +1,33 @@
+#include "win32_controls.h"
+
+#include <commctrl.h>
+
+#include "win32_edit.h"
+#include "win32_template.h"
+
+namespace trailcfg::win32 {
+
+bool IsListKind(ControlKind kind) { return kind == ControlKind::DropDownList || kind == ControlKind::DropDownCombo; }
+
+bool IsButtonKind(ControlKind kind) {
+    return kind == ControlKind::Button || kind == ControlKind::DefaultButton || kind == ControlKind::CheckBox;
+}
+
+bool CollectControls(HWND dialog, const DialogLayout& layout, std::vector<Control>& controls) {
+    controls.clear();
+    controls.reserve(static_cast<std::size_t>(layout.controlCount));
+    for (const ControlLayout& c : layout) {
+        Control control;
+        control.layout = &c;
+        control.window = GetDlgItem(dialog, c.id);
+        if (!control.window) return false;
+        if (c.kind == ControlKind::Edit) InitialiseEdit(control);
+        // The template's height already leaves room for this many entries;
+        // version 6 of the common controls sizes the drop-down by it.
+        if (IsListKind(c.kind)) SendMessageW(control.window, CB_SETMINVISIBLE, kDropDownEntries, 0);
+        controls.push_back(std::move(control));
+    }
+    return true;
+}
+
+}  // namespace trailcfg::win32

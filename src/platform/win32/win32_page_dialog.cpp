@@ -1,0 +1,376 @@
+#include "win32_page_dialog.h"
+
+#include "win32_banner.h"
+#include "win32_edit.h"
+#include "win32_list.h"
+#include "win32_template.h"
+#include "win32_text.h"
+
+namespace trailcfg::win32 {
+
+namespace {
+
+bool IsEdit(ControlKind kind) { return kind == ControlKind::Edit; }
+
+// Marks the time a page handler runs; handlers nest through the events their
+// own calls raise.
+class Handling {
+public:
+    explicit Handling(int& depth) : depth_(depth) { ++depth_; }
+    ~Handling() { --depth_; }
+    Handling(const Handling&) = delete;
+    Handling& operator=(const Handling&) = delete;
+
+private:
+    int& depth_;
+};
+
+}  // namespace
+
+PageDialog::PageDialog(const DialogLayout& layout, Page& page, bool driven)
+    : layout_(layout), page_(page), driven_(driven) {}
+
+PageDialog::~PageDialog() {
+    // A driven page's window outlives its run; going, it moves the focus,
+    // and nothing of that may reach the page any more.
+    ended_ = true;
+    finished_ = true;
+    if (window_ && IsWindow(window_)) DestroyWindow(window_);
+}
+
+INT_PTR CALLBACK PageDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        auto* self = reinterpret_cast<PageDialog*>(lParam);
+        SetWindowLongPtrW(window, DWLP_USER, lParam);
+        // TRUE: the dialog manager gives the first control the focus.
+        return self->Initialise(window) ? TRUE : FALSE;
+    }
+    auto* self = reinterpret_cast<PageDialog*>(GetWindowLongPtrW(window, DWLP_USER));
+    if (!self) return FALSE;
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, DWLP_USER, 0);
+        self->window_ = nullptr;
+        return FALSE;
+    }
+    return self->Handle(message, wParam);
+}
+
+bool PageDialog::Initialise(HWND window) {
+    window_ = window;
+    if (!CollectControls(window, layout_, controls_)) {
+        // The template made a dialog without the layout's controls: not the
+        // page the pages were written for.
+        ended_ = finished_ = true;
+        if (!driven_) EndDialog(window, kPageNotCreated);
+        return false;
+    }
+    if (layout_.templateId == kTemplateStartPage) banner_ = AcquireBanner();
+    opened_ = true;
+    {
+        Handling handling(handling_);
+        page_.OnOpen(*this);
+    }
+    FinishIfEnded();
+    return true;
+}
+
+INT_PTR PageDialog::Handle(UINT message, WPARAM wParam) {
+    switch (message) {
+        case WM_COMMAND:
+            Command(LOWORD(wParam), HIWORD(wParam));
+            return TRUE;
+        case WM_CLOSE:
+            // Left to DefDlgProc, the close box would become IDCANCEL, which
+            // is Escape.
+            closeRequest_ = true;
+            Raise(EventType::Close, 0);
+            closeRequest_ = false;
+            return TRUE;
+        case WM_TIMER:
+            if (TimerRunning(static_cast<int>(wParam))) Raise(EventType::Timer, static_cast<int>(wParam));
+            return TRUE;
+        case WM_PAINT:
+            if (!banner_) return FALSE;
+            Paint();
+            return TRUE;
+        default: return FALSE;
+    }
+}
+
+void PageDialog::Command(int id, int code) {
+    // The dialog manager's commands for Enter without a default button and
+    // for Escape; no control of a page has these ids.
+    if (id == IDOK) return Raise(EventType::Enter, 0);
+    if (id == IDCANCEL) return Raise(EventType::Escape, 0);
+    Control* c = Find(id);
+    if (!c) return;
+    const ControlKind kind = c->layout->kind;
+    if (IsButtonKind(kind)) {
+        if (code == BN_CLICKED) Raise(EventType::Clicked, id);
+    } else if (IsEdit(kind)) {
+        if (code == EN_CHANGE && AcceptChange(*c)) {
+            ++c->changesRaised;
+            Raise(EventType::TextChanged, id);
+        } else if (code == EN_KILLFOCUS && (!driven_ || userLeaving_)) {
+            ++focusLosses_;
+            Raise(EventType::FocusLost, id);
+        }
+    } else if (IsListKind(kind) && c->programListing == 0) {
+        if (code == CBN_SELENDOK) Raise(EventType::SelConfirmed, id);
+        if (code == CBN_SELCHANGE) Raise(EventType::SelChanged, id);
+    }
+}
+
+void PageDialog::Raise(EventType type, int id) {
+    // The window system has nothing more to tell an ended page; what the
+    // page's own calls raise (a text it sets) it still hears.
+    if (ended_ && type != EventType::TextChanged) return;
+    {
+        Handling handling(handling_);
+        page_.OnEvent(*this, Event{type, id});
+    }
+    FinishIfEnded();
+}
+
+void PageDialog::FinishIfEnded() {
+    if (!ended_ || finished_ || handling_ > 0 || !window_) return;
+    finished_ = true;
+    if (driven_)
+        ShowWindow(window_, SW_HIDE);
+    else
+        EndDialog(window_, result_);
+    // The banner outlives the start page unless the user closed it; the page
+    // is off the screen now, so nothing paints with it any more.
+    if (endedByClose_ && layout_.templateId == kTemplateStartPage) {
+        banner_ = nullptr;
+        ReleaseBanner();
+    }
+}
+
+void PageDialog::Paint() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window_, &paint);
+    if (dc) PaintBanner(dc, banner_);
+    EndPaint(window_, &paint);
+}
+
+int PageDialog::RunModal() {
+    const DialogTemplate tmpl(layout_);
+    // -1 when the dialog manager could not make the page; then it never
+    // opened. Otherwise the result is the page's own, kept here.
+    DialogBoxIndirectParamW(GetModuleHandleW(nullptr), tmpl.data(), nullptr, &DialogProc,
+                            reinterpret_cast<LPARAM>(this));
+    window_ = nullptr;
+    return opened_ ? result_ : kPageNotCreated;
+}
+
+bool PageDialog::CreateDriven() {
+    const DialogTemplate tmpl(layout_);
+    HWND window = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), tmpl.data(), nullptr, &DialogProc,
+                                             reinterpret_cast<LPARAM>(this));
+    if (!window) return false;
+    if (!opened_) {
+        DestroyWindow(window);
+        return false;
+    }
+    if (!ended_) ShowWindow(window, SW_SHOW);
+    return true;
+}
+
+void PageDialog::Pump() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            // Not ours to take: whoever runs the outer loop gets it again.
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        if (window_ && IsDialogMessageW(window_, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+Control* PageDialog::Find(int id) {
+    for (Control& c : controls_)
+        if (c.layout->id == id) return &c;
+    return nullptr;
+}
+
+const Control* PageDialog::Find(int id) const {
+    for (const Control& c : controls_)
+        if (c.layout->id == id) return &c;
+    return nullptr;
+}
+
+Control* PageDialog::FindOf(int id, bool (*kind)(ControlKind)) {
+    Control* c = Find(id);
+    return c && kind(c->layout->kind) ? c : nullptr;
+}
+
+Control* PageDialog::Reachable(int id) {
+    Control* c = Find(id);
+    if (!c || ended_ || !IsWindowEnabled(c->window) || !IsVisible(id)) return nullptr;
+    return c;
+}
+
+void PageDialog::LeaveAsUser(Control& edit) {
+    userLeaving_ = true;
+    const int before = focusLosses_;
+    if (GetFocus() == edit.window) {
+        // As Tab would: the next control takes the focus.
+        HWND next = GetNextDlgTabItem(window_, edit.window, FALSE);
+        if (next && next != edit.window) SetFocus(next);
+    }
+    // An edit without the focus (or a system that said nothing) still
+    // reports the loss, once.
+    if (focusLosses_ == before)
+        SendMessageW(window_, WM_COMMAND, MAKEWPARAM(edit.layout->id, EN_KILLFOCUS),
+                     reinterpret_cast<LPARAM>(edit.window));
+    userLeaving_ = false;
+}
+
+void PageDialog::PressKeyAsUser(bool enter) {
+    if (ended_) return;
+    if (!enter) {
+        SendMessageW(window_, WM_COMMAND, IDCANCEL, reinterpret_cast<LPARAM>(GetDlgItem(window_, IDCANCEL)));
+        return;
+    }
+    // IsDialogMessage's Enter, with the focus on anything but a push button
+    // (which would take Enter itself).
+    const LRESULT defId = SendMessageW(window_, DM_GETDEFID, 0, 0);
+    if (HIWORD(defId) == DC_HASDEFID) {
+        const int id = LOWORD(defId);
+        HWND button = GetDlgItem(window_, id);
+        if (button ? IsWindowEnabled(button) : id == IDOK)
+            SendMessageW(window_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+        return;
+    }
+    SendMessageW(window_, WM_COMMAND, IDOK, reinterpret_cast<LPARAM>(GetDlgItem(window_, IDOK)));
+}
+
+void PageDialog::StartTimer(int timerId, int periodMs) {
+    if (ended_ || !window_) return;
+    // A driver delivers the ticks itself; a person gets them from the clock.
+    if (!driven_ && !SetTimer(window_, static_cast<UINT_PTR>(timerId), static_cast<UINT>(periodMs), nullptr)) return;
+    timers_.insert(timerId);
+}
+
+void PageDialog::StopTimer(int timerId) {
+    if (timers_.erase(timerId) && !driven_ && window_) KillTimer(window_, static_cast<UINT_PTR>(timerId));
+}
+
+bool PageDialog::TimerRunning(int timerId) const { return timers_.count(timerId) != 0; }
+
+void PageDialog::FireTimer(int timerId) {
+    if (!ended_ && TimerRunning(timerId)) Raise(EventType::Timer, timerId);
+}
+
+// --- Dialog -------------------------------------------------------------------
+
+void PageDialog::SetTitle(const char* text) { SetWindowTextGbk(window_, text ? text : ""); }
+
+void PageDialog::SetSmallIcon(int iconId) {
+    HANDLE icon = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(iconId), IMAGE_ICON,
+                             GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED);
+    if (icon) SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+}
+
+void PageDialog::SetText(int id, const char* text) {
+    Control* c = Find(id);
+    if (!c || IsListKind(c->layout->kind)) return;  // a list shows its selected entry
+    if (IsEdit(c->layout->kind))
+        SetProgramText(*c, text ? text : "");
+    else
+        SetWindowTextGbk(c->window, text ? text : "");
+}
+
+std::string PageDialog::GetText(int id) const {
+    const Control* c = Find(id);
+    if (!c) return {};
+    if (IsListKind(c->layout->kind)) return ListText(*c);
+    return Gbk(WindowText(c->window));
+}
+
+void PageDialog::Enable(int id, bool enabled) {
+    if (const Control* c = Find(id)) EnableWindow(c->window, enabled ? TRUE : FALSE);
+}
+
+bool PageDialog::IsEnabled(int id) const {
+    const Control* c = Find(id);
+    return c && IsWindowEnabled(c->window);
+}
+
+void PageDialog::Show(int id, bool visible) {
+    if (const Control* c = Find(id)) ShowWindow(c->window, visible ? SW_SHOW : SW_HIDE);
+}
+
+bool PageDialog::IsVisible(int id) const {
+    // The control's own state, whether or not the page is on screen.
+    const Control* c = Find(id);
+    return c && (GetWindowLongW(c->window, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void PageDialog::SetCheck(int id, bool checked) {
+    const Control* c = Find(id);
+    if (c && c->layout->kind == ControlKind::CheckBox)
+        SendMessageW(c->window, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+bool PageDialog::IsChecked(int id) const {
+    const Control* c = Find(id);
+    return c && c->layout->kind == ControlKind::CheckBox && SendMessageW(c->window, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void PageDialog::SetMasked(int id, bool masked) {
+    if (Control* c = FindOf(id, IsEdit)) win32::SetMasked(*c, masked);
+}
+
+void PageDialog::SetLimit(int id, int chars) {
+    if (Control* c = FindOf(id, IsEdit)) SetEditLimit(*c, chars);
+}
+
+void PageDialog::SetCaret(int id, int pos) {
+    if (Control* c = FindOf(id, IsEdit)) SetCaretByte(*c, pos);
+}
+
+void PageDialog::ListAdd(int id, const char* text) {
+    if (Control* c = FindOf(id, IsListKind)) win32::ListAdd(*c, text ? text : "");
+}
+
+void PageDialog::ListEmpty(int id) {
+    if (Control* c = FindOf(id, IsListKind)) win32::ListEmpty(*c);
+}
+
+void PageDialog::ListSelect(int id, int index) {
+    if (Control* c = FindOf(id, IsListKind)) win32::ListSelect(*c, index);
+}
+
+int PageDialog::ListSelection(int id) const {
+    const Control* c = Find(id);
+    return c && IsListKind(c->layout->kind) ? win32::ListSelection(*c) : -1;
+}
+
+int PageDialog::ListCount(int id) const {
+    const Control* c = Find(id);
+    return c && IsListKind(c->layout->kind) ? win32::ListCount(*c) : 0;
+}
+
+std::string PageDialog::ListItem(int id, int index) const {
+    const Control* c = Find(id);
+    return c && IsListKind(c->layout->kind) ? win32::ListItem(*c, index) : std::string();
+}
+
+void PageDialog::End(int result) {
+    if (ended_) return;
+    ended_ = true;
+    result_ = result;
+    endedByClose_ = closeRequest_;
+    if (!driven_ && window_)
+        for (int timerId : timers_) KillTimer(window_, static_cast<UINT_PTR>(timerId));
+    timers_.clear();
+    // Called by a driver rather than a handler, it takes effect at once.
+    FinishIfEnded();
+}
+
+}  // namespace trailcfg::win32

@@ -1,0 +1,126 @@
+// One open page: a dialog made by the dialog manager from the page's
+// template, every control a real Windows control, and the port's Dialog
+// over it. The dialog procedure turns the controls' notifications into the
+// page's events.
+//
+// Choices where the port asks more than the dialog manager gives (the
+// headless and Qt backends make the same ones):
+// - Enter reaches the page as the default button's click (not while it is
+//   disabled; a hidden one is still pressed) or, without a default button,
+//   as Event Enter: that is what the dialog manager's IDOK already is.
+//   Escape (IDCANCEL) and the close box (WM_CLOSE) are only reported: the
+//   page decides to end, nothing else ends it. A driver's Enter is the one
+//   a person gives from a field; a person's Enter on a focused push button
+//   presses that button, as the dialog manager has it.
+// - FocusLost: a person at the screen gets every EN_KILLFOCUS, as Windows
+//   sends it (another control, another window, a message box). A driven
+//   page reports only the driver's UserLeave: the driver is the only user,
+//   and the focus moves it causes (a button pressed takes the focus) are
+//   not the user leaving an edit.
+// - End takes the page off the screen (EndDialog) once the handler that
+//   called it has returned; until then the page and its controls are all
+//   there. Nothing is reported to an ended page except the text changes its
+//   own calls raise.
+#pragma once
+
+#include <windows.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/layout.h"
+#include "platform/port.h"
+#include "win32_controls.h"
+
+namespace trailcfg::win32 {
+
+class PageDialog final : public Dialog {
+public:
+    PageDialog(const DialogLayout& layout, Page& page, bool driven);
+    ~PageDialog() override;
+    PageDialog(const PageDialog&) = delete;
+    PageDialog& operator=(const PageDialog&) = delete;
+
+    // Dialog
+    void SetTitle(const char* text) override;
+    void SetSmallIcon(int iconId) override;
+    void SetText(int id, const char* text) override;
+    std::string GetText(int id) const override;
+    void Enable(int id, bool enabled) override;
+    bool IsEnabled(int id) const override;
+    void Show(int id, bool visible) override;
+    bool IsVisible(int id) const override;
+    void SetCheck(int id, bool checked) override;
+    bool IsChecked(int id) const override;
+    void SetMasked(int id, bool masked) override;
+    void SetLimit(int id, int chars) override;
+    void SetCaret(int id, int pos) override;
+    void ListAdd(int id, const char* text) override;
+    void ListEmpty(int id) override;
+    void ListSelect(int id, int index) override;
+    int ListSelection(int id) const override;
+    int ListCount(int id) const override;
+    std::string ListItem(int id, int index) const override;
+    void End(int result) override;
+
+    // A person's run: DialogBoxIndirectParamW until the page ends. Returns
+    // the page's result, or kPageNotCreated.
+    int RunModal();
+    // A driver's run: the page is created (and opened) without a modal loop;
+    // the platform pumps messages between the driver's steps. False when the
+    // page could not be created.
+    bool CreateDriven();
+    // Delivers what is waiting in the thread's queue.
+    void Pump();
+
+    const DialogLayout& Layout() const { return layout_; }
+    HWND Window() const { return window_; }
+    bool Ended() const { return ended_; }
+    int Result() const { return result_; }
+
+    void StartTimer(int timerId, int periodMs);
+    void StopTimer(int timerId);
+    bool TimerRunning(int timerId) const;
+    void FireTimer(int timerId);
+
+    Control* Find(int id);
+    const Control* Find(int id) const;
+    Control* FindOf(int id, bool (*kind)(ControlKind));
+    // The control if a user could act on it now, else nullptr.
+    Control* Reachable(int id);
+    // Reports the focus loss that a driver's UserLeave causes.
+    void LeaveAsUser(Control& edit);
+    // Sends what the dialog manager sends for Enter from a control that is
+    // no push button, or for Escape.
+    void PressKeyAsUser(bool enter);
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR Handle(UINT message, WPARAM wParam);
+    bool Initialise(HWND window);
+    void Command(int id, int code);
+    void Raise(EventType type, int id);
+    // Takes the ended page off the screen once no handler of it runs.
+    void FinishIfEnded();
+    void Paint();
+
+    const DialogLayout& layout_;
+    Page& page_;
+    const bool driven_;
+    HWND window_ = nullptr;
+    std::vector<Control> controls_;
+    std::set<int> timers_;
+    HBITMAP banner_ = nullptr;
+    int handling_ = 0;        // page handlers running now (they nest)
+    bool opened_ = false;     // WM_INITDIALOG has run
+    bool ended_ = false;
+    bool finished_ = false;
+    bool closeRequest_ = false;  // the page is handling the close box now
+    bool endedByClose_ = false;
+    bool userLeaving_ = false;
+    int focusLosses_ = 0;     // FocusLost reported so far
+    int result_ = 0;
+};
+
+}  // namespace trailcfg::win32

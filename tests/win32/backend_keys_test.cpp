@@ -1,0 +1,80 @@
+// The keys and the close box through the dialog manager itself, as a person
+// at the keyboard sends them (the conformance suite drives the same through
+// the probe).
+#include <gtest/gtest.h>
+
+#include "scripted_driver.h"
+#include "win32_platform.h"
+#include "win32_test_page.h"
+
+namespace trailcfg::win32 {
+namespace {
+
+using test::ControlOf;
+using test::Log;
+using test::TestPage;
+using test::WindowOf;
+
+constexpr int kUrlEdit = 40035;        // template 107: no default button
+constexpr int kNextButton = 40082;     // template 107
+constexpr int kCameraButton = 40000;   // template 111: the default button
+constexpr int kLanguageList = 40004;   // template 111
+
+// A key press as the message loop hands it to IsDialogMessage.
+bool PressKey(Dialog& dialog, HWND focus, WPARAM key) {
+    SetFocus(focus);
+    MSG message{focus, WM_KEYDOWN, key, 1, 0, {0, 0}};
+    return IsDialogMessageW(WindowOf(dialog), &message) != FALSE;
+}
+
+void RunOnce(TestPage& page, trailcfg::test::ScriptedDriver::Action action) {
+    std::unique_ptr<DrivablePlatform> platform = MakeWin32Platform();
+    trailcfg::test::ScriptedDriver driver({std::move(action)});
+    platform->SetDriver(&driver);
+    EXPECT_EQ(platform->RunModal(page), kPageAbandoned);
+    platform->SetDriver(nullptr);
+}
+
+TEST(Win32Keys, EnterInAnEditPressesTheDefaultButtonEscapeIsOnlyReported) {
+    TestPage page(kTemplateStartPage);
+    RunOnce(page, [](Dialog& dialog, DialogProbe&) {
+        HWND list = ControlOf(dialog, kLanguageList);
+        EXPECT_TRUE(PressKey(dialog, list, VK_RETURN));
+        EXPECT_TRUE(PressKey(dialog, list, VK_ESCAPE));
+        EXPECT_TRUE(IsWindowVisible(WindowOf(dialog))) << "Escape closes nothing";
+        dialog.Enable(kCameraButton, false);
+        EXPECT_TRUE(PressKey(dialog, list, VK_RETURN));
+    });
+    EXPECT_EQ(Log(page.events), "Clicked 40000\nEscape 0\n");
+}
+
+TEST(Win32Keys, EnterWithoutADefaultButtonIsTheEnterCommand) {
+    TestPage page(kTemplateParamPage);
+    RunOnce(page, [](Dialog& dialog, DialogProbe&) {
+        EXPECT_TRUE(PressKey(dialog, ControlOf(dialog, kUrlEdit), VK_RETURN));
+    });
+    EXPECT_EQ(Log(page.events), "Enter 0\n");
+}
+
+TEST(Win32Keys, TheCloseBoxIsARequestNotAnEscape) {
+    TestPage page(kTemplateParamPage);
+    RunOnce(page, [](Dialog& dialog, DialogProbe&) {
+        SendMessageW(WindowOf(dialog), WM_SYSCOMMAND, SC_CLOSE, 0);
+        EXPECT_TRUE(IsWindowVisible(WindowOf(dialog)));
+    });
+    EXPECT_EQ(Log(page.events), "Close 0\n");
+}
+
+TEST(Win32Keys, DrivenClicksMoveTheFocusWithoutReportingFocusLost) {
+    TestPage page(kTemplateParamPage);
+    RunOnce(page, [](Dialog& dialog, DialogProbe& probe) {
+        SetFocus(ControlOf(dialog, kUrlEdit));
+        probe.UserClick(kNextButton);
+        EXPECT_EQ(GetFocus(), ControlOf(dialog, kNextButton));
+        probe.UserLeave(kUrlEdit);
+    });
+    EXPECT_EQ(Log(page.events), "Clicked 40082\nFocusLost 40035\n");
+}
+
+}  // namespace
+}  // namespace trailcfg::win32

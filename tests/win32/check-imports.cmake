@@ -1,0 +1,23 @@
+# cmake -DOBJDUMP=... -DPROGRAMS="a.exe;b.exe" -P check-imports.cmake
+# Fails when a program imports a DLL that is not part of Windows itself: the
+# release is one file to copy, with no runtime to install next to it.
+cmake_minimum_required(VERSION 3.25)
+set(system_dlls comctl32.dll gdi32.dll kernel32.dll msvcrt.dll ole32.dll shell32.dll user32.dll advapi32.dll)
+foreach(program ${PROGRAMS})
+  execute_process(COMMAND ${OBJDUMP} -p ${program} OUTPUT_VARIABLE headers RESULT_VARIABLE result)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "${OBJDUMP} cannot read ${program}")
+  endif()
+  string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${headers}")
+  if(NOT imports)
+    message(FATAL_ERROR "${program}: no imports found; not a Windows program?")
+  endif()
+  foreach(import ${imports})
+    string(REPLACE "DLL Name: " "" dll "${import}")
+    string(TOLOWER "${dll}" dll)
+    if(NOT dll IN_LIST system_dlls)
+      message(FATAL_ERROR "${program} needs ${dll}, which Windows does not bring")
+    endif()
+  endforeach()
+  message(STATUS "${program}: ${imports}")
+endforeach()

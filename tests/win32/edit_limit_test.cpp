@@ -1,0 +1,148 @@
+// The edit limit in GBK bytes: the rule itself, and the real edit control
+// under it for what a user types, pastes and replaces.
+#include <gtest/gtest.h>
+
+#include "common/gbk_literal.h"
+#include "scripted_driver.h"
+#include "win32_edit_limit.h"
+#include "win32_platform.h"
+#include "win32_test_page.h"
+
+namespace trailcfg::win32 {
+namespace {
+
+using test::ControlOf;
+using test::Log;
+using test::TestPage;
+
+constexpr int kUrlEdit = 40035;  // template 107
+
+TEST(Win32EditLimit, InsertedTextIsCutToTheRoomTheRestLeaves) {
+    // Typing at the end of "ab" with a limit of 5: "中文" is 4 bytes, 3 fit.
+    FittedEdit fit = FitUserEdit(L"ab", L"ab\u4E2D\u6587", 4, 5);
+    EXPECT_EQ(fit.text, L"ab\u4E2D");
+    EXPECT_EQ(fit.caret, 3);
+    EXPECT_FALSE(fit.refused);
+
+    // A paste into the middle keeps what follows the caret whole.
+    fit = FitUserEdit(L"abcd", L"ab123cd", 5, 6);
+    EXPECT_EQ(fit.text, L"ab12cd");
+    EXPECT_EQ(fit.caret, 4);
+
+    // A selection replaced: the removed part makes room.
+    fit = FitUserEdit(L"abcdef", L"aXYZf", 4, 4);
+    EXPECT_EQ(fit.text, L"aXYf");
+    EXPECT_EQ(fit.caret, 3);
+
+    // Within the limit nothing changes.
+    fit = FitUserEdit(L"ab", L"abc", 3, 3);
+    EXPECT_EQ(fit.text, L"abc");
+    EXPECT_FALSE(fit.refused);
+}
+
+TEST(Win32EditLimit, AnEditOfWhichNothingFitsIsRefused) {
+    FittedEdit fit = FitUserEdit(L"1234", L"12345", 5, 4);
+    EXPECT_TRUE(fit.refused);
+    EXPECT_EQ(fit.text, L"1234");
+    EXPECT_EQ(fit.caret, 4);
+    // A double-byte character into the last free byte does not fit either.
+    fit = FitUserEdit(L"abc", L"abc\u4E2D", 4, 4);
+    EXPECT_TRUE(fit.refused);
+    // Text the program set beyond the limit stays; the user's addition goes.
+    fit = FitUserEdit(L"123456", L"1234567", 7, 4);
+    EXPECT_TRUE(fit.refused);
+    EXPECT_EQ(fit.text, L"123456");
+}
+
+TEST(Win32EditLimit, SurrogatePairsAreKeptOrCutWhole) {
+    FittedEdit fit = FitUserEdit(L"", L"\U0001F4F7\U0001F4F7", 4, 1);
+    EXPECT_EQ(fit.text, L"\U0001F4F7");
+    EXPECT_EQ(fit.caret, 2);
+}
+
+class Win32Edit : public ::testing::Test {
+protected:
+    // Runs one action on an open page of template 107; the run is then given up.
+    void OnPage(TestPage& page, trailcfg::test::ScriptedDriver::Action action) {
+        std::unique_ptr<DrivablePlatform> platform = MakeWin32Platform();
+        trailcfg::test::ScriptedDriver driver({std::move(action)});
+        platform->SetDriver(&driver);
+        EXPECT_EQ(platform->RunModal(page), kPageAbandoned);
+        platform->SetDriver(nullptr);
+    }
+};
+
+TEST_F(Win32Edit, UserTextIsCutInGbkBytesNotCharacters) {
+    TestPage page(kTemplateParamPage);
+    OnPage(page, [](Dialog& dialog, DialogProbe& probe) {
+        dialog.SetLimit(kUrlEdit, 5);
+        probe.UserType(kUrlEdit, GBK("中文字"));
+        EXPECT_EQ(dialog.GetText(kUrlEdit), GBK("中文"));
+        EXPECT_EQ(probe.Caret(kUrlEdit), 4);
+        probe.UserType(kUrlEdit, std::string("a") + GBK("中文字"));
+        EXPECT_EQ(dialog.GetText(kUrlEdit), std::string("a") + GBK("中文"));
+    });
+    EXPECT_EQ(Log(page.events), "TextChanged 40035\nTextChanged 40035\n");
+}
+
+TEST_F(Win32Edit, KeystrokesBeyondTheLimitAreRefusedWithoutAChange) {
+    TestPage page(kTemplateParamPage);
+    OnPage(page, [&](Dialog& dialog, DialogProbe&) {
+        HWND edit = ControlOf(dialog, kUrlEdit);
+        dialog.SetLimit(kUrlEdit, 3);
+        dialog.SetText(kUrlEdit, "ab");
+        page.events.clear();
+        SendMessageW(edit, EM_SETSEL, 2, 2);
+        // The control's own limit counts characters and lets this one in; the
+        // backend's counts bytes and does not.
+        SendMessageW(edit, WM_CHAR, L'\u4E2D', 0);
+        EXPECT_EQ(dialog.GetText(kUrlEdit), "ab");
+        EXPECT_TRUE(page.events.empty()) << Log(page.events);
+        SendMessageW(edit, WM_CHAR, L'c', 0);
+        EXPECT_EQ(dialog.GetText(kUrlEdit), "abc");
+        SendMessageW(edit, WM_CHAR, L'd', 0);
+        EXPECT_EQ(dialog.GetText(kUrlEdit), "abc");
+    });
+    EXPECT_EQ(Log(page.events), "TextChanged 40035\n");
+}
+
+TEST_F(Win32Edit, ProgramTextBeyondTheLimitStaysAndTheUserCanOnlyShortenIt) {
+    TestPage page(kTemplateParamPage);
+    OnPage(page, [&](Dialog& dialog, DialogProbe&) {
+        HWND edit = ControlOf(dialog, kUrlEdit);
+        dialog.SetLimit(kUrlEdit, 2);
+        dialog.SetText(kUrlEdit, GBK("中文"));
+        EXPECT_EQ(dialog.GetText(kUrlEdit), GBK("中文"));
+        page.events.clear();
+        SendMessageW(edit, EM_SETSEL, 2, 2);
+        SendMessageW(edit, WM_CHAR, L'x', 0);
+        EXPECT_EQ(dialog.GetText(kUrlEdit), GBK("中文"));
+        SendMessageW(edit, WM_CHAR, VK_BACK, 0);
+        EXPECT_EQ(dialog.GetText(kUrlEdit), GBK("中"));
+    });
+    EXPECT_EQ(Log(page.events), "TextChanged 40035\n");
+}
+
+TEST_F(Win32Edit, MaskingUsesAnAsteriskAndCaretCountsBytes) {
+    TestPage page(kTemplateParamPage);
+    OnPage(page, [](Dialog& dialog, DialogProbe& probe) {
+        HWND edit = ControlOf(dialog, kUrlEdit);
+        dialog.SetMasked(kUrlEdit, true);
+        EXPECT_EQ(SendMessageW(edit, EM_GETPASSWORDCHAR, 0, 0), L'*');
+        dialog.SetMasked(kUrlEdit, false);
+        EXPECT_EQ(SendMessageW(edit, EM_GETPASSWORDCHAR, 0, 0), 0);
+
+        dialog.SetText(kUrlEdit, GBK("a中文"));
+        dialog.SetCaret(kUrlEdit, 3);
+        DWORD start = 0, end = 0;
+        SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        EXPECT_EQ(start, 2u);
+        EXPECT_EQ(end, 2u);
+        EXPECT_EQ(probe.Caret(kUrlEdit), 3);
+        dialog.SetCaret(kUrlEdit, 4);  // inside 文: its start
+        EXPECT_EQ(probe.Caret(kUrlEdit), 3);
+    });
+}
+
+}  // namespace
+}  // namespace trailcfg::win32

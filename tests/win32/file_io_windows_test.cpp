@@ -1,0 +1,61 @@
+// Replacing a settings file on Windows: a temporary file in the same folder,
+// flushed, then MoveFileExW over the old one. Whatever fails, the old file
+// stays as it was and no temporary file is left behind.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "common/file_io.h"
+#include "common/gbk_literal.h"
+#include "test_support.h"
+
+namespace trailcfg {
+namespace {
+
+const std::vector<std::uint8_t> kOld{1, 2, 3};
+const std::vector<std::uint8_t> kNew{9, 8, 7, 6};
+
+TEST(FileIoWindows, ReplacesAWholeFileAndLeavesNothingElse) {
+    test::TempDir dir;
+    const std::filesystem::path target = dir.path() / "CFG.BIN";
+    ASSERT_TRUE(ReplaceFileContents(target, kNew.data(), kNew.size()));
+    EXPECT_EQ(test::ReadBytes(target), kNew);
+    test::WriteBytes(target, kOld);
+    ASSERT_TRUE(ReplaceFileContents(target, kNew.data(), kNew.size()));
+    EXPECT_EQ(test::ReadBytes(target), kNew);
+    EXPECT_EQ(test::ListFolder(dir.path()), std::vector<std::string>{"CFG.BIN"});
+    EXPECT_EQ(FileSizeOf(target), 4);
+}
+
+TEST(FileIoWindows, AReadOnlyFileIsRefusedAndKept) {
+    test::TempDir dir;
+    const std::filesystem::path target = dir.path() / "menu.dat";
+    test::WriteBytes(target, kOld);
+    ASSERT_TRUE(SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_FALSE(ReplaceFileContents(target, kNew.data(), kNew.size()));
+    SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(test::ReadBytes(target), kOld);
+    EXPECT_EQ(test::ListFolder(dir.path()), std::vector<std::string>{"menu.dat"});
+}
+
+TEST(FileIoWindows, AMissingFolderIsAFailureNotACrash) {
+    test::TempDir dir;
+    EXPECT_FALSE(ReplaceFileContents(dir.path() / "gone" / "CFG.BIN", kNew.data(), kNew.size()));
+    EXPECT_EQ(test::ListFolder(dir.path()), std::vector<std::string>{});
+}
+
+TEST(FileIoWindows, GbkPathsNameTheFoldersTheUserSees) {
+    test::TempDir dir;
+    const std::filesystem::path folder = dir.path() / L"\u76F8\u673A";  // 相机
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    const std::string gbkFolder = GbkFromPath(folder);
+    EXPECT_NE(gbkFolder.find(GBK("相机")), std::string::npos);
+    const std::string file = JoinSavePath(gbkFolder.c_str(), "CFG.BIN");
+    EXPECT_EQ(file, gbkFolder + "\\CFG.BIN");
+    ASSERT_TRUE(ReplaceFileContents(PathFromGbk(file), kNew.data(), kNew.size()));
+    EXPECT_EQ(GetFileSize(file.c_str()), 4);
+    EXPECT_EQ(test::ReadBytes(folder / L"CFG.BIN"), kNew);
+}
+
+}  // namespace
+}  // namespace trailcfg
