@@ -20,7 +20,8 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     CLI::App app{"trailcfg-cli: read, explain, edit, check and write trail camera settings files (CFG.BIN, menu.dat)"};
     app.require_subcommand(1);
     app.footer(
-        "Exit status: 0 done, 1 refused by a check (or: files differ, rows failed), 2 bad input or a file error.");
+        "Exit status: 0 done, 1 refused by a check (or: files differ, batch rows refused), 2 bad input or a file "
+        "error (also a batch row's file).");
 
     std::string newKind, newDir = ".";
     CLI::App* cmdNew = app.add_subcommand("new", "Write the default CFG.BIN or menu.dat");

@@ -1,9 +1,11 @@
+#include <cstdio>
 #include <map>
 #include <ostream>
 #include <set>
 #include <system_error>
 
 #include "commands.h"
+#include "common/file_io.h"
 #include "csv_reader.h"
 #include "folder_name.h"
 #include "json_input.h"
@@ -69,6 +71,85 @@ bool ReadHeader(const CsvRow& header, Columns& columns, std::string& error) {
     return true;
 }
 
+// A row's files and what each of them replaced. A row that fails while its
+// files are written is undone: a new CFG.BIN beside the last run's menu.dat
+// (or beside none) would be a camera that neither run set up, and a row
+// reported as failed must not leave a folder that looks ready for a card.
+class RowFiles {
+public:
+    RowFiles(std::filesystem::path folder, bool madeFolder) : folder_(std::move(folder)), madeFolder_(madeFolder) {}
+
+    bool Write(FileKind kind, const std::vector<std::uint8_t>& plain, std::string& error) {
+        const std::filesystem::path file = folder_ / FileNameOf(kind);
+        Before before{file, State::Absent, {}, false};
+        std::error_code ec;
+        if (std::filesystem::exists(std::filesystem::symlink_status(file, ec)))
+            before.state = ReadStored(file, before.bytes) ? State::Stored : State::Unreadable;
+        before_.push_back(std::move(before));
+        before_.back().replaced = WriteVerified(file, kind, plain, error);
+        return before_.back().replaced;
+    }
+
+    // Puts back what the row's writes replaced and takes away what they
+    // added; "" when the folder is as the row found it, otherwise what is not.
+    std::string Undo() {
+        std::string notBack;
+        for (auto it = before_.rbegin(); it != before_.rend(); ++it) {
+            std::error_code ec;
+            const bool isFile = std::filesystem::is_regular_file(it->file, ec);
+            bool back = true;
+            switch (it->state) {
+                case State::Absent:
+                    if (isFile) back = std::filesystem::remove(it->file, ec);
+                    break;
+                case State::Stored: {
+                    std::vector<std::uint8_t> now;
+                    if (!isFile || !ReadStored(it->file, now) || now != it->bytes)
+                        back = ReplaceFileContents(it->file, it->bytes.data(), it->bytes.size());
+                    break;
+                }
+                case State::Unreadable:
+                    // Its bytes were never known. Whether the failed write
+                    // replaced it, its own message tells.
+                    back = !it->replaced;
+                    break;
+            }
+            if (!back) notBack += "; " + Shown(it->file) + " could not be put back as it was";
+        }
+        std::error_code ec;
+        if (madeFolder_) std::filesystem::remove(folder_, ec);  // only when empty: never more than the row made
+        return notBack;
+    }
+
+private:
+    enum class State { Absent, Stored, Unreadable };
+    struct Before {
+        std::filesystem::path file;
+        State state;
+        std::vector<std::uint8_t> bytes;
+        bool replaced;  // written and verified
+    };
+
+    // A file's bytes as stored, within what a settings file may sensibly be.
+    static bool ReadStored(const std::filesystem::path& file, std::vector<std::uint8_t>& bytes) {
+        constexpr std::uintmax_t kMaxBytes = 1u << 20;
+        std::error_code ec;
+        if (!std::filesystem::is_regular_file(file, ec)) return false;
+        const std::uintmax_t size = std::filesystem::file_size(file, ec);
+        if (ec || size > kMaxBytes) return false;
+        std::FILE* f = OpenBinaryFile(file, "rb");
+        if (!f) return false;
+        bytes.assign(static_cast<std::size_t>(size), 0);
+        const bool whole = ReadExactly(f, bytes.data(), bytes.size());
+        std::fclose(f);
+        return whole;
+    }
+
+    std::filesystem::path folder_;
+    bool madeFolder_;
+    std::vector<Before> before_;
+};
+
 // The template's values with the row's on top; a field the row gives
 // replaces the template's.
 FieldValues Merge(const FieldValues& templateValues, const FieldValues& rowValues, FileKind kind) {
@@ -84,6 +165,10 @@ FieldValues Merge(const FieldValues& templateValues, const FieldValues& rowValue
     return merged;
 }
 
+// How a row ended: a file error is the card's or the folder's fault, not
+// the table's, and the exit status tells the two apart.
+enum class RowResult { Written, Refused, FileError };
+
 class BatchRun {
 public:
     BatchRun(const BatchOptions& options, const JsonFields& templ, const Columns& columns, std::size_t rows,
@@ -91,8 +176,8 @@ public:
         : options_(options), template_(templ), columns_(columns), rows_(rows), err_(err),
           writeMenu_(templ.hasMenu || columns.hasMenu) {}
 
-    // One camera; false when it failed (and was reported).
-    bool Row(std::size_t index, const CsvRow& row, const std::size_t headerCells) {
+    // One camera; a failure is reported.
+    RowResult Row(std::size_t index, const CsvRow& row, const std::size_t headerCells) {
         Progress(index, row);
         const std::string name = row.cells.size() > columns_.name ? row.cells[columns_.name] : std::string();
         std::string where = options_.camerasCsv + ": row " + std::to_string(index) + " (line " +
@@ -126,13 +211,18 @@ public:
 
         const std::filesystem::path folder = options_.out / PathFromUtf8(name);
         std::error_code ec;
-        std::filesystem::create_directory(folder, ec);
-        if (!std::filesystem::is_directory(folder, ec)) return Failed(where + Shown(folder) + ": cannot be made");
-        if (!WriteVerified(folder / FileNameOf(FileKind::Cfg), FileKind::Cfg, cfg.result.plain, error))
-            return Failed(where + error);
-        if (writeMenu_ && !WriteVerified(folder / FileNameOf(FileKind::Menu), FileKind::Menu, menu.result.plain, error))
-            return Failed(where + error);
-        return true;
+        const bool madeFolder = std::filesystem::create_directory(folder, ec);
+        if (!std::filesystem::is_directory(folder, ec)) {
+            Failed(where + Shown(folder) + ": cannot be made");
+            return RowResult::FileError;
+        }
+        RowFiles files(folder, madeFolder);
+        if (!files.Write(FileKind::Cfg, cfg.result.plain, error) ||
+            (writeMenu_ && !files.Write(FileKind::Menu, menu.result.plain, error))) {
+            Failed(where + error + files.Undo());
+            return RowResult::FileError;
+        }
+        return RowResult::Written;
     }
 
     void EndProgress() {
@@ -146,10 +236,10 @@ private:
         err_ << "\r\x1b[K[" << index << "/" << rows_ << "] " << name.substr(0, 60) << std::flush;
     }
 
-    bool Failed(const std::string& message) {
+    RowResult Failed(const std::string& message) {
         if (options_.progress) err_ << "\r\x1b[K";
         err_ << "trailcfg-cli: " << message << "\n";
-        return false;
+        return RowResult::Refused;
     }
 
     // The template's notes are the same for every row: each is told once.
@@ -191,11 +281,15 @@ int CmdBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
 
     BatchRun run(options, templ, columns, table.rows.size(), err);
     std::size_t failed = 0;
-    for (std::size_t i = 0; i < table.rows.size(); ++i)
-        if (!run.Row(i + 1, table.rows[i], table.header.cells.size())) ++failed;
+    bool fileError = false;
+    for (std::size_t i = 0; i < table.rows.size(); ++i) {
+        const RowResult result = run.Row(i + 1, table.rows[i], table.header.cells.size());
+        if (result != RowResult::Written) ++failed;
+        if (result == RowResult::FileError) fileError = true;
+    }
     run.EndProgress();
     out << table.rows.size() << " cameras: " << table.rows.size() - failed << " written, " << failed << " failed\n";
-    return failed == 0 ? kExitOk : kExitRefused;
+    return fileError ? kExitBadInput : failed == 0 ? kExitOk : kExitRefused;
 }
 
 }  // namespace trailcfg::cli

@@ -1,10 +1,10 @@
 #include <ostream>
 #include <system_error>
+#include <vector>
 
-#include "camera/menu_file.h"
 #include "commands.h"
-#include "common/file_io.h"
-#include "send/cfg_file.h"
+#include "record_build.h"
+#include "verified_write.h"
 
 namespace trailcfg::cli {
 
@@ -14,20 +14,12 @@ int CmdNew(FileKind kind, const std::filesystem::path& dir, std::ostream& out, s
         err << "trailcfg-cli: " << Shown(dir) << ": no such folder\n";
         return kExitBadInput;
     }
-    std::filesystem::path file = dir / FileNameOf(kind);
-    std::string shown = GbkFromPath(file);
-    bool ok;
-    if (kind == FileKind::Cfg) {
-        SendSettings record;
-        MakeSendDefaults(record);
-        ok = WriteCfgFile(file, shown.c_str(), record);
-    } else {
-        CameraMenu record;
-        MakeMenuDefaults(record);
-        ok = WriteMenuFileAt(file, shown.c_str(), record);
-    }
-    if (!ok) {
-        err << "trailcfg-cli: " << Shown(file) << ": cannot be written\n";
+    const std::filesystem::path file = dir / FileNameOf(kind);
+    // Read back like every other command that writes, so that 0 always means
+    // a file the camera will take.
+    std::string error;
+    if (!WriteVerified(file, kind, DefaultRecord(kind), error)) {
+        err << "trailcfg-cli: " << error << "\n";
         return kExitBadInput;
     }
     out << "wrote " << Shown(file) << "\n";

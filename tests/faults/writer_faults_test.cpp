@@ -6,24 +6,17 @@
 // Every write runs in a forked child, which may take on another user, a
 // file-size limit or a card of its own (a small mounted file system), and
 // reports what it saw before and after.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sched.h>
-#include <signal.h>
-#include <sys/mount.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "app/process_state.h"
 #include "camera/menu_file.h"
+#include "card_faults.h"
 #include "child_process.h"
 #include "common/diag.h"
 #include "common/file_io.h"
@@ -39,7 +32,12 @@ namespace {
 namespace fs = std::filesystem;
 using test::Blob;
 using test::DiagCapture;
+using test::Fault;
+using test::FileBytes;
+using test::kChineseFolder;
+using test::StateOf;
 using test::TempDir;
+using test::Tree;
 
 enum class Writer { WriteSendSettings, WriteCfgFile, WriteMenuFile, WriteMenuFileAt };
 
@@ -106,39 +104,6 @@ bool Write(Writer w, const fs::path& folder, const DiagCapture& out) {
     }
     return false;
 }
-
-// Everything in the card, names relative to it, folders marked with a slash.
-std::vector<std::string> Tree(const fs::path& card) {
-    std::vector<std::string> names;
-    std::error_code ec;
-    for (auto it = fs::recursive_directory_iterator(card, ec); !ec && it != fs::recursive_directory_iterator();
-         it.increment(ec))
-        names.push_back(fs::relative(it->path(), card).string() + (it->is_directory() ? "/" : ""));
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-std::vector<std::uint8_t> FileBytes(const fs::path& target) {
-    std::error_code ec;
-    return fs::is_regular_file(target, ec) ? test::ReadBytes(target) : std::vector<std::uint8_t>{};
-}
-
-std::string StateOf(const fs::path& target) {
-    std::error_code ec;
-    if (fs::is_directory(target, ec)) return "folder";
-    if (fs::is_regular_file(target, ec)) return "file";
-    return "absent";
-}
-
-// A fault, in two steps around the earlier Generate that leaves the previous
-// file: `prepare` before it, `inflict` after it. Each returns why this system
-// cannot make the fault, or "" when it is in place.
-struct Fault {
-    std::function<fs::path(const fs::path& card)> folder = [](const fs::path& card) { return card; };
-    bool previousFile = true;
-    std::function<std::string(const fs::path& card, const fs::path& folder)> prepare;
-    std::function<std::string(const fs::path& card, const fs::path& folder)> inflict;
-};
 
 struct Outcome {
     bool arranged = false;
@@ -333,44 +298,19 @@ TEST_P(WriterFaultTest, ReadOnlyFileInAWritableFolder) {
 // The card fills up in the middle of the write: the temporary file gets only
 // part of the image before the write fails.
 TEST_P(WriterFaultTest, FileSizeLimitReachedInTheMiddleOfTheWrite) {
-    const rlim_t limit = ImageSizeOf(writer()) / 2;
+    const std::size_t limit = ImageSizeOf(writer()) / 2;
     Fault f;
-    f.inflict = [limit](const fs::path&, const fs::path&) -> std::string {
-        ::signal(SIGXFSZ, SIG_IGN);
-        struct rlimit rl = {limit, limit};
-        return ::setrlimit(RLIMIT_FSIZE, &rl) == 0 ? "" : "setrlimit failed";
-    };
+    f.inflict = [limit](const fs::path&, const fs::path&) { return test::LimitFileSize(limit); };
     const Outcome o = Run(f);
     ASSERT_TRUE(o.arranged) << o.whyNot;
     ExpectNothingChanged(o);
 }
 
-// A card of its own: a small file system mounted on the card folder, seen by
-// the child only.
-std::string MountCard(const fs::path& card) {
-    if (::unshare(CLONE_NEWNS) != 0) return std::string("cannot have a mount namespace: ") + std::strerror(errno);
-    if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) return "cannot make mounts private";
-    if (::mount("tmpfs", card.c_str(), "tmpfs", 0, "size=64k,mode=0755") != 0)
-        return std::string("cannot mount a small card: ") + std::strerror(errno);
-    return "";
-}
-
+// A card of its own, full of pictures.
 TEST_P(WriterFaultTest, FullCard) {
     Fault f;
-    f.prepare = [](const fs::path& card, const fs::path&) { return MountCard(card); };
-    f.inflict = [](const fs::path& card, const fs::path&) -> std::string {
-        // Pictures take every block that is left.
-        int fd = ::open((card / "IMAG0001.JPG").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        if (fd < 0) return "cannot create the filler";
-        std::vector<char> block(4096, 'J');
-        for (;;) {
-            ssize_t w = ::write(fd, block.data(), block.size());
-            if (w > 0) continue;
-            const int err = errno;
-            ::close(fd);
-            return w < 0 && err == ENOSPC ? "" : "the filler did not fill the card";
-        }
-    };
+    f.prepare = [](const fs::path& card, const fs::path&) { return test::MountCard(card); };
+    f.inflict = [](const fs::path& card, const fs::path&) { return test::FillCard(card); };
     const Outcome o = Run(f);
     SKIP_UNLESS_ARRANGED(o);
     ExpectNothingChanged(o);
@@ -379,19 +319,14 @@ TEST_P(WriterFaultTest, FullCard) {
 // The card's lock switch: the system mounts a locked card read-only.
 TEST_P(WriterFaultTest, LockedCard) {
     Fault f;
-    f.prepare = [](const fs::path& card, const fs::path&) { return MountCard(card); };
-    f.inflict = [](const fs::path& card, const fs::path&) -> std::string {
-        return ::mount(nullptr, card.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0
-                   ? ""
-                   : "cannot remount the card read-only";
-    };
+    f.prepare = [](const fs::path& card, const fs::path&) { return test::MountCard(card); };
+    f.inflict = [](const fs::path& card, const fs::path&) { return test::LockCard(card); };
     const Outcome o = Run(f);
     SKIP_UNLESS_ARRANGED(o);
     ExpectNothingChanged(o);
 }
 
 // The save folder's text is GBK; the folder on disk is named in UTF-8.
-const char* const kChineseFolder = "相机 卡 (SD)";
 const char* const kChineseFolderGbk = "\xCF\xE0\xBB\xFA \xBF\xA8 (SD)";
 
 TEST_P(WriterFaultTest, FolderWithBlanksAndChineseCharacters) {
@@ -409,12 +344,8 @@ TEST_P(WriterFaultTest, FolderWithBlanksAndChineseCharacters) {
     EXPECT_EQ(works.fileAfter.size(), ImageSizeOf(writer()));
     EXPECT_NE(works.fileAfter, works.fileBefore);
 
-    const rlim_t limit = ImageSizeOf(writer()) / 2;
-    f.inflict = [limit](const fs::path&, const fs::path&) -> std::string {
-        ::signal(SIGXFSZ, SIG_IGN);
-        struct rlimit rl = {limit, limit};
-        return ::setrlimit(RLIMIT_FSIZE, &rl) == 0 ? "" : "setrlimit failed";
-    };
+    const std::size_t limit = ImageSizeOf(writer()) / 2;
+    f.inflict = [limit](const fs::path&, const fs::path&) { return test::LimitFileSize(limit); };
     fs::remove_all(card_ / kChineseFolder);
     const Outcome fails = Run(f);
     ASSERT_TRUE(fails.arranged) << fails.whyNot;

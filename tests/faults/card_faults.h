@@ -1,0 +1,59 @@
+// The faults of a card that the fault tests inflict on whatever writes to
+// it, and how they look at the card afterwards. The faults change the
+// process (its limits) or mount file systems, so they belong in a forked
+// child (child_process.h), never in the test process.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace trailcfg::test {
+
+// Everything in the card, names relative to it, folders marked with a slash.
+std::vector<std::string> Tree(const std::filesystem::path& card);
+
+// The bytes of a regular file; nothing for a folder or a missing file.
+std::vector<std::uint8_t> FileBytes(const std::filesystem::path& target);
+
+// "folder", "file" or "absent".
+std::string StateOf(const std::filesystem::path& target);
+
+// A fault, in two steps around the earlier write that leaves the previous
+// file: `prepare` before it, `inflict` after it. Each returns why this system
+// cannot make the fault, or "" when it is in place.
+struct Fault {
+    std::function<std::filesystem::path(const std::filesystem::path& card)> folder =
+        [](const std::filesystem::path& card) { return card; };
+    bool previousFile = true;
+    std::function<std::string(const std::filesystem::path& card, const std::filesystem::path& folder)> prepare;
+    std::function<std::string(const std::filesystem::path& card, const std::filesystem::path& folder)> inflict;
+};
+
+// The faults. Each returns "" once it is in place, otherwise why this
+// system cannot make it.
+
+// No file of this process may grow beyond `bytes`; SIGXFSZ is ignored, so a
+// write past the limit fails instead of killing the process, as a full card
+// fails it.
+std::string LimitFileSize(std::uintmax_t bytes);
+
+// A card of its own: a small file system mounted on `card`, seen by this
+// process (and its children) only.
+std::string MountCard(const std::filesystem::path& card);
+
+// Pictures take every block of a mounted card but the room for
+// `roomForFiles` small files (one block each).
+std::string FillCard(const std::filesystem::path& card, std::size_t roomForFiles = 0);
+
+// The card's lock switch: the system mounts a locked card read-only.
+std::string LockCard(const std::filesystem::path& card);
+
+// A folder name with blanks and Chinese characters (UTF-8, as the file
+// system names it).
+inline constexpr const char* kChineseFolder = "相机 卡 (SD)";
+
+}  // namespace trailcfg::test
