@@ -6,13 +6,10 @@
 #include "app/process_state.h"
 #include "common/diag.h"
 #include "common/file_io.h"
+#include "common/record_file.h"
 #include "common/scramble.h"
 
 namespace trailcfg {
-
-namespace {
-constexpr const char* kSeparatorLine = "________________________________________________\n";
-}
 
 void MakeMenuDefaults(CameraMenu& m) {
     std::memset(&m, 0, sizeof m);
@@ -38,42 +35,18 @@ bool WriteMenuFileAt(const std::filesystem::path& file, const char* shownPath, C
     stamped.Flag = kMenuFlag;
     std::uint8_t image[kCameraMenuSize];
     EncodeMenuImage(stamped, image);
-    if (!ReplaceFileContents(file, image, sizeof image)) {
-        Diag("Open file - \"%s\" err!\n", shownPath);
-        Diag("%s", kSeparatorLine);
+    if (!WriteRecordFile(file, shownPath, image, sizeof image,
+                         [] { Diag("[W]Flag = 0x%04X\n", static_cast<unsigned>(kMenuFlag)); }))
         return false;
-    }
     record.Flag = kMenuFlag;
-    Diag("Open file - \"%s\" success!\n", shownPath);
-    Diag("[W]Flag = 0x%04X\n", static_cast<unsigned>(kMenuFlag));
-    Diag("%s", kSeparatorLine);
     return true;
 }
 
 int ReadMenuFileAt(const std::filesystem::path& file, const char* shownPath, CameraMenu& m,
                    const MenuClock& saveClock) {
     Diag("___sizeof menu data:%d___\n", static_cast<int>(kCameraMenuSize));
-    std::int32_t size = FileSizeOf(file);
-    Diag("iGetFileSize = %d\n", size);
-    if (size != static_cast<std::int32_t>(kCameraMenuSize)) {
-        Diag("File szie != struct size!\n");
-        return 0;
-    }
-    std::FILE* f = OpenBinaryFile(file, "rb");
-    if (!f) {
-        Diag("Open file - \"%s\" err!\n", shownPath);
-        return 0;
-    }
-    Diag("Open file - \"%s\" success!\n", shownPath);
-    // Read aside first: a card pulled out or a file changed since it was sized
-    // must not leave a half-read record behind as if it were the file.
     std::uint8_t image[kCameraMenuSize];
-    const bool whole = ReadExactly(f, image, sizeof image);
-    std::fclose(f);
-    if (!whole) {
-        Diag("File szie != struct size!\n");
-        return 0;
-    }
+    if (!ReadRecordFile(file, shownPath, image, sizeof image)) return 0;
     std::memcpy(&m, image, sizeof image);
     UnscrambleBytes(RecordBytes(m), kCameraMenuSize);
 

@@ -124,13 +124,7 @@ bool SettleOperator(SendSettings& s, const SendSettings& base, const GivenFields
 }
 
 void StampSendTime(SendTime& t, const StampTime& now) {
-    t.byYear = static_cast<std::uint8_t>(now.year >= 2000 ? now.year - 2000 : now.year - 1900);
-    t.byMonth = static_cast<std::uint8_t>(now.month);
-    t.byDay = static_cast<std::uint8_t>(now.day);
-    t.byHour = static_cast<std::uint8_t>(now.hour);
-    t.byMinute = static_cast<std::uint8_t>(now.minute);
-    t.bySecond = static_cast<std::uint8_t>(now.second);
-    t.bSet = 0;
+    t = MakeSendTime(now.year, now.month, now.day, now.hour, now.minute, now.second);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "app/process_state.h"
 #include "common/diag.h"
 #include "common/file_io.h"
+#include "common/record_file.h"
 #include "common/gbk_literal.h"
 #include "common/scramble.h"
 #include "common/text_copy.h"
@@ -14,8 +15,6 @@
 namespace trailcfg {
 
 namespace {
-
-constexpr const char* kSeparatorLine = "________________________________________________\n";
 
 // Text fields may arrive without a terminator; never print past the width.
 #define BOUNDED(field) static_cast<int>(TextLength(field)), (field)
@@ -115,41 +114,16 @@ void EncodeCfgImage(const SendSettings& record, std::uint8_t (&image)[kSendSetti
 bool WriteCfgFile(const std::filesystem::path& file, const char* shownPath, const SendSettings& record) {
     std::uint8_t image[kSendSettingsSize];
     EncodeCfgImage(record, image);
-    if (!ReplaceFileContents(file, image, sizeof image)) {
-        Diag("Open file - \"%s\" err!\n", shownPath);
-        Diag("%s", kSeparatorLine);
-        return false;
-    }
-    Diag("Open file - \"%s\" success!\n", shownPath);
-    Diag("%s", kSeparatorLine);
-    return true;
+    return WriteRecordFile(file, shownPath, image, sizeof image);
 }
 
 int ReadCfgFile(const std::filesystem::path& file, const char* shownPath, SendSettings& s, int verify,
                 const GenTime& lastGenTime) {
     Diag("sizeof = %d\n", static_cast<int>(kSendSettingsSize));
-    std::int32_t size = FileSizeOf(file);
-    Diag("iGetFileSize = %d\n", size);
-    if (size != static_cast<std::int32_t>(kSendSettingsSize)) {
-        Diag("File szie != struct size!\n");
-        return 0;
-    }
-    std::FILE* f = OpenBinaryFile(file, "rb");
-    if (!f) {
-        Diag("Open file - \"%s\" err!\n", shownPath);
-        return 0;
-    }
-    Diag("Open file - \"%s\" success!\n", shownPath);
-    Diag("_bufsiz = %d\n", static_cast<int>(BUFSIZ));
-    // Read aside first: a card pulled out or a file changed since it was sized
-    // must not leave a half-read record behind as if it were the file.
     std::uint8_t image[kSendSettingsSize];
-    const bool whole = ReadExactly(f, image, sizeof image);
-    std::fclose(f);
-    if (!whole) {
-        Diag("File szie != struct size!\n");
+    if (!ReadRecordFile(file, shownPath, image, sizeof image,
+                        [] { Diag("_bufsiz = %d\n", static_cast<int>(BUFSIZ)); }))
         return 0;
-    }
     std::memcpy(&s, image, sizeof image);
     UnscrambleBytes(RecordBytes(s), kSendSettingsSize);
 

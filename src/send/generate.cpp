@@ -20,13 +20,7 @@ void StampTime(Platform& platform) {
     LocalTime now = platform.Now();
     Diag("Sytem time: %d-%d-%d, %d:%d:%d\n", now.year, now.month, now.day, now.hour, now.minute, now.second);
     SendTime& t = g_sSendSet.sTime;
-    t.byYear = static_cast<std::uint8_t>(now.year >= 2000 ? now.year - 2000 : now.year - 1900);
-    t.byMonth = static_cast<std::uint8_t>(now.month);
-    t.byDay = static_cast<std::uint8_t>(now.day);
-    t.byHour = static_cast<std::uint8_t>(now.hour);
-    t.byMinute = static_cast<std::uint8_t>(now.minute);
-    t.bySecond = static_cast<std::uint8_t>(now.second);
-    t.bSet = 0;
+    t = MakeSendTime(now.year, now.month, now.day, now.hour, now.minute, now.second);
     sLastGenTime = GenTime{t.byYear, t.byMonth, t.byDay, t.byHour, t.byMinute, t.bySecond};
 }
 

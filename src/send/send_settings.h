@@ -125,6 +125,18 @@ struct GenTime {
 
 static_assert(sizeof(GenTime) == 6);
 
+// The time stamp a Generate puts into sTime: the year as two digits (year -
+// 2000 from 2000 on, year - 1900 before), the rest as they are, bSet clear.
+constexpr SendTime MakeSendTime(int year, int month, int day, int hour, int minute, int second) {
+    return SendTime{static_cast<std::uint8_t>(year >= 2000 ? year - 2000 : year - 1900),
+                    static_cast<std::uint8_t>(month),
+                    static_cast<std::uint8_t>(day),
+                    static_cast<std::uint8_t>(hour),
+                    static_cast<std::uint8_t>(minute),
+                    static_cast<std::uint8_t>(second),
+                    0};
+}
+
 const FieldTable& SendSettingsFields();
 const FieldTable& GenTimeFields();
 

@@ -1,0 +1,27 @@
+// What both camera files share on the way to and from the card: the size
+// test, a read set aside until the file is known whole, the safe replacement,
+// and the diagnostic lines of each step. The readers and writers of CFG.BIN
+// and menu.dat add only what is their own.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+
+namespace trailcfg {
+
+// Sizes, opens and reads `file` into `image` (as stored, still scrambled),
+// printing "iGetFileSize = ...", then the open line. `onOpened` prints what a
+// reader adds once the file is open. False, after the failure's line, when the
+// file is missing, not exactly `size` bytes, cannot be opened, or changed
+// since it was sized; `image` is then left as it was.
+bool ReadRecordFile(const std::filesystem::path& file, const char* shownPath, std::uint8_t* image,
+                    std::size_t size, void (*onOpened)() = nullptr);
+
+// Replaces `file` with `image` in one step and prints the open line, what
+// `onWritten` adds, and the separator line; on failure the err line and the
+// separator, and the previous file stays.
+bool WriteRecordFile(const std::filesystem::path& file, const char* shownPath, const std::uint8_t* image,
+                     std::size_t size, void (*onWritten)() = nullptr);
+
+}  // namespace trailcfg
