@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/process_state.h"
+#include "app/state_files.h"
 #include "camera/menu_file.h"
 #include "common/diag.h"
 #include "common/scramble.h"

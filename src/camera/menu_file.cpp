@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/process_state.h"
 #include "common/diag.h"
 #include "common/file_io.h"
 #include "common/record_file.h"
@@ -58,20 +57,6 @@ int ReadMenuFileAt(const std::filesystem::path& file, const char* shownPath, Cam
     if (std::memcmp(RecordBytes(m) + kMenuClockOffset, &saveClock, sizeof saveClock) == 0) return 1;
     Diag("Save clock is different!\n");
     return 0;
-}
-
-std::string MenuPathInSaveFolder() { return JoinSavePath(g_szSavePath, kMenuFileName); }
-
-void LoadMenuDefaults() { MakeMenuDefaults(g_sMenuData); }
-
-bool WriteMenuFile() {
-    std::string path = MenuPathInSaveFolder();
-    return WriteMenuFileAt(PathFromGbk(path), path.c_str(), g_sMenuData);
-}
-
-int ReadMenuFile() {
-    std::string path = MenuPathInSaveFolder();
-    return ReadMenuFileAt(PathFromGbk(path), path.c_str(), g_sMenuData, SaveClock);
 }
 
 }  // namespace trailcfg

@@ -10,19 +10,13 @@
 
 namespace trailcfg {
 
-// On the process-wide g_sMenuData and SaveClock, in the save folder.
-void LoadMenuDefaults();
-bool WriteMenuFile();
-int ReadMenuFile();
-
-// The same operations on any record and file.
+// On any record and file; the application runs them on its own record and
+// save folder (app/state_files.h).
 void MakeMenuDefaults(CameraMenu& out);
 void EncodeMenuImage(const CameraMenu& record, std::uint8_t (&image)[kCameraMenuSize]);
 // Stamps Flag in `record` only when the file was written.
 bool WriteMenuFileAt(const std::filesystem::path& file, const char* shownPath, CameraMenu& record);
 int ReadMenuFileAt(const std::filesystem::path& file, const char* shownPath, CameraMenu& record,
                    const MenuClock& saveClock);
-
-std::string MenuPathInSaveFolder();
 
 }  // namespace trailcfg

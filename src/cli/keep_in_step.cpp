@@ -76,17 +76,8 @@ std::string OperatorList(int country) {
 }
 
 void FillFromDatabase(SendSettings& s) {
-    const MmsParam& mms = MmsParamOf(s.byOperatorCountry, s.byOperator);
-    CopyText(s.sMmsSet.szMmsUrl, mms.url);
-    CopyText(s.sMmsSet.szMmsApn, mms.apn);
-    CopyText(s.sMmsSet.szMmsGateway, mms.gateway);
-    CopyText(s.sMmsSet.szMmsPort, mms.port);
-    CopyText(s.sMmsSet.szMmsAccount, mms.account);
-    CopyText(s.sMmsSet.szMmsPassword, mms.password);
-    const NetParam& net = NetParamOf(s.byOperatorCountry, s.byOperator);
-    CopyText(s.sSmtpSet.sz3GSmtpApN, net.apn);
-    CopyText(s.sSmtpSet.sz3GSmtpAccount, net.account);
-    CopyText(s.sSmtpSet.sz3GSmtpPassword, net.password);
+    CopyMmsProvisioning(s.sMmsSet, s.byOperatorCountry, s.byOperator);
+    CopyNetProvisioning(s.sSmtpSet, s.byOperatorCountry, s.byOperator);
 }
 
 // The page's switch to manual input empties the provisioning, ready for

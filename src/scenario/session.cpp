@@ -1,7 +1,7 @@
 #include "session.h"
 
 #include "app/process_state.h"
-#include "app/run_application.h"
+#include "gui/run_application.h"
 #include "common/diag.h"
 #include "common/file_io.h"
 

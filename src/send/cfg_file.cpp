@@ -4,7 +4,6 @@
 #include <cstring>
 #include <string>
 
-#include "app/process_state.h"
 #include "common/diag.h"
 #include "common/file_io.h"
 #include "common/record_file.h"
@@ -144,20 +143,6 @@ int ReadCfgFile(const std::filesystem::path& file, const char* shownPath, SendSe
                    t.bySecond == lastGenTime.bySecond
                ? 1
                : 0;
-}
-
-std::string CfgPathInSaveFolder() { return JoinSavePath(g_szSavePath, kCfgFileName); }
-
-void LoadSendDefaults() { MakeSendDefaults(g_sSendSet); }
-
-void WriteSendSettings() {
-    std::string path = CfgPathInSaveFolder();
-    WriteCfgFile(PathFromGbk(path), path.c_str(), g_sSendSet);
-}
-
-int ReadSendSettings(int verify) {
-    std::string path = CfgPathInSaveFolder();
-    return ReadCfgFile(PathFromGbk(path), path.c_str(), g_sSendSet, verify, sLastGenTime);
 }
 
 }  // namespace trailcfg

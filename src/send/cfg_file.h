@@ -9,20 +9,12 @@
 
 namespace trailcfg {
 
-// On the process-wide g_sSendSet, in the save folder g_szSavePath.
-void LoadSendDefaults();
-void WriteSendSettings();
-int ReadSendSettings(int verify);
-
-// The same operations on any record and file, for the command-line tool and
-// tests. `shownPath` is the GBK text the diagnostic lines print.
+// On any record and file; the application runs them on its own record and
+// save folder (app/state_files.h). `shownPath` is the GBK text the diagnostic lines print.
 void MakeSendDefaults(SendSettings& out);
 void EncodeCfgImage(const SendSettings& record, std::uint8_t (&image)[kSendSettingsSize]);
 bool WriteCfgFile(const std::filesystem::path& file, const char* shownPath, const SendSettings& record);
 int ReadCfgFile(const std::filesystem::path& file, const char* shownPath, SendSettings& record, int verify,
                 const GenTime& lastGenTime);
-
-// The path of CFG.BIN in the save folder, as the program shows it.
-std::string CfgPathInSaveFolder();
 
 }  // namespace trailcfg

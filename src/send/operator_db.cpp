@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "app/process_state.h"
 #include "common/diag.h"
 #include "common/gbk_literal.h"
 #include "common/text_copy.h"
@@ -162,26 +161,25 @@ const char* OperatorName(int country, int op, int language) {
     return g_asOperatorList[Lang(language)][country].aszName[op];
 }
 
-void FillMmsFromDatabase(int country, int op) {
-    Diag("lCountrySel = %d, lrOperatorIndex = %d\n", country, op);
-    if (!InTables(country, op)) return;
+bool CopyMmsProvisioning(MmsSettings& out, int country, int op) {
+    if (!InTables(country, op)) return false;
     const MmsParam& p = g_asMmsParam[country][op];
-    MmsSettings& m = g_sSendSet.sMmsSet;
-    CopyText(m.szMmsUrl, p.url);
-    CopyText(m.szMmsApn, p.apn);
-    CopyText(m.szMmsGateway, p.gateway);
-    CopyText(m.szMmsPort, p.port);
-    CopyText(m.szMmsAccount, p.account);
-    CopyText(m.szMmsPassword, p.password);
+    CopyText(out.szMmsUrl, p.url);
+    CopyText(out.szMmsApn, p.apn);
+    CopyText(out.szMmsGateway, p.gateway);
+    CopyText(out.szMmsPort, p.port);
+    CopyText(out.szMmsAccount, p.account);
+    CopyText(out.szMmsPassword, p.password);
+    return true;
 }
 
-void Fill3GNetFromDatabase(int country, int op) {
-    if (!InTables(country, op)) return;
+bool CopyNetProvisioning(SmtpSettings& out, int country, int op) {
+    if (!InTables(country, op)) return false;
     const NetParam& p = g_as3GNetParam[country][op];
-    SmtpSettings& t = g_sSendSet.sSmtpSet;
-    CopyText(t.sz3GSmtpApN, p.apn);
-    CopyText(t.sz3GSmtpAccount, p.account);
-    CopyText(t.sz3GSmtpPassword, p.password);
+    CopyText(out.sz3GSmtpApN, p.apn);
+    CopyText(out.sz3GSmtpAccount, p.account);
+    CopyText(out.sz3GSmtpPassword, p.password);
+    return true;
 }
 
 }  // namespace trailcfg

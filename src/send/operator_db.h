@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "common/text_pair.h"
+#include "send_settings.h"
 
 namespace trailcfg {
 
@@ -44,9 +45,9 @@ const char* CountryName(int country, int language);
 int OperatorCount(int country, int language);
 const char* OperatorName(int country, int op, int language);
 
-// Copy a slot's provisioning into g_sSendSet (MMS texts / 3G network texts).
-// An index outside the tables copies nothing.
-void FillMmsFromDatabase(int country, int op);
-void Fill3GNetFromDatabase(int country, int op);
+// Copy a slot's provisioning into a record's MMS texts / 3G network texts.
+// An index outside the tables copies nothing and gives false.
+bool CopyMmsProvisioning(MmsSettings& out, int country, int op);
+bool CopyNetProvisioning(SmtpSettings& out, int country, int op);
 
 }  // namespace trailcfg

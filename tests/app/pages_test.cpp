@@ -2,7 +2,7 @@
 // the headless backend (whose dialogs also tell the window icon).
 #include <gtest/gtest.h>
 
-#include "app/pages.h"
+#include "pages/pages.h"
 #include "app/process_state.h"
 #include "common/gbk_literal.h"
 #include "platform/headless/headless_dialog.h"

@@ -7,7 +7,7 @@
 
 #include "app/navigation.h"
 #include "app/process_state.h"
-#include "app/run_application.h"
+#include "gui/run_application.h"
 #include "platform/layout.h"
 
 namespace trailcfg {

@@ -5,8 +5,9 @@
 #include <cstring>
 
 #include "app/process_state.h"
+#include "app/state_files.h"
 #include "camera/menu_file.h"
-#include "camera/menu_verified_write.h"
+#include "app/menu_verified_write.h"
 #include "test_support.h"
 
 namespace trailcfg {

@@ -9,7 +9,7 @@
 #include <optional>
 
 #include "app/process_state.h"
-#include "app/run_application.h"
+#include "gui/run_application.h"
 #include "cli/field_values.h"
 #include "cli_run.h"
 #include "common/file_io.h"

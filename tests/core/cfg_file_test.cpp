@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/process_state.h"
+#include "app/state_files.h"
 #include "common/field_table.h"
 #include "common/scramble.h"
 #include "send/cfg_file.h"

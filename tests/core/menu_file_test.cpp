@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "app/process_state.h"
+#include "app/state_files.h"
 #include "camera/menu_file.h"
 #include "common/scramble.h"
 #include "test_support.h"

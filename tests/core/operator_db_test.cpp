@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/process_state.h"
+#include "app/state_files.h"
 #include "common/gbk_codec.h"
 #include "send/operator_db.h"
 #include "test_support.h"

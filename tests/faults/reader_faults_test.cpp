@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/process_state.h"
+#include "app/state_files.h"
 #include "camera/menu_file.h"
 #include "child_process.h"
 #include "common/diag.h"

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/process_state.h"
+#include "app/state_files.h"
 #include "camera/menu_file.h"
 #include "card_faults.h"
 #include "child_process.h"

@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "app/pages.h"
+#include "pages/pages.h"
 #include "app/process_state.h"
 #include "common/text_copy.h"
 #include "platform/headless/headless_platform.h"

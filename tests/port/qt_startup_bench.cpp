@@ -21,7 +21,7 @@
 #include <unistd.h>
 #include <vector>
 
-#include "app/run_application.h"
+#include "gui/run_application.h"
 #include "qt_platform.h"
 
 extern char** environ;

@@ -27,9 +27,9 @@ endif()
 
 # Start-up time and peak memory of the desktop program (a measurement, not a
 # test: run it by hand, see the file's head).
-if(TARGET trailcfg_app)
+if(TARGET trailcfg_gui)
   add_executable(qt_startup_bench ${CMAKE_CURRENT_LIST_DIR}/qt_startup_bench.cpp)
-  target_link_libraries(qt_startup_bench PRIVATE trailcfg_qt trailcfg_app)
+  target_link_libraries(qt_startup_bench PRIVATE trailcfg_qt trailcfg_gui)
 endif()
 
 find_package(Qt6 COMPONENTS Test)

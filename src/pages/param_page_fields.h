@@ -9,7 +9,7 @@
 
 #include "app/process_state.h"
 #include "platform/port.h"
-#include "send/param_page_controls.h"
+#include "pages/param_page_controls.h"
 
 namespace trailcfg::param {
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "common/gbk_literal.h"
-#include "send/send_page_controls.h"
+#include "pages/send_page_controls.h"
 #include "ui/apply_texts.h"
 #include "ui/list_table.h"
 

@@ -2,6 +2,7 @@
 // Generate and Default.
 #pragma once
 
+#include "app/state_files.h"
 #include "camera/menu_file.h"
 
 namespace trailcfg {

@@ -4,7 +4,7 @@
 
 #include "app/process_state.h"
 #include "camera/camera_menu.h"
-#include "camera/camera_page_texts.h"
+#include "pages/camera_page_texts.h"
 #include "ui/apply_texts.h"
 
 namespace trailcfg {

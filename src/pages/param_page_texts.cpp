@@ -2,8 +2,8 @@
 
 #include "app/process_state.h"
 #include "common/diag.h"
-#include "send/param_page_operator.h"
-#include "send/param_page_rules.h"
+#include "pages/param_page_operator.h"
+#include "pages/param_page_rules.h"
 #include "ui/window_titles.h"
 
 namespace trailcfg::param {

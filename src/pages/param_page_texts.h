@@ -4,7 +4,7 @@
 
 #include "common/gbk_literal.h"
 #include "platform/port.h"
-#include "send/param_page_controls.h"
+#include "pages/param_page_controls.h"
 #include "ui/apply_texts.h"
 #include "ui/list_table.h"
 

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "app/pages.h"
+#include "pages/pages.h"
 #include "app/process_state.h"
 
 namespace trailcfg {

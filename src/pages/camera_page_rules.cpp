@@ -6,7 +6,7 @@
 
 #include "app/process_state.h"
 #include "camera/camera_menu.h"
-#include "camera/camera_page.h"
+#include "pages/camera_page.h"
 
 namespace trailcfg {
 

@@ -7,8 +7,8 @@
 #include "app/navigation.h"
 #include "app/process_state.h"
 #include "common/diag.h"
-#include "send/send_page_controls.h"
-#include "send/send_page_handlers.h"
+#include "pages/send_page_controls.h"
+#include "pages/send_page_handlers.h"
 
 namespace trailcfg::send_page {
 

@@ -3,9 +3,9 @@
 #include "app/process_state.h"
 #include "common/diag.h"
 #include "common/text_copy.h"
-#include "send/param_page_controls.h"
-#include "send/param_page_fields.h"
-#include "send/param_page_operator.h"
+#include "pages/param_page_controls.h"
+#include "pages/param_page_fields.h"
+#include "pages/param_page_operator.h"
 
 namespace trailcfg::param {
 

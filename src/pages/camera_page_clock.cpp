@@ -9,7 +9,7 @@
 #include "app/process_state.h"
 #include "camera/camera_clock.h"
 #include "camera/camera_menu.h"
-#include "camera/camera_page.h"
+#include "pages/camera_page.h"
 #include "common/diag.h"
 #include "ui/input_helpers.h"
 

@@ -1,16 +1,17 @@
 // The Camera Setup page (template 113): the camera's menu settings, the
 // clock, and Default and Generate, which write menu.dat into the save folder.
-#include "camera/camera_page.h"
+#include "pages/camera_page.h"
 
 #include <cstdint>
 #include <memory>
 
 #include "app/navigation.h"
-#include "app/pages.h"
+#include "pages/pages.h"
 #include "app/process_state.h"
-#include "camera/camera_page_texts.h"
+#include "app/state_files.h"
+#include "pages/camera_page_texts.h"
 #include "camera/menu_file.h"
-#include "camera/menu_verified_write.h"
+#include "app/menu_verified_write.h"
 #include "common/diag.h"
 #include "platform/layout.h"
 #include "ui/input_helpers.h"

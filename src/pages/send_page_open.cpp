@@ -8,9 +8,9 @@
 #include "app/process_state.h"
 #include "common/diag.h"
 #include "platform/layout.h"
-#include "send/send_page_controls.h"
-#include "send/send_page_handlers.h"
-#include "send/send_page_texts.h"
+#include "pages/send_page_controls.h"
+#include "pages/send_page_handlers.h"
+#include "pages/send_page_texts.h"
 #include "ui/window_titles.h"
 
 namespace trailcfg::send_page {

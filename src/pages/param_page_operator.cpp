@@ -1,9 +1,10 @@
 #include "param_page_operator.h"
 
 #include "app/process_state.h"
+#include "app/state_files.h"
 #include "send/operator_db.h"
-#include "send/param_page_controls.h"
-#include "send/param_page_fields.h"
+#include "pages/param_page_controls.h"
+#include "pages/param_page_fields.h"
 
 namespace trailcfg::param {
 

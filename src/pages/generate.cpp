@@ -4,10 +4,11 @@
 #include <cstdint>
 
 #include "app/process_state.h"
+#include "app/state_files.h"
 #include "common/diag.h"
 #include "send/cfg_file.h"
 #include "send/generate_checks.h"
-#include "send/send_page_controls.h"
+#include "pages/send_page_controls.h"
 #include "ui/message_texts.h"
 
 namespace trailcfg {

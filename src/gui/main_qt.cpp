@@ -2,9 +2,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/run_application.h"
-#include "qt_application.h"
-#include "qt_platform.h"
+#include "gui/run_application.h"
+#include "platform/qt/qt_application.h"
+#include "platform/qt/qt_platform.h"
 
 int main() {
     // With no window system (and no Qt platform asked for by name), the

@@ -4,7 +4,7 @@
 #include <iterator>
 
 #include "app/navigation.h"
-#include "app/pages.h"
+#include "pages/pages.h"
 #include "app/process_state.h"
 #include "app/save_folder.h"
 #include "platform/layout.h"

@@ -3,8 +3,8 @@
 
 #include <cstdio>
 
-#include "app/run_application.h"
-#include "win32_platform.h"
+#include "gui/run_application.h"
+#include "platform/win32/win32_platform.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <span>
 
 #include "app/process_state.h"
-#include "camera/camera_page.h"
-#include "camera/camera_page_texts.h"
+#include "pages/camera_page.h"
+#include "pages/camera_page_texts.h"
 #include "ui/apply_texts.h"
 
 namespace trailcfg {

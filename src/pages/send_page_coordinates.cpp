@@ -2,8 +2,8 @@
 // (180 of longitude, 90 of latitude) allows no minutes or seconds.
 #include "app/process_state.h"
 #include "common/diag.h"
-#include "send/send_page_controls.h"
-#include "send/send_page_handlers.h"
+#include "pages/send_page_controls.h"
+#include "pages/send_page_handlers.h"
 #include "ui/input_helpers.h"
 
 namespace trailcfg::send_page {

@@ -1,0 +1,47 @@
+#include "state_files.h"
+
+#include "app/process_state.h"
+#include "camera/menu_file.h"
+#include "common/diag.h"
+#include "common/file_io.h"
+#include "send/cfg_file.h"
+#include "send/operator_db.h"
+
+namespace trailcfg {
+
+std::string CfgPathInSaveFolder() { return JoinSavePath(g_szSavePath, kCfgFileName); }
+
+void LoadSendDefaults() { MakeSendDefaults(g_sSendSet); }
+
+void WriteSendSettings() {
+    std::string path = CfgPathInSaveFolder();
+    WriteCfgFile(PathFromGbk(path), path.c_str(), g_sSendSet);
+}
+
+int ReadSendSettings(int verify) {
+    std::string path = CfgPathInSaveFolder();
+    return ReadCfgFile(PathFromGbk(path), path.c_str(), g_sSendSet, verify, sLastGenTime);
+}
+
+std::string MenuPathInSaveFolder() { return JoinSavePath(g_szSavePath, kMenuFileName); }
+
+void LoadMenuDefaults() { MakeMenuDefaults(g_sMenuData); }
+
+bool WriteMenuFile() {
+    std::string path = MenuPathInSaveFolder();
+    return WriteMenuFileAt(PathFromGbk(path), path.c_str(), g_sMenuData);
+}
+
+int ReadMenuFile() {
+    std::string path = MenuPathInSaveFolder();
+    return ReadMenuFileAt(PathFromGbk(path), path.c_str(), g_sMenuData, SaveClock);
+}
+
+void FillMmsFromDatabase(int country, int op) {
+    Diag("lCountrySel = %d, lrOperatorIndex = %d\n", country, op);
+    CopyMmsProvisioning(g_sSendSet.sMmsSet, country, op);
+}
+
+void Fill3GNetFromDatabase(int country, int op) { CopyNetProvisioning(g_sSendSet.sSmtpSet, country, op); }
+
+}  // namespace trailcfg

@@ -1,0 +1,101 @@
+# Fails when a folder of src/ includes, directly or through other folders, a
+# folder that includes it back: the folders are the layers, and a ring would
+# make them meaningless.
+#
+#   cmake -DSOURCE_DIR=<src> -P check_layers.cmake
+#
+# Every #include "..." of every source file counts. A name is looked up
+# beside the including file first, then under src/; names found in neither
+# (system and library headers, generated files) are not part of the graph.
+# A folder is a directory of src/ (platform/qt and platform are two).
+cmake_minimum_required(VERSION 3.25)
+
+if(NOT SOURCE_DIR)
+  message(FATAL_ERROR "SOURCE_DIR is not set")
+endif()
+
+file(GLOB_RECURSE _files RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*.cpp ${SOURCE_DIR}/*.h ${SOURCE_DIR}/*.inc)
+set(_folders)
+foreach(_file ${_files})
+  get_filename_component(_from ${_file} DIRECTORY)
+  list(APPEND _folders ${_from})
+  file(STRINGS ${SOURCE_DIR}/${_file} _lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+  foreach(_line ${_lines})
+    string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]+)\".*" "\\1" _name "${_line}")
+    if(EXISTS ${SOURCE_DIR}/${_from}/${_name})
+      set(_target ${_from}/${_name})
+    elseif(EXISTS ${SOURCE_DIR}/${_name})
+      set(_target ${_name})
+    else()
+      continue()
+    endif()
+    get_filename_component(_to ${_target} DIRECTORY)
+    if(NOT _to STREQUAL _from)
+      # One edge per pair, with the first file that makes it, for the report.
+      string(REPLACE "/" "|" _key "${_from}>${_to}")
+      if(NOT DEFINED _why_${_key})
+        set(_why_${_key} "${_file} includes \"${_name}\"")
+        list(APPEND _edges_${_key} x)
+        list(APPEND _out_${_from} ${_to})
+      endif()
+    endif()
+  endforeach()
+endforeach()
+list(REMOVE_DUPLICATES _folders)
+list(SORT _folders)
+
+# What each folder reaches, by repeated expansion until nothing changes.
+set(_rings)
+foreach(_start ${_folders})
+  set(_reach ${_out_${_start}})
+  set(_path_${_start})
+  set(_todo ${_reach})
+  while(_todo)
+    list(POP_FRONT _todo _next)
+    foreach(_to ${_out_${_next}})
+      if(NOT _to IN_LIST _reach)
+        list(APPEND _reach ${_to})
+        list(APPEND _todo ${_to})
+      endif()
+    endforeach()
+  endwhile()
+  if(_start IN_LIST _reach)
+    list(APPEND _rings ${_start})
+  endif()
+endforeach()
+
+if(_rings)
+  set(_report "")
+  foreach(_folder ${_rings})
+    foreach(_to ${_out_${_folder}})
+      string(REPLACE "/" "|" _key "${_folder}>${_to}")
+      if(_to IN_LIST _rings)
+        string(APPEND _report "  ${_folder} -> ${_to}: ${_why_${_key}}\n")
+      endif()
+    endforeach()
+  endforeach()
+  message(FATAL_ERROR "Folders of src/ that include each other in a ring: ${_rings}\n"
+                      "The includes between them:\n${_report}")
+endif()
+
+# The layers as they stand, lowest first, for the log.
+set(_order)
+set(_left ${_folders})
+while(_left)
+  set(_placed)
+  foreach(_folder ${_left})
+    set(_ready TRUE)
+    foreach(_to ${_out_${_folder}})
+      if(NOT _to IN_LIST _order)
+        set(_ready FALSE)
+      endif()
+    endforeach()
+    if(_ready)
+      list(APPEND _placed ${_folder})
+    endif()
+  endforeach()
+  list(APPEND _order ${_placed})
+  list(REMOVE_ITEM _left ${_placed})
+  string(REPLACE ";" " " _placed "${_placed}")
+  message(STATUS "layer: ${_placed}")
+endwhile()
