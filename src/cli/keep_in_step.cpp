@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "common/text_copy.h"
+#include "rules/generate_rules.h"
 #include "send/operator_db.h"
 
 namespace trailcfg::cli {
@@ -57,13 +58,6 @@ constexpr Why kMenuWhy[] = {
     {"Minute", kAutoClock},
     {"Second", kAutoClock},
 };
-
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int DaysIn(int year, int month) {
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
-}
 
 std::string OperatorList(int country) {
     std::string list;
@@ -143,11 +137,9 @@ bool KeepCfgInStep(SendSettings& s, const SendSettings& base, const GivenFields&
     for (int i = 0; i < 4; ++i) s.uwRecpLen[i] = static_cast<std::uint16_t>(TextLength(s.szRecp[i]));
     // The send page switches remote control off for Close 3G whatever the
     // interval; a stored interval must not bring in the remote checks.
-    s.byRemoteSwitch = s.bySendBy != kSendByClose3G && s.byRemoteInterval < kRemoteIntervalOff ? 1 : 0;
-    CopyText(s.szFileFullName[0], kSendFileFullName);
-    s.bySendFileNum = 0;
-    s.bySendMode = 0;
-    s.byDailySendTime = 24;
+    s.byRemoteSwitch = s.bySendBy != kSendByClose3G ? RemoteSwitchFor(s.byRemoteInterval) : 0;
+    SetGeneratedFileName(s);
+    SetSendAtOnce(s);
     if (s.bySendBy == kSendByMms) s.bySendImgSize = 1;
     s.StructFlag = kSendStructFlag;
     if (options.stamp) StampSendTime(s.sTime, options.now);
@@ -166,13 +158,12 @@ bool KeepMenuInStep(CameraMenu& m, const BuildOptions& options, std::string& err
     }
     if (m.ClockMode != 1) return true;
     const int year = m.Year;
-    const bool date = year >= 2016 && year <= 2099 && m.Month >= 1 && m.Month <= 12 && m.Day >= 1 &&
-                      m.Day <= DaysIn(year, m.Month) && m.Hour <= 23 && m.Minute <= 59 && m.Second <= 59;
-    if (!date) {
+    if (!IsCameraClock(year, m.Month, m.Day, m.Hour, m.Minute, m.Second)) {
         error = "ClockMode 1 (Input) sets the camera to the clock as given, and " + std::to_string(year) + "-" +
                 std::to_string(m.Month) + "-" + std::to_string(m.Day) + " " + std::to_string(m.Hour) + ":" +
                 std::to_string(m.Minute) + ":" + std::to_string(m.Second) +
-                " is no date the Camera Setup page accepts (years 2016..2099): give Year, Month, Day, Hour, "
+                " is no date the Camera Setup page accepts (years " + std::to_string(kClockFirstYear) + ".." +
+                std::to_string(kClockLastYear) + "): give Year, Month, Day, Hour, "
                 "Minute and Second";
         return false;
     }

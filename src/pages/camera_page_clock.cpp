@@ -10,6 +10,7 @@
 #include "camera/camera_clock.h"
 #include "camera/camera_menu.h"
 #include "pages/camera_page.h"
+#include "rules/generate_rules.h"
 #include "common/diag.h"
 #include "ui/input_helpers.h"
 
@@ -22,7 +23,7 @@ constexpr int kMonthEdit = 40040;
 constexpr int kDayEdit = 40042;
 
 // What an edit without a number counts as when the day's range is worked out.
-constexpr int kUnreadYear = 2016;
+constexpr int kUnreadYear = kClockFirstYear;
 constexpr int kUnreadMonth = 1;
 constexpr int kUnreadDay = 1;
 
@@ -35,7 +36,7 @@ struct ClockEdit {
 };
 
 constexpr ClockEdit kClockEdits[] = {
-    {kYearEdit, offsetof(CameraMenu, Year), 4, 2016, 2099, "%04d"},
+    {kYearEdit, offsetof(CameraMenu, Year), 4, kClockFirstYear, kClockLastYear, "%04d"},
     {kMonthEdit, offsetof(CameraMenu, Month), 2, 1, 12, "%02d"},
     {kDayEdit, offsetof(CameraMenu, Day), 2, 1, 31, "%02d"},
     {40043, offsetof(CameraMenu, Hour), 2, 0, 23, "%02d"},

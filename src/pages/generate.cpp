@@ -9,6 +9,7 @@
 #include "send/cfg_file.h"
 #include "send/generate_checks.h"
 #include "pages/send_page_controls.h"
+#include "rules/generate_rules.h"
 #include "ui/message_texts.h"
 
 namespace trailcfg {
@@ -52,21 +53,19 @@ void CollectRecipients(const Dialog& page) {
 
 void CollectRemoteControl(const Dialog& page) {
     g_sSendSet.byRemoteInterval = RemoteIntervalAt(page.ListSelection(kRemoteIntervalList));
-    g_sSendSet.byRemoteSwitch = g_sSendSet.byRemoteInterval != kRemoteIntervalOff ? 1 : 0;
+    g_sSendSet.byRemoteSwitch = RemoteSwitchFor(g_sSendSet.byRemoteInterval);
 }
 
 void SetFileName() {
-    CopyText(g_sSendSet.szFileFullName[0], kSendFileFullName);
-    g_sSendSet.bySendFileNum = 0;
+    SetGeneratedFileName(g_sSendSet);
     Diag("** **");
 }
 
 // The camera is always told to send at once, whatever the lists show.
 void CollectSendModeAndSize(const Dialog& page) {
     StoreListPosition(page, kDailyTimeList, g_sSendSet.byDailySendTime);
-    g_sSendSet.bySendMode = 0;
+    SetSendAtOnce(g_sSendSet);
     Diag(":: Get SendMode=%d\n", g_sSendSet.bySendMode);
-    g_sSendSet.byDailySendTime = 24;
     StoreListPosition(page, kImageSizeList, g_sSendSet.bySendImgSize);
     Diag(":: Get SendImgSize=%d\n", g_sSendSet.bySendImgSize);
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "camera/camera_clock.h"
+#include "rules/generate_rules.h"
 
 namespace trailcfg {
 namespace {
@@ -17,6 +18,22 @@ TEST(CameraClockTest, LeapYearsFollowTheGregorianRule) {
     EXPECT_FALSE(IsLeapYear(2100));
     EXPECT_FALSE(IsLeapYear(1900));
     EXPECT_TRUE(IsLeapYear(2400));
+}
+
+TEST(CameraClockTest, TheClockTheCameraAcceptsRunsFrom2016To2099) {
+    EXPECT_TRUE(IsCameraClock(2016, 1, 1, 0, 0, 0));
+    EXPECT_TRUE(IsCameraClock(2099, 12, 31, 23, 59, 59));
+    EXPECT_FALSE(IsCameraClock(2015, 12, 31, 23, 59, 59));
+    EXPECT_FALSE(IsCameraClock(2100, 1, 1, 0, 0, 0));
+    EXPECT_TRUE(IsCameraClock(2024, 2, 29, 12, 0, 0));
+    EXPECT_FALSE(IsCameraClock(2023, 2, 29, 12, 0, 0)) << "no leap day in a common year";
+    EXPECT_FALSE(IsCameraClock(2024, 13, 1, 0, 0, 0));
+    EXPECT_FALSE(IsCameraClock(2024, 0, 1, 0, 0, 0)) << "not month 1 by the table's clamp";
+    EXPECT_FALSE(IsCameraClock(2024, 4, 31, 0, 0, 0));
+    EXPECT_FALSE(IsCameraClock(2024, 4, 0, 0, 0, 0));
+    EXPECT_FALSE(IsCameraClock(2024, 4, 1, 24, 0, 0));
+    EXPECT_FALSE(IsCameraClock(2024, 4, 1, 0, 60, 0));
+    EXPECT_FALSE(IsCameraClock(2024, 4, 1, 0, 0, 60));
 }
 
 TEST(CameraClockTest, DaysOfEveryMonthInCommonAndLeapYears) {
