@@ -34,41 +34,6 @@ std::filesystem::path PathFromUtf8(std::string_view utf8) {
     return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
-bool NextCodePoint(std::string_view text, std::size_t& i, char32_t& cp) {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-    const unsigned char lead = byte(i);
-    std::size_t n;
-    char32_t min;
-    if (lead < 0x80) {
-        cp = lead;
-        ++i;
-        return true;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-        n = 2, cp = lead & 0x1F, min = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        n = 3, cp = lead & 0x0F, min = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        n = 4, cp = lead & 0x07, min = 0x10000;
-    } else {
-        return false;
-    }
-    if (text.size() - i < n) return false;
-    for (std::size_t k = 1; k < n; ++k) {
-        if ((byte(i + k) & 0xC0) != 0x80) return false;
-        cp = (cp << 6) | (byte(i + k) & 0x3F);
-    }
-    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
-    i += n;
-    return true;
-}
-
-bool IsValidUtf8(std::string_view text) {
-    char32_t cp;
-    for (std::size_t i = 0; i < text.size();)
-        if (!NextCodePoint(text, i, cp)) return false;
-    return true;
-}
-
 std::string Utf8Of(const char* gbk) { return gbk ? GbkToUtf8(gbk) : std::string(); }
 
 std::string TerminalLines(std::string_view text, std::string_view joint) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/field_table.h"
+#include "common/utf8.h"
 
 namespace trailcfg::cli {
 
@@ -39,11 +40,6 @@ bool ReadInputText(const std::string& name, std::size_t maxBytes, std::string& t
 // A path as the user wrote it, for messages; and a path from UTF-8 text.
 std::string Shown(const std::filesystem::path& path);
 std::filesystem::path PathFromUtf8(std::string_view utf8);
-
-// One UTF-8 character from `text` at `i`, moving `i` past it: false for
-// bytes that are not one (overlong forms and surrogates included).
-bool NextCodePoint(std::string_view text, std::size_t& i, char32_t& cp);
-bool IsValidUtf8(std::string_view text);
 
 // The program's texts are GBK; everything this tool prints is UTF-8.
 std::string Utf8Of(const char* gbk);

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <utility>
 
+#include "common/utf8.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -12,18 +14,6 @@
 #endif
 
 namespace trailcfg {
-
-namespace {
-
-// Length of the UTF-8 sequence that starts with `lead`; 1 for a stray byte.
-std::size_t Utf8SequenceLength(unsigned char lead) {
-    if (lead >= 0xF0 && lead <= 0xF4) return 4;
-    if (lead >= 0xE0) return lead <= 0xEF ? 3 : 1;
-    if (lead >= 0xC2) return 2;
-    return 1;
-}
-
-}  // namespace
 
 // Both directions mark what they cannot convert with "?", so a text that
 // comes back unchanged lost nothing; one that does not held a character GBK
@@ -82,11 +72,7 @@ std::string GbkToUtf8(std::string_view gbk) {
 
 std::string Utf8ToGbk(std::string_view utf8) {
     return Convert("GBK", "UTF-8", utf8, [](const unsigned char* p, std::size_t left) {
-        std::size_t n = Utf8SequenceLength(p[0]);
-        // A sequence cut short by a non-continuation byte: drop only what is there.
-        for (std::size_t i = 1; i < n && i < left; ++i)
-            if ((p[i] & 0xC0) != 0x80) return i;
-        return n;
+        return BrokenSequenceLength(std::string_view(reinterpret_cast<const char*>(p), left));
     });
 }
 
@@ -163,15 +149,7 @@ std::string Utf8ToGbk(std::string_view utf8) {
     // Decode per sequence so that a broken sequence costs one "?", not the text.
     std::wstring w;
     for (std::size_t i = 0; i < utf8.size();) {
-        std::size_t n = Utf8SequenceLength(static_cast<unsigned char>(utf8[i]));
-        if (n > utf8.size() - i) n = utf8.size() - i;
-        // A sequence cut short by a non-continuation byte: drop only what is
-        // there, so the next character survives (as in the iconv branch).
-        for (std::size_t k = 1; k < n; ++k)
-            if ((static_cast<unsigned char>(utf8[i + k]) & 0xC0) != 0x80) {
-                n = k;
-                break;
-            }
+        const std::size_t n = BrokenSequenceLength(utf8.substr(i));
         wchar_t buf[2];
         int m = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data() + i, static_cast<int>(n), buf, 2);
         if (m > 0)

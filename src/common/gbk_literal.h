@@ -15,6 +15,9 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
+
+#include "common/utf8.h"
 
 namespace trailcfg {
 
@@ -47,25 +50,18 @@ constexpr std::uint16_t Lookup(char32_t cp) {
     return kTable[lo].gbk;
 }
 
-// Decodes one UTF-8 sequence at s[i]; advances i.
-constexpr char32_t NextCodePoint(const char* s, std::size_t& i) {
-    unsigned char c = static_cast<unsigned char>(s[i]);
-    if (c < 0x80) {
-        ++i;
-        return c;
-    }
-    int extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : 1;
-    char32_t cp = c & (0x3F >> extra);
-    ++i;
-    for (int k = 0; k < extra; ++k, ++i)
-        cp = (cp << 6) | (static_cast<unsigned char>(s[i]) & 0x3F);
+// Decodes one UTF-8 character at s[i]; advances i. Bytes that are no UTF-8
+// stop the build as a missing character does.
+constexpr char32_t Decode(const char* s, std::size_t n, std::size_t& i) {
+    char32_t cp = 0;
+    if (!NextCodePoint(std::string_view(s, n), i, cp)) CharacterNotInGbkTable();
     return cp;
 }
 
 constexpr std::size_t EncodedLength(const char* s, std::size_t n) {
     std::size_t len = 0;
     for (std::size_t i = 0; i < n;) {
-        char32_t cp = NextCodePoint(s, i);
+        char32_t cp = Decode(s, n, i);
         len += cp < 0x80 ? 1 : (Lookup(cp), 2);
     }
     return len;
@@ -84,7 +80,7 @@ constexpr std::array<char, M> Encode(const char* s, std::size_t n) {
     std::array<char, M> out{};
     std::size_t o = 0;
     for (std::size_t i = 0; i < n;) {
-        char32_t cp = NextCodePoint(s, i);
+        char32_t cp = Decode(s, n, i);
         if (cp < 0x80) {
             out[o++] = static_cast<char>(cp);
         } else {
