@@ -1,10 +1,9 @@
-// The edit limit in GBK bytes: the rule itself, and the real edit control
-// under it for what a user types, pastes and replaces.
+// The edit limit in GBK bytes on the real edit control, for what a user
+// types, pastes and replaces (the rule itself: tests/core/text_edge_test.cpp).
 #include <gtest/gtest.h>
 
 #include "common/gbk_literal.h"
 #include "scripted_driver.h"
-#include "win32_edit_limit.h"
 #include "win32_platform.h"
 #include "win32_test_page.h"
 
@@ -16,49 +15,6 @@ using test::Log;
 using test::TestPage;
 
 constexpr int kUrlEdit = 40035;  // template 107
-
-TEST(Win32EditLimit, InsertedTextIsCutToTheRoomTheRestLeaves) {
-    // Typing at the end of "ab" with a limit of 5: "中文" is 4 bytes, 3 fit.
-    FittedEdit fit = FitUserEdit(L"ab", L"ab\u4E2D\u6587", 4, 5);
-    EXPECT_EQ(fit.text, L"ab\u4E2D");
-    EXPECT_EQ(fit.caret, 3);
-    EXPECT_FALSE(fit.refused);
-
-    // A paste into the middle keeps what follows the caret whole.
-    fit = FitUserEdit(L"abcd", L"ab123cd", 5, 6);
-    EXPECT_EQ(fit.text, L"ab12cd");
-    EXPECT_EQ(fit.caret, 4);
-
-    // A selection replaced: the removed part makes room.
-    fit = FitUserEdit(L"abcdef", L"aXYZf", 4, 4);
-    EXPECT_EQ(fit.text, L"aXYf");
-    EXPECT_EQ(fit.caret, 3);
-
-    // Within the limit nothing changes.
-    fit = FitUserEdit(L"ab", L"abc", 3, 3);
-    EXPECT_EQ(fit.text, L"abc");
-    EXPECT_FALSE(fit.refused);
-}
-
-TEST(Win32EditLimit, AnEditOfWhichNothingFitsIsRefused) {
-    FittedEdit fit = FitUserEdit(L"1234", L"12345", 5, 4);
-    EXPECT_TRUE(fit.refused);
-    EXPECT_EQ(fit.text, L"1234");
-    EXPECT_EQ(fit.caret, 4);
-    // A double-byte character into the last free byte does not fit either.
-    fit = FitUserEdit(L"abc", L"abc\u4E2D", 4, 4);
-    EXPECT_TRUE(fit.refused);
-    // Text the program set beyond the limit stays; the user's addition goes.
-    fit = FitUserEdit(L"123456", L"1234567", 7, 4);
-    EXPECT_TRUE(fit.refused);
-    EXPECT_EQ(fit.text, L"123456");
-}
-
-TEST(Win32EditLimit, SurrogatePairsAreKeptOrCutWhole) {
-    FittedEdit fit = FitUserEdit(L"", L"\U0001F4F7\U0001F4F7", 4, 1);
-    EXPECT_EQ(fit.text, L"\U0001F4F7");
-    EXPECT_EQ(fit.caret, 2);
-}
 
 class Win32Edit : public ::testing::Test {
 protected:

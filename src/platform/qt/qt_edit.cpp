@@ -2,9 +2,9 @@
 
 #include <QFocusEvent>
 #include <QValidator>
-#include <algorithm>
 #include <climits>
 
+#include "common/text_edge.h"
 #include "qt_text.h"
 
 namespace trailcfg::qt {
@@ -61,21 +61,10 @@ void EditControl::SetProgramText(const QString& text) {
 }
 
 bool EditControl::FitUserEdit(QString& edited, int& caret) const {
-    if (GbkLength(edited) <= limit_) return true;
-    // The edit replaced committed_[start, end) by edited[start, caret).
-    const int tail = static_cast<int>(edited.size()) - caret;
-    int start = 0;
-    const int maxStart = std::min(caret, static_cast<int>(committed_.size()) - std::max(tail, 0));
-    while (start < maxStart && committed_[start] == edited[start]) ++start;
-    if (start > 0 && edited[start - 1].isHighSurrogate()) --start;
-    const QString before = edited.left(start);
-    const QString after = edited.mid(caret);
-    const int room = limit_ - GbkLength(before) - GbkLength(after);
-    const QString kept = CutToGbkBytes(edited.mid(start, caret - start), room);
-    const QString fitted = before + kept + after;
-    if (fitted == committed_) return false;
-    edited = fitted;
-    caret = static_cast<int>(before.size() + kept.size());
+    const FittedEdit fitted = trailcfg::FitUserEdit(Utf16Of(committed_), Utf16Of(edited), caret, limit_);
+    if (fitted.refused) return false;
+    edited = FromUtf16(fitted.text);
+    caret = fitted.caret;
     return true;
 }
 

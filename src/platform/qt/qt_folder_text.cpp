@@ -4,11 +4,6 @@
 
 namespace trailcfg::qt {
 
-bool FolderAsGbk(const std::string& native, std::string& gbk) {
-    std::string converted = Utf8ToGbk(native);
-    if (GbkToUtf8(converted) != native) return false;
-    gbk = std::move(converted);
-    return true;
-}
+bool FolderAsGbk(const std::string& native, std::string& gbk) { return Utf8ToGbkStrict(native, gbk); }
 
 }  // namespace trailcfg::qt

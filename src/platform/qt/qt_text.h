@@ -1,12 +1,11 @@
-// The Qt backend's text edge: the program speaks GBK and counts bytes, Qt
-// speaks UTF-16 and counts QChars. Every text and every caret position that
-// crosses the port goes through here.
+// The Qt backend's side of the text edge (common/text_edge.h): QString holds
+// UTF-16, so every text and caret position that crosses the port is handed
+// to the shared functions as it is.
 #pragma once
 
 #include <QString>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace trailcfg::qt {
 
@@ -14,16 +13,8 @@ QString FromGbk(std::string_view gbk);
 // A character GBK cannot hold, or a broken UTF-16 sequence, becomes "?".
 std::string ToGbk(const QString& text);
 
-// A text's GBK form with, for every QString index 0..size(), the number of
-// GBK bytes before it. Inside a surrogate pair the index is not a character
-// boundary and carries the offset of the pair's start.
-struct GbkLayout {
-    std::string gbk;
-    std::vector<int> bytesBefore;
-    std::vector<bool> boundary;
-};
-
-GbkLayout LayOutGbk(const QString& text);
+std::u16string_view Utf16Of(const QString& text);
+QString FromUtf16(std::u16string_view text);
 
 int GbkLength(const QString& text);
 // The QString index of the last character boundary at or before byte `pos`

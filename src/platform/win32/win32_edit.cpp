@@ -2,7 +2,6 @@
 
 #include <climits>
 
-#include "win32_edit_limit.h"
 #include "win32_text.h"
 
 namespace trailcfg::win32 {
@@ -54,13 +53,15 @@ bool AcceptChange(Control& edit) {
     // own limit as a change, Windows does not.
     if (text == edit.committed) return false;
     if (GbkLength(text) > edit.limit) {
-        FittedEdit fitted = FitUserEdit(edit.committed, text, SelectionEnd(edit), edit.limit);
-        PutBack(edit, fitted.text, fitted.caret);
+        const FittedEdit fitted =
+            FitUserEdit(Utf16Of(edit.committed), Utf16Of(text), SelectionEnd(edit), edit.limit);
+        std::wstring fittedText = WideOf(fitted.text);
+        PutBack(edit, fittedText, fitted.caret);
         if (fitted.refused) {
             MessageBeep(MB_OK);
             return false;
         }
-        text = std::move(fitted.text);
+        text = std::move(fittedText);
     }
     edit.committed = std::move(text);
     return true;

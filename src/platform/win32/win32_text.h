@@ -1,7 +1,7 @@
-// The Win32 backend's text edge: the program speaks GBK and counts bytes,
-// the W functions speak UTF-16 and count code units. Every text and every
-// caret position that crosses the port goes through here, so Chinese shows
-// correctly whatever the system's ANSI code page is.
+// The Win32 backend's side of the text edge: the program speaks GBK and
+// counts bytes, the W functions speak UTF-16 and count code units. Every text
+// and every caret position that crosses the port goes through here, so
+// Chinese shows correctly whatever the system's ANSI code page is.
 #pragma once
 
 #include <windows.h>
@@ -9,29 +9,25 @@
 #include <string>
 #include <string_view>
 
+#include "common/text_edge.h"
+
 namespace trailcfg::win32 {
 
 // Invalid GBK bytes and characters GBK cannot hold become "?".
 std::wstring Wide(std::string_view gbk);
 std::string Gbk(std::wstring_view wide);
 
-// GBK bytes of `wide` (each character is one or two bytes; a character GBK
-// cannot hold, surrogate pairs included, is the one byte of its "?").
-int GbkLength(std::wstring_view wide);
-// The GBK byte offset of UTF-16 index `index` (clamped to the text).
-int ByteAtIndex(std::wstring_view wide, int index);
-// The UTF-16 index of the last character boundary at or before byte `pos`
-// (clamped): a position inside a double-byte character falls back to its
-// start.
-int IndexAtByte(std::wstring_view wide, int pos);
-// The longest start of `wide` (whole characters only) whose GBK form fits
-// in `room` bytes.
-std::wstring_view CutToGbkBytes(std::wstring_view wide, int room);
+// The shared text edge (common/text_edge.h) over wchar_t, which is UTF-16
+// on Windows.
+std::u16string_view Utf16Of(std::wstring_view wide);
+std::wstring WideOf(std::u16string_view text);
 
-// True, with the GBK form in `gbk`, when `wide` survives the trip to GBK and
-// back: a folder whose name GBK cannot spell must not be handed on under
-// another name.
-bool SpellableInGbk(std::wstring_view wide, std::string& gbk);
+inline int GbkLength(std::wstring_view wide) { return trailcfg::GbkLength(Utf16Of(wide)); }
+inline int ByteAtIndex(std::wstring_view wide, int index) { return trailcfg::ByteAtIndex(Utf16Of(wide), index); }
+inline int IndexAtByte(std::wstring_view wide, int pos) { return trailcfg::IndexAtByte(Utf16Of(wide), pos); }
+inline bool SpellableInGbk(std::wstring_view wide, std::string& gbk) {
+    return trailcfg::SpellableInGbk(Utf16Of(wide), gbk);
+}
 
 std::wstring WindowText(HWND window);
 void SetWindowTextGbk(HWND window, std::string_view gbk);
