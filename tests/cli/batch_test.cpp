@@ -8,11 +8,6 @@
 namespace trailcfg::cli {
 namespace {
 
-using test::Cli;
-using test::CliRun;
-using test::P;
-using trailcfg::test::TempDir;
-
 const char* const kTemplate = R"({"bySendBy": 2, "szRecp[2]": "owner@farm.org", "sSmtpSet.szServer": "smtp.farm.org",
     "sSmtpSet.iPort": 25, "sSmtpSet.szAddr": "cams@farm.org", "sSmtpSet.szPassword": "pw",
     "byOperatorCountry": 2, "byOperator": 1})";

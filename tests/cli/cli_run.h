@@ -35,3 +35,13 @@ inline void WriteText(const std::filesystem::path& file, const std::string& text
 }
 
 }  // namespace trailcfg::cli::test
+
+namespace trailcfg::cli {
+
+// What every test of the command line uses by its short name.
+using test::Cli;
+using test::CliRun;
+using test::P;
+using trailcfg::test::TempDir;
+
+}  // namespace trailcfg::cli

@@ -24,10 +24,6 @@
 namespace trailcfg::cli {
 namespace {
 
-using test::Cli;
-using test::P;
-using trailcfg::test::TempDir;
-
 struct ParityCase {
     const char* name;
     std::vector<std::pair<const char*, const char*>> fields;  // as export names them

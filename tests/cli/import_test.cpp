@@ -14,11 +14,6 @@
 namespace trailcfg::cli {
 namespace {
 
-using test::Cli;
-using test::CliRun;
-using test::P;
-using trailcfg::test::TempDir;
-
 const char* const kEmailJson = R"({"bySendBy": 2, "szRecp[2]": "me@home.org", "sSmtpSet.szServer": "smtp.x.org",
     "sSmtpSet.iPort": 587, "sSmtpSet.szAddr": "cam@x.org", "sSmtpSet.szPassword": "pw", "byOperatorCountry": 2,
     "byOperator": 3, "byRemoteInterval": 0, "szRemotePhoneNum": "+4912345", "szRemoteEmail": "r@x.org"})";

@@ -13,11 +13,6 @@
 namespace trailcfg::cli {
 namespace {
 
-using test::Cli;
-using test::CliRun;
-using test::P;
-using trailcfg::test::TempDir;
-
 void WritePlain(const std::filesystem::path& file, std::vector<std::uint8_t> plain) {
     ScrambleBytes(plain.data(), plain.size());
     trailcfg::test::WriteBytes(file, plain);

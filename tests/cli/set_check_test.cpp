@@ -9,11 +9,6 @@
 namespace trailcfg::cli {
 namespace {
 
-using test::Cli;
-using test::CliRun;
-using test::P;
-using trailcfg::test::TempDir;
-
 Json Exported(const std::filesystem::path& file) { return Json::parse(Cli({"export", P(file)}).out); }
 
 TEST(CliSet, ChangesOnlyWhatItIsToldAndKeepsTheTimeStamp) {

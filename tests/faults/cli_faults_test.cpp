@@ -41,10 +41,6 @@ namespace support = trailcfg::test;
 using support::Blob;
 using support::Fault;
 using support::kChineseFolder;
-using support::TempDir;
-using test::Cli;
-using test::CliRun;
-using test::P;
 
 #define SKIP_UNLESS_ARRANGED(o) \
     if (!(o).arranged) GTEST_SKIP() << (o).whyNot
