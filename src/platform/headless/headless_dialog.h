@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/backend.h"
 #include "platform/driver.h"
 #include "platform/layout.h"
 
@@ -39,7 +40,7 @@ struct ControlState {
     int selection = -1;
 };
 
-class HeadlessDialog final : public Dialog, public DialogProbe {
+class HeadlessDialog final : public Dialog, public DialogProbe, public BackendPage {
 public:
     HeadlessDialog(const DialogLayout& layout, Page& page);
 
@@ -82,13 +83,14 @@ public:
     void FireTimer(int timerId) override;
 
     // For the platform and for tests of this backend.
-    bool Ended() const { return ended_; }
-    int Result() const { return result_; }
+    bool Ended() const override { return ended_; }
+    int Result() const override { return result_; }
     int SmallIcon() const { return smallIcon_; }
-    void StartTimer(int timerId) {
+    // No clock runs here: a timer fires only when the driver fires it.
+    void StartTimer(int timerId, int) override {
         if (!ended_) timers_.insert(timerId);
     }
-    void StopTimer(int timerId) { timers_.erase(timerId); }
+    void StopTimer(int timerId) override { timers_.erase(timerId); }
 
 private:
     ControlState* Find(int id);

@@ -5,6 +5,7 @@
 
 #include "common/file_io.h"
 #include "headless_dialog.h"
+#include "platform/backend.h"
 #include "platform/layout.h"
 
 namespace trailcfg {
@@ -27,23 +28,15 @@ LocalTime RealLocalTime() {
     return LocalTime{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
 }
 
-class HeadlessPlatform final : public DrivablePlatform {
+class HeadlessPlatform final : public BackendPlatform {
 public:
-    void SetDriver(Driver* driver) override { driver_ = driver; }
-
     int RunModal(Page& page) override {
         const DialogLayout* layout = FindDialogLayout(page.TemplateId());
         if (!layout) return kPageNotCreated;
-        if (!driver_) return kPageAbandoned;
+        if (!AttachedDriver()) return kPageAbandoned;
         HeadlessDialog dialog(*layout, page);
         page.OnOpen(dialog);
-        while (!dialog.Ended())
-            if (!driver_ || !driver_->Act(dialog, dialog)) return kPageAbandoned;
-        return dialog.Result();
-    }
-
-    std::uint16_t SystemDefaultLanguage() override {
-        return driver_ ? driver_->SystemDefaultLanguage() : kUndrivenLanguage;
+        return DriveUntilEnded(dialog, dialog, dialog, [] {});
     }
 
     // A folder whose name GBK cannot spell would come out with "?" in it and
@@ -58,26 +51,12 @@ public:
         return true;
     }
 
-    LocalTime Now() override { return driver_ ? driver_->Now() : RealLocalTime(); }
-
-    bool BrowseFolder(Dialog&, std::string& folder) override {
-        return driver_ && driver_->AnswerFolder(folder);
-    }
-
-    void ShowMessage(Dialog&, const char* text, const char* caption, MessageIcon icon) override {
-        if (driver_) driver_->RecordMessage(caption ? caption : "", text ? text : "", icon);
-    }
-
-    void StartTimer(Dialog& dialog, int timerId, int) override {
-        if (auto* d = dynamic_cast<HeadlessDialog*>(&dialog)) d->StartTimer(timerId);
-    }
-
-    void StopTimer(Dialog& dialog, int timerId) override {
-        if (auto* d = dynamic_cast<HeadlessDialog*>(&dialog)) d->StopTimer(timerId);
-    }
-
 private:
-    Driver* driver_ = nullptr;
+    // Nobody sits at this screen: no folder is chosen, no box is seen.
+    std::uint16_t PersonLanguage() override { return kUndrivenLanguage; }
+    LocalTime PersonNow() override { return RealLocalTime(); }
+    bool PersonBrowseFolder(Dialog&, std::string&) override { return false; }
+    void PersonShowMessage(Dialog&, const std::string&, const std::string&, MessageIcon) override {}
 };
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/backend.h"
 #include "platform/layout.h"
 #include "platform/port.h"
 #include "qt_controls.h"
@@ -32,7 +33,7 @@ class QTimer;
 namespace trailcfg::qt {
 
 
-class PageDialog final : public QDialog, public Dialog, private EventSink {
+class PageDialog final : public QDialog, public Dialog, public BackendPage, private EventSink {
 public:
     PageDialog(const DialogLayout& layout, Page& page, bool driven);
     ~PageDialog() override;
@@ -61,12 +62,12 @@ public:
 
     // For the platform and the probe.
     const DialogLayout& Layout() const { return layout_; }
-    bool Ended() const { return ended_; }
-    int Result() const { return result_; }
+    bool Ended() const override { return ended_; }
+    int Result() const override { return result_; }
     // Shows the page modally and waits for End.
     void RunEventLoop();
-    void StartTimer(int timerId, int periodMs);
-    void StopTimer(int timerId);
+    void StartTimer(int timerId, int periodMs) override;
+    void StopTimer(int timerId) override;
     bool TimerRunning(int timerId) const;
     void FireTimer(int timerId);
 

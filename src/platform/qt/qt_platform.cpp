@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/backend.h"
 #include "platform/layout.h"
 #include "qt_application.h"
 #include "qt_folder_text.h"
@@ -24,36 +25,22 @@ using qt::PageDialog;
 
 PageDialog* AsPage(Dialog& dialog) { return dynamic_cast<PageDialog*>(&dialog); }
 
-class QtPlatform final : public DrivablePlatform {
+class QtPlatform final : public BackendPlatform {
 public:
-    void SetDriver(Driver* driver) override { driver_ = driver; }
-
     int RunModal(Page& page) override {
         const DialogLayout* layout = FindDialogLayout(page.TemplateId());
         if (!layout) return kPageNotCreated;
-        PageDialog dialog(*layout, page, driver_ != nullptr);
+        PageDialog dialog(*layout, page, AttachedDriver() != nullptr);
         // As with WM_INITDIALOG, the page fills itself in before it shows.
         page.OnOpen(dialog);
         if (dialog.Ended()) return dialog.Result();
-        if (!driver_) {
+        if (!AttachedDriver()) {
             dialog.RunEventLoop();
             return dialog.Result();
         }
         dialog.show();
         qt::PageProbe probe(dialog);
-        while (!dialog.Ended()) {
-            // Let Qt finish what the last step set in motion (layout,
-            // painting, posted events) before the driver looks.
-            QCoreApplication::processEvents();
-            if (dialog.Ended()) break;
-            if (!driver_ || !driver_->Act(dialog, probe)) return kPageAbandoned;
-        }
-        return dialog.Result();
-    }
-
-    std::uint16_t SystemDefaultLanguage() override {
-        if (driver_) return driver_->SystemDefaultLanguage();
-        return qt::LanguageIdFor(QLocale::system());
+        return DriveUntilEnded(dialog, dialog, probe, [] { QCoreApplication::processEvents(); });
     }
 
     bool CurrentDirectory(std::string& folder) override {
@@ -62,46 +49,30 @@ public:
         return !error && qt::FolderAsGbk(cwd.native(), folder);
     }
 
-    LocalTime Now() override {
-        if (driver_) return driver_->Now();
+private:
+    std::uint16_t PersonLanguage() override { return qt::LanguageIdFor(QLocale::system()); }
+
+    LocalTime PersonNow() override {
         const QDateTime now = QDateTime::currentDateTime();
         const QDate d = now.date();
         const QTime t = now.time();
         return LocalTime{d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second()};
     }
 
-    bool BrowseFolder(Dialog& owner, std::string& folder) override {
-        if (driver_) return driver_->AnswerFolder(folder);
+    bool PersonBrowseFolder(Dialog& owner, std::string& folder) override {
         const QString chosen = QFileDialog::getExistingDirectory(AsPage(owner), QString(), QString(),
                                                                  QFileDialog::ShowDirsOnly);
         if (chosen.isEmpty()) return false;
         return qt::FolderAsGbk(QFile::encodeName(chosen).toStdString(), folder);
     }
 
-    void ShowMessage(Dialog& owner, const char* text, const char* caption, MessageIcon icon) override {
-        const std::string gbkText = text ? text : "";
-        const std::string gbkCaption = caption ? caption : "";
-        if (driver_) {
-            driver_->RecordMessage(gbkCaption, gbkText, icon);
-            return;
-        }
+    void PersonShowMessage(Dialog& owner, const std::string& text, const std::string& caption,
+                           MessageIcon icon) override {
         QMessageBox box(icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::Information,
-                        qt::FromGbk(gbkCaption), qt::WithQtLineBreaks(qt::FromGbk(gbkText)), QMessageBox::Ok,
-                        AsPage(owner));
+                        qt::FromGbk(caption), qt::WithQtLineBreaks(qt::FromGbk(text)), QMessageBox::Ok, AsPage(owner));
         box.setTextFormat(Qt::PlainText);
         box.exec();
     }
-
-    void StartTimer(Dialog& dialog, int timerId, int periodMs) override {
-        if (PageDialog* page = AsPage(dialog)) page->StartTimer(timerId, periodMs);
-    }
-
-    void StopTimer(Dialog& dialog, int timerId) override {
-        if (PageDialog* page = AsPage(dialog)) page->StopTimer(timerId);
-    }
-
-private:
-    Driver* driver_ = nullptr;
 };
 
 }  // namespace

@@ -29,13 +29,14 @@
 #include <string>
 #include <vector>
 
+#include "platform/backend.h"
 #include "platform/layout.h"
 #include "platform/port.h"
 #include "win32_controls.h"
 
 namespace trailcfg::win32 {
 
-class PageDialog final : public Dialog {
+class PageDialog final : public Dialog, public BackendPage {
 public:
     PageDialog(const DialogLayout& layout, Page& page, bool driven);
     ~PageDialog() override;
@@ -76,11 +77,11 @@ public:
 
     const DialogLayout& Layout() const { return layout_; }
     HWND Window() const { return window_; }
-    bool Ended() const { return ended_; }
-    int Result() const { return result_; }
+    bool Ended() const override { return ended_; }
+    int Result() const override { return result_; }
 
-    void StartTimer(int timerId, int periodMs);
-    void StopTimer(int timerId);
+    void StartTimer(int timerId, int periodMs) override;
+    void StopTimer(int timerId) override;
     bool TimerRunning(int timerId) const;
     void FireTimer(int timerId);
 

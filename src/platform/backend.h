@@ -1,0 +1,69 @@
+// What every backend repeats, written once: the hand-off to a driver and the
+// bookkeeping of an open page. A backend derives its Platform from
+// BackendPlatform and its page from BackendPage, and is left with widget
+// wiring: making the controls, reporting the user's events, converting text
+// at its edge (common/text_edge.h) and answering a person at the screen.
+// docs/BACKENDS.md lists the rest; tests/port's conformance suite checks it.
+#pragma once
+
+#include <string>
+
+#include "platform/driver.h"
+
+namespace trailcfg {
+
+// An open page as its platform sees it.
+class BackendPage {
+public:
+    virtual ~BackendPage() = default;
+
+    // True once the page has called End; its RunModal returns Result().
+    virtual bool Ended() const = 0;
+    virtual int Result() const = 0;
+    // The page's periodic timers (Platform::StartTimer, StopTimer).
+    virtual void StartTimer(int timerId, int periodMs) = 0;
+    virtual void StopTimer(int timerId) = 0;
+};
+
+class BackendPlatform : public DrivablePlatform {
+public:
+    void SetDriver(Driver* driver) final { driver_ = driver; }
+
+    // While a driver is attached it answers every question a person would.
+    std::uint16_t SystemDefaultLanguage() final;
+    LocalTime Now() final;
+    bool BrowseFolder(Dialog& owner, std::string& folder) final;
+    void ShowMessage(Dialog& owner, const char* text, const char* caption, MessageIcon icon) final;
+
+    // On the page's own timers; a Dialog of another backend is left alone.
+    void StartTimer(Dialog& dialog, int timerId, int periodMs) final;
+    void StopTimer(Dialog& dialog, int timerId) final;
+
+protected:
+    Driver* AttachedDriver() const { return driver_; }
+
+    // The driven run of an open page: `settle` lets the toolkit finish what
+    // the last step set in motion (painting, posted events) before the driver
+    // looks; then the driver acts, until the page has ended. The page's
+    // result, or kPageAbandoned when the driver gives up (or is taken away).
+    template <typename Settle>
+    int DriveUntilEnded(BackendPage& page, Dialog& dialog, DialogProbe& probe, Settle settle) {
+        while (true) {
+            settle();
+            if (page.Ended()) return page.Result();
+            if (!driver_ || !driver_->Act(dialog, probe)) return kPageAbandoned;
+        }
+    }
+
+    // The answers for a person at the screen.
+    virtual std::uint16_t PersonLanguage() = 0;
+    virtual LocalTime PersonNow() = 0;
+    virtual bool PersonBrowseFolder(Dialog& owner, std::string& folder) = 0;
+    virtual void PersonShowMessage(Dialog& owner, const std::string& text, const std::string& caption,
+                                   MessageIcon icon) = 0;
+
+private:
+    Driver* driver_ = nullptr;
+};
+
+}  // namespace trailcfg
