@@ -1,35 +1,15 @@
+// The tests' shared helpers (test_support.h) that are the same everywhere;
+// temporary and read-only folders are each system's own
+// (test_support_posix.cpp, test_support_windows.cpp).
 #include "test_support.h"
 
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <fstream>
-#include <stdexcept>
-#include <system_error>
+#include <iterator>
 
 #include "common/diag.h"
 
 namespace trailcfg::test {
-
-TempDir::TempDir() {
-    std::string tmpl = (std::filesystem::temp_directory_path() / "trailcfg-test-XXXXXX").string();
-    if (!::mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp failed");
-    path_ = tmpl;
-}
-
-TempDir::~TempDir() {
-    std::error_code ec;
-    for (auto it = std::filesystem::recursive_directory_iterator(path_, ec);
-         !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec))
-        if (it->is_directory(ec)) UndoReadOnly(it->path());
-    UndoReadOnly(path_);
-    std::filesystem::remove_all(path_, ec);
-}
 
 DiagCapture::DiagCapture() {
     GetDiagSink(&previousSink_, &previousContext_);
@@ -50,49 +30,6 @@ std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& file) {
 void WriteBytes(const std::filesystem::path& file, const std::vector<std::uint8_t>& bytes) {
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-namespace {
-
-bool SetImmutable(const std::filesystem::path& folder, bool on) {
-    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0) return false;
-    int flags = 0;
-    bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-    if (ok) {
-        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-        ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-    }
-    ::close(fd);
-    return ok;
-}
-
-bool CanCreateIn(const std::filesystem::path& folder) {
-    std::filesystem::path probe = folder / ".trailcfg-probe";
-    int fd = ::open(probe.c_str(), O_CREAT | O_EXCL | O_WRONLY, 0600);
-    if (fd < 0) return false;
-    ::close(fd);
-    ::unlink(probe.c_str());
-    return true;
-}
-
-}  // namespace
-
-bool MakeReadOnly(const std::filesystem::path& folder) {
-    std::error_code ec;
-    std::filesystem::permissions(folder,
-                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec |
-                                     std::filesystem::perms::group_read | std::filesystem::perms::group_exec |
-                                     std::filesystem::perms::others_read | std::filesystem::perms::others_exec,
-                                 ec);
-    if (CanCreateIn(folder)) SetImmutable(folder, true);
-    return !CanCreateIn(folder);
-}
-
-void UndoReadOnly(const std::filesystem::path& folder) {
-    SetImmutable(folder, false);
-    std::error_code ec;
-    std::filesystem::permissions(folder, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
 }
 
 std::vector<std::string> ListFolder(const std::filesystem::path& folder) {

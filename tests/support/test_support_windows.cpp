@@ -1,16 +1,11 @@
-// The tests' shared helpers (support/test_support.h) for the Windows build:
-// temporary folders under the user's TEMP, and what a Windows file system
+// Temporary folders under the user's TEMP, and what a Windows file system
 // allows of a read-only folder.
 #include <windows.h>
 
-#include <algorithm>
-#include <cstdio>
-#include <fstream>
 #include <stdexcept>
 #include <string>
 #include <system_error>
 
-#include "common/diag.h"
 #include "test_support.h"
 
 namespace trailcfg::test {
@@ -52,27 +47,6 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(path_, ec);
 }
 
-DiagCapture::DiagCapture() {
-    GetDiagSink(&previousSink_, &previousContext_);
-    SetDiagSink(&DiagCapture::Sink, this);
-}
-
-DiagCapture::~DiagCapture() { SetDiagSink(previousSink_, previousContext_); }
-
-void DiagCapture::Sink(void* self, const char* bytes, std::size_t n) {
-    static_cast<DiagCapture*>(self)->text_.append(bytes, n);
-}
-
-std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteBytes(const std::filesystem::path& file, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
 // Windows keeps the read-only attribute of a folder for the shell's own use
 // and lets anyone create files in it; only an access control list would
 // stop that, and Wine enforces none. So this reports honestly whether the
@@ -84,14 +58,6 @@ bool MakeReadOnly(const std::filesystem::path& folder) {
 
 void UndoReadOnly(const std::filesystem::path& folder) {
     SetFileAttributesW(folder.c_str(), FILE_ATTRIBUTE_DIRECTORY);
-}
-
-std::vector<std::string> ListFolder(const std::filesystem::path& folder) {
-    std::vector<std::string> names;
-    std::error_code ec;
-    for (const auto& e : std::filesystem::directory_iterator(folder, ec)) names.push_back(e.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 }  // namespace trailcfg::test
