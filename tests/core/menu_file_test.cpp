@@ -7,22 +7,21 @@
 #include "app/process_state.h"
 #include "app/state_files.h"
 #include "camera/menu_file.h"
+#include "common/file_io.h"
 #include "common/scramble.h"
 #include "test_support.h"
 
 namespace trailcfg {
 namespace {
 
-using test::DiagCapture;
-using test::ReadBytes;
-using test::TempDir;
-using test::WriteBytes;
+// The shared helpers: TempDir, DiagCapture, ReadBytes, WriteBytes.
+using namespace test;
 
 class MenuFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ResetProcessState();
-        std::strcpy(g_szSavePath, dir_.path().c_str());
+        std::strcpy(g_szSavePath, GbkFromPath(dir_.path()).c_str());
     }
     std::filesystem::path MenuPath() const { return dir_ / "menu.dat"; }
     void Store(const CameraMenu& m) {
@@ -138,7 +137,7 @@ TEST_F(MenuFileTest, FolderEndingInASeparatorGivesADoubledOne) {
     LoadMenuDefaults();
     DiagCapture out;
     ASSERT_TRUE(WriteMenuFile());
-    EXPECT_NE(out.text().find(dir_.path().string() + "//menu.dat"), std::string::npos);
+    EXPECT_NE(out.text().find(dir_.path().string() + "/" + kPathSeparator + "menu.dat"), std::string::npos);
 }
 
 }  // namespace
