@@ -2,6 +2,7 @@
 #include <charconv>
 #include <ostream>
 #include <string_view>
+#include <vector>
 
 #include "commands.h"
 #include "explain.h"
@@ -68,6 +69,55 @@ bool FindCountry(std::string_view wanted, int& country, std::string& error) {
     return false;
 }
 
+// The record fields that an operator's explained exceptions name.
+std::vector<std::string> ExceptionFields(const OperatorSource& source) {
+    std::vector<std::string> fields;
+    std::string_view rest = source.exceptions;
+    while (!rest.empty()) {
+        const std::size_t blank = rest.find(' ');
+        if (blank != 0) fields.emplace_back(rest.substr(0, blank));
+        if (blank == std::string_view::npos) break;
+        rest.remove_prefix(blank + 1);
+    }
+    return fields;
+}
+
+Json SourceJson(const OperatorSource& source) {
+    Json entry = Json::object();
+    entry["confirmed"] = *source.release != '\0';
+    if (*source.release) {
+        entry["release"] = source.release;
+        entry["mccMnc"] = source.mccMnc;
+        entry["carrier"] = source.carrier;
+        entry["mmsRelease"] = source.mmsRelease;
+        entry["mmsCarrier"] = source.mmsCarrier;
+    }
+    entry["exceptions"] = ExceptionFields(source);
+    return entry;
+}
+
+// "lineage-current 262-01 "Telekom Internet", MMS "Telekom Internet"", in
+// the language of the names.
+void PrintSource(const OperatorSource& source, int language, std::ostream& out) {
+    const bool zh = language == kLangZh;
+    out << "        " << (zh ? "来源: " : "Source: ");
+    if (!*source.release) {
+        out << (zh ? "未经确认（不在公开的 APN 数据库中）" : "unconfirmed (in no published APN database)") << "\n";
+    } else {
+        out << source.release << " " << source.mccMnc << " " << Json(source.carrier).dump() << (zh ? ", 彩信 " : ", MMS ");
+        if (std::string_view(source.mmsRelease) != source.release) out << source.mmsRelease << " ";
+        out << Json(source.mmsCarrier).dump() << "\n";
+    }
+    const std::vector<std::string> fields = ExceptionFields(source);
+    if (fields.empty()) return;
+    out << "        " << (zh ? "例外: " : "Exceptions: ");
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const FieldGuide* guide = GuideOf(FileKind::Cfg, fields[i]);
+        out << (i ? ", " : "") << (guide ? LabelOf(*guide, language) : fields[i]);
+    }
+    out << "\n";
+}
+
 Json CountryJson(int country, int language) {
     Json operators = Json::array();
     for (int op = 0; op < OperatorCount(country, language); ++op) {
@@ -75,6 +125,7 @@ Json CountryJson(int country, int language) {
         entry["byOperator"] = op;
         entry["name"] = Utf8Of(OperatorName(country, op, language));
         for (const Provisioning& p : kProvisioning) entry[p.field] = Utf8Of(p.value(country, op));
+        entry["source"] = SourceJson(OperatorSourceOf(country, op));
         operators.push_back(std::move(entry));
     }
     Json entry = Json::object();
@@ -88,6 +139,7 @@ void PrintCountry(int country, int language, std::ostream& out) {
     out << country << "  " << Utf8Of(CountryName(country, language)) << "\n";
     for (int op = 0; op < OperatorCount(country, language); ++op) {
         out << "    " << op << "  " << Utf8Of(OperatorName(country, op, language)) << "\n";
+        PrintSource(OperatorSourceOf(country, op), language, out);
         for (const Provisioning& p : kProvisioning)
             out << "        " << LabelOf(*GuideOf(FileKind::Cfg, p.field), language) << ": "
                 << Json(Utf8Of(p.value(country, op))).dump() << "\n";

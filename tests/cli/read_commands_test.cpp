@@ -125,6 +125,43 @@ TEST(CliOperators, ListsWhatThePagesListWithTheirProvisioning) {
     EXPECT_TRUE(Has(Cli({"operators", "--country", "43"}).err, "manual input"));
 }
 
+TEST(CliOperators, ShowWhereEachOperatorsValuesComeFrom) {
+    CliRun all = Cli({"operators", "--json"});
+    ASSERT_EQ(all.status, 0) << all.err;
+    Json countries = Json::parse(all.out);
+    int confirmed = 0, unconfirmed = 0;
+    for (const Json& c : countries)
+        for (const Json& op : c["operators"]) {
+            const Json& source = op.at("source");
+            if (source.at("confirmed").get<bool>()) {
+                ++confirmed;
+                EXPECT_FALSE(source.at("release").get<std::string>().empty());
+                EXPECT_FALSE(source.at("carrier").get<std::string>().empty());
+            } else {
+                ++unconfirmed;
+                EXPECT_FALSE(source.contains("release"));
+            }
+            for (const Json& field : source.at("exceptions")) EXPECT_TRUE(op.contains(field.get<std::string>()));
+        }
+    EXPECT_EQ(confirmed, 119);
+    EXPECT_EQ(unconfirmed, 4) << "A Mobile, Motiv, letai and MTC are in no source";
+
+    const Json& tmobile = countries[1]["operators"][0]["source"];
+    EXPECT_EQ(tmobile["release"], "lineage-current");
+    EXPECT_EQ(tmobile["mccMnc"], "310-260");
+    EXPECT_EQ(tmobile["exceptions"], Json::array({"sMmsSet.szMmsGateway"}));
+
+    CliRun us = Cli({"operators", "--country", "1"});
+    EXPECT_TRUE(Has(us.out, "    0  T-Mobile\n        Source: lineage-current 310-260 \"T-Mobile US\", MMS \"T-Mobile MMS\"\n"
+                            "        Exceptions: MMS Parameters / Gateway\n"))
+        << us.out;
+    CliRun canada = Cli({"operators", "--country", "Canada"});
+    EXPECT_TRUE(Has(canada.out, "Source: lineage-current 302-370 \"Fido Internet\", MMS cm-14.1 \"Fido LTE\"\n"))
+        << canada.out;
+    CliRun namibia = Cli({"operators", "--country", "Namibia", "--lang", "zh"});
+    EXPECT_TRUE(Has(namibia.out, "来源: 未经确认")) << namibia.out;
+}
+
 TEST(CliCommandLine, UsageErrorsAreExitTwoAndHelpIsExitZero) {
     EXPECT_EQ(Cli({}).status, 2);
     EXPECT_EQ(Cli({"frobnicate"}).status, 2);
