@@ -41,7 +41,25 @@ bool SameLetters(std::string_view a, std::string_view b) {
     return true;
 }
 
-// A country by its index or by its name in either language.
+// The English names of the countries that the table names in their own
+// language, so that "Germany" finds "Deutschland".
+struct EnglishName {
+    int country;
+    const char* name;
+};
+constexpr EnglishName kEnglishNames[] = {
+    {2, "Germany"}, {9, "Switzerland"}, {22, "Austria"}, {26, "Czech Republic"}, {26, "Czechia"},
+};
+
+std::string DidYouMean(const std::vector<std::string>& names) {
+    std::string text;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == names.size() ? " or " : ", ") + ("\"" + names[i] + "\"");
+    return names.empty() ? "" : "; did you mean " + text + "?";
+}
+
+// A country by its index, by its name in either language, or by its English
+// name; letters' case does not matter.
 bool FindCountry(std::string_view wanted, int& country, std::string& error) {
     int index = -1;
     auto [end, ec] = std::from_chars(wanted.data(), wanted.data() + wanted.size(), index);
@@ -62,10 +80,15 @@ bool FindCountry(std::string_view wanted, int& country, std::string& error) {
         }
         names.push_back(CountryName(c, kLangEn));
     }
+    for (const EnglishName& e : kEnglishNames) {
+        if (SameLetters(wanted, e.name)) {
+            country = e.country;
+            return true;
+        }
+        names.push_back(e.name);
+    }
     std::vector<std::string_view> views(names.begin(), names.end());
-    error = "no country \"" + std::string(wanted) + "\" in the database";
-    const std::string nearest = NearestName(wanted, views);
-    if (!nearest.empty()) error += "; did you mean \"" + nearest + "\"?";
+    error = "no country \"" + std::string(wanted) + "\" in the database" + DidYouMean(NearestNames(wanted, views, 3));
     return false;
 }
 

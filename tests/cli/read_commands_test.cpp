@@ -118,11 +118,32 @@ TEST(CliOperators, ListsWhatThePagesListWithTheirProvisioning) {
     EXPECT_EQ(Cli({"operators", "--country", "schweiz"}).out.substr(0, 10), "9  Schweiz");
     EXPECT_EQ(Cli({"operators", "--country", "42"}).status, 0);
 
-    CliRun typo = Cli({"operators", "--country", "Germany"});
-    EXPECT_EQ(typo.status, 2);
     CliRun near = Cli({"operators", "--country", "Swedn"});
+    EXPECT_EQ(near.status, 2);
     EXPECT_TRUE(Has(near.err, "did you mean \"Sweden\"?")) << near.err;
     EXPECT_TRUE(Has(Cli({"operators", "--country", "43"}).err, "manual input"));
+}
+
+TEST(CliOperators, FindsCountriesListedInTheirOwnLanguageByTheirEnglishNames) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Germany", "2  Deutschland\n"},         {"SWITZERLAND", "9  Schweiz\n"},
+        {"austria", "22  Oesterreich\n"},        {"Czech Republic", "26  Ceska republika\n"},
+        {"czechia", "26  Ceska republika\n"},    {"deutschland", "2  Deutschland\n"},
+    };
+    for (const auto& [name, first] : cases) {
+        CliRun run = Cli({"operators", "--country", name});
+        EXPECT_EQ(run.status, 0) << name << ": " << run.err;
+        EXPECT_EQ(run.out.substr(0, run.out.find('\n') + 1), first) << name;
+    }
+    // Nothing matches: the nearest names, English ones included.
+    CliRun typo = Cli({"operators", "--country", "Germani"});
+    EXPECT_EQ(typo.status, 2);
+    EXPECT_TRUE(Has(typo.err, "no country \"Germani\" in the database; did you mean \"Germany\"?")) << typo.err;
+    CliRun two = Cli({"operators", "--country", "Austrai"});
+    EXPECT_TRUE(Has(two.err, "did you mean \"Australia\" or \"Austria\"?")) << two.err;
+    CliRun far = Cli({"operators", "--country", "Atlantis"});
+    EXPECT_EQ(far.status, 2);
+    EXPECT_FALSE(Has(far.err, "did you mean")) << far.err;
 }
 
 TEST(CliOperators, ShowWhereEachOperatorsValuesComeFrom) {
