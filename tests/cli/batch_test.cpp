@@ -37,7 +37,7 @@ TEST(CliBatch, AThousandCamerasWithOneBadRow) {
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "1000 cameras: 999 written, 1 failed\n");
     EXPECT_EQ(r.err, "trailcfg-cli: " + P(dir / "cameras.csv") +
-                         ": row 617 (line 618, \"cam617\"): Generate failed! Email address 2 error.\n");
+                         ": row 617 (line 618, \"cam617\"): Generate failed! Email address 2 error. (szRecp[3])\n");
     EXPECT_EQ(trailcfg::test::ListFolder(dir / "out").size(), 999u);
     EXPECT_FALSE(std::filesystem::exists(dir / "out" / "cam617"));
     EXPECT_EQ(trailcfg::test::ListFolder(dir / "out" / "cam1000"), std::vector<std::string>{"CFG.BIN"});

@@ -250,10 +250,11 @@ TEST(CliImport, GeneratesRefusalIsExitOneWithTheMessageInTheChosenLanguage) {
     TempDir dir;
     CliRun r = Import(dir, R"({"bySendBy": 2})", {"--lang", "zh"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "未生成配置文件！\n请输入至少一个邮箱地址。\n");
+    EXPECT_EQ(r.err, "未生成配置文件！\n请输入至少一个邮箱地址。 (szRecp[2], szRecp[3])\n");
     r = Import(dir, R"({"bySendBy": 3, "sFtpSet.szServer": "s", "sFtpSet.iPort": 21})");
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "Generate failed!\nFTP account error!\n") << "the lone carriage return becomes a line break";
+    EXPECT_EQ(r.err, "Generate failed!\nFTP account error! (sFtpSet.szUserName)\n")
+        << "the lone carriage return becomes a line break";
     EXPECT_FALSE(std::filesystem::exists(dir / "CFG.BIN"));
 }
 
