@@ -24,9 +24,11 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         "error (also a batch row's file).");
 
     std::string newKind, newDir = ".";
+    bool newForce = false;
     CLI::App* cmdNew = app.add_subcommand("new", "Write the default CFG.BIN or menu.dat");
     cmdNew->add_option("kind", newKind, "cfg or menu")->required()->check(CLI::IsMember({"cfg", "menu"}));
     cmdNew->add_option("--dir", newDir, "Folder to write into (default: current folder)");
+    cmdNew->add_flag("--force", newForce, "Replace a file that is already there");
 
     std::string exportFile;
     bool exportPretty = false;
@@ -116,7 +118,7 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     }
 
     const StampTime now = LocalNow();
-    if (*cmdNew) return CmdNew(newKind == "cfg" ? FileKind::Cfg : FileKind::Menu, PathFromUtf8(newDir), out, err);
+    if (*cmdNew) return CmdNew(newKind == "cfg" ? FileKind::Cfg : FileKind::Menu, PathFromUtf8(newDir), newForce, out, err);
     if (*cmdExport) return CmdExport(PathFromUtf8(exportFile), exportPretty, out, err);
     if (*cmdShow) return CmdShow(PathFromUtf8(showFile), LanguageOf(showLang), out, err);
     if (*cmdImport) {

@@ -322,7 +322,8 @@ protected:
         return [this](const fs::path& folder) -> std::vector<std::string> {
             const bool cfg = kind() == FileKind::Cfg;
             if (isSet()) return {"set", P(folder / fileName()), cfg ? "szRecp[0]=13800000002" : "CapMode=2"};
-            if (isNew()) return {"new", cfg ? "cfg" : "menu", "--dir", P(folder)};
+            // Each fault meets `new` replacing an earlier file, which it does when told to.
+            if (isNew()) return {"new", cfg ? "cfg" : "menu", "--dir", P(folder), "--force"};
             return {"import", P(JsonInput(2)), "--dir", P(folder)};
         };
     }
