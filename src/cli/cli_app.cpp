@@ -105,7 +105,8 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         ->required();
     cmdBatch->add_option("cameras", batch.camerasCsv, "The CSV: a header of name and field names, one row a camera")
         ->required();
-    cmdBatch->add_option("--out", batchOut, "Folder to make the cameras' folders in")->required();
+    cmdBatch->add_option("--out", batchOut, "Folder to make the cameras' folders in (made when its parent exists)")
+        ->required();
     cmdBatch->add_flag("--no-cmd22", batch.write.noCmd22, "As the send page's box \"Do not use 22,60,61 command\"");
     cmdBatch->add_flag("--keep-time", batchKeepTime, "Keep the template's and rows' time stamp and clock");
     AddLanguage(cmdBatch, batchLang, "Language of Generate's messages: en or zh");

@@ -615,15 +615,18 @@ TEST_P(CliBatchFaultTest, WithoutAFaultEveryCameraIsWrittenAgain) {
     ExpectRows(o, card_, {});
 }
 
+// The output folder is made when its parent exists (see batch_test); not
+// when that is missing too.
 TEST_P(CliBatchFaultTest, OutputFolderThatDoesNotExist) {
-    const fs::path out = card_ / "no such folder";
+    const fs::path out = card_ / "no such folder" / "cards";
     Fault f;
-    f.folder = [](const fs::path& card) { return card / "no such folder"; };
+    f.folder = [](const fs::path& card) { return card / "no such folder" / "cards"; };
     f.previousFile = false;
     const Outcome o = Run(f);
     ASSERT_TRUE(o.arranged) << o.whyNot;
     EXPECT_TRUE(o.before.tree.empty());
-    ExpectFileErrorAndNothingChanged(o, Shown(out) + ": no such folder");
+    ExpectFileErrorAndNothingChanged(
+        o, Shown(out) + ": no such folder, and no folder " + Shown(card_ / "no such folder") + " to make it in");
 }
 
 // Root passes over permissions, so the row's folder is made immutable.
