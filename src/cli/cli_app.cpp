@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "commands.h"
+#include "common/program_version.h"
 
 namespace trailcfg::cli {
 
@@ -19,6 +20,7 @@ void AddLanguage(CLI::App* cmd, std::string& lang, const char* what) {
 int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err, bool progress) {
     CLI::App app{"trailcfg-cli: read, explain, edit, check and write trail camera settings files (CFG.BIN, menu.dat)"};
     app.require_subcommand(1);
+    app.set_version_flag("--version", std::string("trailcfg-cli ") + ProgramVersion(), "Print the version and exit");
     app.footer(
         "Exit status: 0 done, 1 refused by a check (or: files differ, batch rows refused), 2 bad input or a file "
         "error (also a batch row's file).");
