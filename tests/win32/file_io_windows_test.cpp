@@ -57,5 +57,28 @@ TEST(FileIoWindows, GbkPathsNameTheFoldersTheUserSees) {
     EXPECT_EQ(test::ReadBytes(folder / L"CFG.BIN"), kNew);
 }
 
+// GetTempFileNameW's names carry nothing of the target, so every stale
+// "tcfXXXX.tmp" in the folder goes; a young one, a look-alike and a folder
+// stay.
+TEST(FileIoWindows, AWriteRemovesStaleTemporaryFilesOnly) {
+    test::TempDir dir;
+    namespace fs = std::filesystem;
+    const auto make = [&](const char* name, std::chrono::minutes age) {
+        test::WriteBytes(dir / name, kOld);
+        fs::last_write_time(dir / name, fs::file_time_type::clock::now() - age);
+    };
+    make("tcf1A.tmp", std::chrono::minutes(11));
+    make("TCFBEEF.TMP", std::chrono::minutes(60 * 24));
+    make("tcf2B.tmp", std::chrono::minutes(5));
+    make("tcf12345.tmp", std::chrono::minutes(60));
+    make("tcfXY.tmp", std::chrono::minutes(60));
+    make("tcf1A.tmp.txt", std::chrono::minutes(60));
+    fs::create_directory(dir / "tcfC.tmp");
+    fs::last_write_time(dir / "tcfC.tmp", fs::file_time_type::clock::now() - std::chrono::minutes(60));
+    ASSERT_TRUE(ReplaceFileContents(dir / "CFG.BIN", kNew.data(), kNew.size()));
+    EXPECT_EQ(test::ListFolder(dir.path()), (std::vector<std::string>{"CFG.BIN", "tcf12345.tmp", "tcf1A.tmp.txt",
+                                                                      "tcf2B.tmp", "tcfC.tmp", "tcfXY.tmp"}));
+}
+
 }  // namespace
 }  // namespace trailcfg
