@@ -81,10 +81,10 @@ bool DecodeInput(std::string& text, std::string_view saveAs, std::string& error)
                     " (a lone surrogate or an odd last byte)" + hint;
             return false;
         }
-        text = std::move(utf8);
-        return true;
+        text = std::move(utf8);  // still to be checked for NUL characters
+    } else if (view.substr(0, 3) == "\xEF\xBB\xBF") {
+        text.erase(0, 3);
     }
-    if (view.substr(0, 3) == "\xEF\xBB\xBF") text.erase(0, 3);
     char32_t cp;
     for (std::size_t i = 0; i < text.size();) {
         const std::size_t start = i;
@@ -94,9 +94,10 @@ bool DecodeInput(std::string& text, std::string_view saveAs, std::string& error)
             error = Where(text, start) + ": not UTF-8 (byte " + byte + ")" + hint;
             return false;
         }
-        // UTF-16 without its mark reads as text full of NUL characters.
+        // UTF-16 without its mark reads as text full of NUL characters; no
+        // table or JSON holds one otherwise.
         if (cp == 0) {
-            error = Where(text, start) + ": a NUL byte, as in UTF-16 without a byte-order mark" + hint;
+            error = Where(text, start) + ": a NUL character, as in UTF-16 without a byte-order mark" + hint;
             return false;
         }
     }

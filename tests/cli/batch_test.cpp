@@ -178,7 +178,8 @@ TEST(CliBatch, ReadsUtf16AndTellsHowToSaveATableThatIsNotUtf8) {
          "cameras.csv: line 2, column 4: not UTF-8 (byte 0xE9); save it as \"CSV UTF-8\"\n"},
         {"name,szRecp[3]\n\xC4\xCF\xC3\xC5,s@x.org\n",  // GBK
          "cameras.csv: line 2, column 1: not UTF-8 (byte 0xC4); save it as \"CSV UTF-8\"\n"},
-        {le.substr(2), "cameras.csv: line 1, column 2: a NUL byte, as in UTF-16 without a byte-order mark"},
+        {le.substr(2), "cameras.csv: line 1, column 2: a NUL character, as in UTF-16 without a byte-order mark"},
+        {std::string("\xFF\xFEn\0\0\0", 6), "cameras.csv: line 1, column 2: a NUL character"},
         {le.substr(0, le.size() - 1), "cameras.csv: line 2, column 12: broken UTF-16 LE"},
         {std::string("\xFF\xFEn\0\x00\xD8", 6), "cameras.csv: line 1, column 2: broken UTF-16 LE"},  // a lone surrogate
     };
