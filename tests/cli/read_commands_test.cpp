@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "cli_run.h"
+#include "common/program_version.h"
 #include "common/scramble.h"
 #include "send/cfg_file.h"
 #include "send/operator_db.h"
@@ -190,6 +191,10 @@ TEST(CliCommandLine, UsageErrorsAreExitTwoAndHelpIsExitZero) {
     CliRun help = Cli({"show", "--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(Has(help.out, "Passwords are shown")) << help.out;
+    CliRun version = Cli({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, std::string("trailcfg-cli ") + ProgramVersion() + "\n");
+    EXPECT_TRUE(Has(Cli({"--help"}).out, "--version")) << "the option is listed";
 }
 
 }  // namespace
