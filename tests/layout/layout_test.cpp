@@ -342,8 +342,9 @@ TEST(Layouts, EveryUncaptionedInputIsNamedByTextsOfItsPage) {
                                c.kind == ControlKind::DropDownCombo ||
                                (c.kind == ControlKind::CheckBox && c.text[0] == '\0');
             // The hidden language list of the parameter page is never shown.
-            if (input && !(page.templateId == kTemplateParamPage && c.id == 40004))
+            if (input && !(page.templateId == kTemplateParamPage && c.id == 40004)) {
                 EXPECT_TRUE(named.count(c.id)) << c.id << " has no name";
+            }
         }
     }
 }

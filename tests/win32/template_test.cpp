@@ -186,7 +186,9 @@ TEST(Win32Names, EachLabelStandsDirectlyBeforeTheControlItNames) {
             ++checked;
         }
         // The start page's two lists are named by their frames.
-        if (layout.templateId != kTemplateStartPage) EXPECT_GT(checked, 0);
+        if (layout.templateId != kTemplateStartPage) {
+            EXPECT_GT(checked, 0);
+        }
     });
     // The rows that Windows' own order named wrongly: the Camera Setup page's
     // column heads came first and its Time Lapse lists followed other labels.
