@@ -49,9 +49,10 @@ struct ControlLayout {
 // label, a frame's caption, a column head; a list gives its selected entry)
 // as they read at that moment, so the name follows the page's language,
 // joined by blanks, then `suffix` for what no text on the page says
-// (language-neutral: a digit, a date field's letters). `parts[0]` is the
-// label that stands right before the control where a backend names
-// controls by their order. 0 ends the parts.
+// (language-neutral: a digit, a date field's letters). 0 ends the parts.
+// A backend that names controls by the label right before them (Win32)
+// places `parts[0]` there when it is a label naming the control alone, and
+// otherwise the link's last label (a time list's column head).
 struct LabelLink {
     int control;
     int parts[3];

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/page_fit.h"
+#include "win32_dpi.h"
 
 namespace trailcfg::win32 {
 
@@ -53,6 +54,15 @@ void SetBar(HWND dialog, int bar, bool on, int page, int view) {
     SetScrollInfo(dialog, bar, &info, TRUE);
 }
 
+// A scroll bar's size at the window's DPI: per-monitor aware, the page's
+// bars are drawn at its monitor's scale, not the system's.
+int BarMetric(HWND window, int index) {
+    using ForDpi = int(WINAPI*)(int, UINT);
+    static const auto forDpi = reinterpret_cast<ForDpi>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetSystemMetricsForDpi")));
+    return forDpi ? forDpi(index, DpiOf(window)) : GetSystemMetrics(index);
+}
+
 int NewPosition(HWND dialog, int bar, int code, int pos, int line) {
     SCROLLINFO info{};
     info.cbSize = sizeof info;
@@ -98,7 +108,7 @@ void FitPageToMonitor(HWND dialog, int cx, int cy) {
     monitor.cbSize = sizeof monitor;
     if (!GetMonitorInfoW(MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST), &monitor)) return;
     const PixelSize work = Size(monitor.rcWork);
-    const PixelSize bars{GetSystemMetrics(SM_CXVSCROLL), GetSystemMetrics(SM_CYHSCROLL)};
+    const PixelSize bars{BarMetric(dialog, SM_CXVSCROLL), BarMetric(dialog, SM_CYHSCROLL)};
     const PixelSize page = Size(pageRect);
     const PageFit fit = FitPage(page, frame, work, bars);
     if (!fit.Scrolls()) {
