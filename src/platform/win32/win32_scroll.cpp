@@ -18,6 +18,9 @@ struct ScrollState {
     bool v = false;
 };
 
+bool g_testArea = false;
+RECT g_workAreaForTests{};
+
 ScrollState* StateOf(HWND dialog) { return static_cast<ScrollState*>(GetPropW(dialog, kProperty)); }
 
 PixelSize Size(const RECT& r) { return PixelSize{r.right - r.left, r.bottom - r.top}; }
@@ -107,6 +110,7 @@ void FitPageToMonitor(HWND dialog, int cx, int cy) {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     if (!GetMonitorInfoW(MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+    if (g_testArea) monitor.rcWork = g_workAreaForTests;
     const PixelSize work = Size(monitor.rcWork);
     const PixelSize bars{BarMetric(dialog, SM_CXVSCROLL), BarMetric(dialog, SM_CYHSCROLL)};
     const PixelSize page = Size(pageRect);
@@ -198,6 +202,11 @@ void ForgetScroll(HWND dialog) {
         RemovePropW(dialog, kProperty);
         delete state;
     }
+}
+
+void SetWorkAreaForTests(const RECT* area) {
+    g_testArea = area != nullptr;
+    if (area) g_workAreaForTests = *area;
 }
 
 }  // namespace trailcfg::win32

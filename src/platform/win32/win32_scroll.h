@@ -34,4 +34,9 @@ POINT ScrollOffset(HWND dialog);
 // Forgets the scroll state (the dialog is going).
 void ForgetScroll(HWND dialog);
 
+// Pages fitted from now on take `area` as their monitor's work area;
+// nullptr goes back to the monitor's own. For tests: Wine's monitor keeps
+// its work area whatever SPI_SETWORKAREA says.
+void SetWorkAreaForTests(const RECT* area);
+
 }  // namespace trailcfg::win32
