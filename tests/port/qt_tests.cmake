@@ -49,6 +49,7 @@ if(NOT Qt6Test_FOUND)
 endif()
 add_executable(qt_backend_tests
   ${CMAKE_CURRENT_LIST_DIR}/qt_backend_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/qt_fit_names_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt_text_test.cpp)
 target_link_libraries(qt_backend_tests PRIVATE trailcfg_test_support trailcfg_qt Qt6::Test GTest::gtest_main)
 gtest_discover_tests(qt_backend_tests DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "${_qt_test_env}")
