@@ -1,12 +1,15 @@
 // trailcfg-cli's CSV input (batch): any bytes are either refused with a line
 // and column, or a table whose cells, written back as CSV, read the same
 // again; a folder name taken from a cell never leaves its folder; a cell
-// taken as a field's value fits the field.
+// taken as a field's value fits the field. The decoding before it (UTF-16,
+// byte-order marks) gives UTF-8 or a refusal with a line and column.
 #include <string_view>
 
+#include "cli/cli_common.h"
 #include "cli/csv_reader.h"
 #include "cli/field_values.h"
 #include "cli/folder_name.h"
+#include "cli/input_encoding.h"
 #include "fuzz_support.h"
 
 using namespace trailcfg;
@@ -40,6 +43,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     CsvTable table;
     std::string error;
+    std::string decoded(text);
+    if (DecodeInput(decoded, "CSV UTF-8", error))
+        FUZZ_CHECK(IsValidUtf8(decoded) && decoded.find('\0') == std::string::npos);
+    else
+        FUZZ_CHECK(error.rfind("line ", 0) == 0);
     if (!ReadCsv(text, table, error)) {
         FUZZ_CHECK(error.rfind("line ", 0) == 0);
         return 0;

@@ -10,4 +10,5 @@ apt-get install -y -qq --no-install-recommends \
   libcli11-dev nlohmann-json3-dev \
   qt6-base-dev libgl-dev fonts-wqy-microhei \
   dpkg-dev \
+  python3 \
   >/dev/null

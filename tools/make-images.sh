@@ -50,3 +50,15 @@ convert -size 52x360 gradient:"$mid"-"$dark" -rotate 90 \
     -fill "$accent" -font DejaVu-Sans -pointsize 10 -annotate +65+44 'cellular trail camera settings' \
     -fill "$accent" -draw 'rectangle 0,50 359,51' \
     -alpha off -type TrueColor "BMP3:$out/banner.bmp"
+
+# The same banner drawn at twice the size, from the same picture and text at
+# doubled sizes, for screens at 150 % and more (Windows at 144 and 192 DPI,
+# Qt at a device pixel ratio of 1.5 and 2): scaled from here rather than
+# blown up from the small one, it stays sharp. 8-bit with its own palette
+# (the picture has few colours) keeps the Windows program small.
+convert -size 104x720 gradient:"$mid"-"$dark" -rotate 90 \
+    \( "$work/icon-256.png" -resize 80x80 \) -geometry +24+12 -compose Over -composite \
+    -fill "$light" -font DejaVu-Sans-Bold -pointsize 48 -annotate +128+58 'trailcfg' \
+    -fill "$accent" -font DejaVu-Sans -pointsize 20 -annotate +130+88 'cellular trail camera settings' \
+    -fill "$accent" -draw 'rectangle 0,100 719,103' \
+    -alpha off -colors 256 -type Palette -compress None "BMP3:$out/banner-2x.bmp"

@@ -6,14 +6,23 @@
 #
 # BUILD_DIR defaults to build/mingw (the program is BUILD_DIR/bin/trailcfg.exe),
 # OUT_DIR to docs/screenshots (files win32-*.png). Needs Xvfb, xdotool,
-# ImageMagick and Wine; uses tools/wine-run.sh and the build's Wine prefix.
+# ImageMagick, python3 and Wine; uses tools/wine-run.sh with a Wine prefix of
+# its own (BUILD_DIR/wineprefix-screenshots), whose DPI it changes.
+#
+# Besides the README's pictures (1024 x 768 at 96 DPI), every page at
+# 1366 x 768 and 96 DPI (win32-1366x768-*), at 1920 x 1080 and 144 DPI (150 %,
+# win32-1920x1080-150-*), the pages that scroll then at 1366 x 768 and 144 DPI
+# (win32-1366x768-150-*), and the start and Camera Setup pages at 2560 x 1440
+# and 192 DPI (200 %, win32-2560x1440-200-*); each also at its bottom. A Chinese page that shows boxes instead of characters fails the run
+# (tools/cjk-check.py).
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(realpath "${1:-$root/build/mingw}")
 program=$build/bin/trailcfg.exe
 out=$(realpath -m "${2:-$root/docs/screenshots}")
-export WINEPREFIX="${WINEPREFIX:-$build/wineprefix}"
+# Not the tests' prefix: the DPI set here would change what they measure.
+export WINEPREFIX="${TRAILCFG_SCREENSHOT_PREFIX:-$build/wineprefix-screenshots}"
 mkdir -p "$out"
 work=$(mktemp -d)
 xvfb_pid=
@@ -23,15 +32,37 @@ cleanup() {
 }
 trap cleanup EXIT
 
-mkfifo "$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-read -r -t 20 number <"$work/display"
-export DISPLAY=":$number" TRAILCFG_WINE_DISPLAY=":$number"
+# display SIZE: a fresh Xvfb of that size for what follows.
+display() {
+    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
+    rm -f "$work/display"
+    mkfifo "$work/display"
+    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+    xvfb_pid=$!
+    read -r -t 20 number <"$work/display"
+    export DISPLAY=":$number" TRAILCFG_WINE_DISPLAY=":$number"
+}
 
+wine=wine
+[ -x /usr/lib/wine/wine64 ] && wine=/usr/lib/wine/wine64
+wineserver=wineserver
+[ -x /usr/lib/wine/wineserver64 ] && wineserver=/usr/lib/wine/wineserver64
+
+# dpi N: the prefix's screen DPI (96 = 100 %), where Wine reads it.
+dpi() {
+    # wine-run.sh makes the prefix on first use.
+    "$root/tools/wine-run.sh" cmd /c exit 0 >/dev/null 2>&1 || true
+    for key in 'HKCU\Control Panel\Desktop' \
+               'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'; do
+        timeout 60 "$wine" reg add "$key" /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+    done
+    "$wineserver" -w >/dev/null 2>&1 || true
+}
+
+display 1024x768
 # The window of ours that is on screen now (Wine names the class after the
 # program file).
-page_window() { timeout 30 xdotool search --sync --onlyvisible --classname trailcfg.exe | tail -n 1; }
+page_window() { timeout 120 xdotool search --sync --onlyvisible --classname trailcfg.exe | tail -n 1; }
 
 # shot NAME LANG KEYS...: starts the program with the system language of
 # LANG, presses KEYS (xdotool key names) on the pages, and saves the page then
@@ -54,27 +85,62 @@ shot() {
     done
     window=$(page_window)
     import -window "$window" "$out/win32-$name.png"
-    # Close every page down to the start page, then the start page.
-    for _ in 1 2 3 4; do
-        kill -0 "$runner" 2>/dev/null || break
-        xdotool windowfocus --sync "$(page_window)" 2>/dev/null || true
-        xdotool key --clearmodifiers alt+F4
-        sleep 1
-    done
+    case $lang in zh*) check+=("$out/win32-$name.png") ;; esac
+    case $name in *zh-on-english*) check+=("$out/win32-$name.png") ;; esac
+    # Done: the program and Wine's helpers in this prefix (ours alone) go.
+    "$wineserver" -k >/dev/null 2>&1 || true
     wait "$runner" 2>/dev/null || true
     echo "$out/win32-$name.png"
 }
 
+check=()
+
+# Grouped by language: Wine's font links are made again at each change of
+# the locale's code page (tools/wine-run.sh), which takes a while.
+#
 # The start page's tab order: language list, model list, Camera Setup
 # (the default button, which Enter presses), 3G Setup.
-shot start-page-zh zh_CN.UTF-8
 shot start-page-en en_US.UTF-8
 # Chinese chosen on an English system (code page 1252): the program's
 # own text conversion, whatever the system's code page.
 shot start-page-zh-on-english en_US.UTF-8 Up
 shot camera-setup-en en_US.UTF-8 Return
-shot camera-setup-zh zh_CN.UTF-8 Return
 shot 3g-parameters-en en_US.UTF-8 Tab Tab Tab space
-shot 3g-parameters-zh zh_CN.UTF-8 Tab Tab Tab space
 # From the parameter page's first field, Shift+Tab wraps round to "Next Page".
 shot 3g-send-en en_US.UTF-8 Tab Tab Tab space shift+Tab space
+shot start-page-zh zh_CN.UTF-8
+shot camera-setup-zh zh_CN.UTF-8 Return
+shot 3g-parameters-zh zh_CN.UTF-8 Tab Tab Tab space
+
+# Every page on the common laptop screens, and at 200 %. From a page's first
+# field Shift+Tab goes to its last control, which the page scrolls into view.
+laptop_shots() {
+    local tag=$1
+    shot "$tag-start-page-en" en_US.UTF-8
+    shot "$tag-camera-setup-en" en_US.UTF-8 Return
+    shot "$tag-camera-setup-en-bottom" en_US.UTF-8 Return shift+Tab
+    shot "$tag-3g-send-en" en_US.UTF-8 Tab Tab Tab space shift+Tab space
+    shot "$tag-3g-send-en-bottom" en_US.UTF-8 Tab Tab Tab space shift+Tab space shift+Tab
+    shot "$tag-3g-parameters-zh" zh_CN.UTF-8 Tab Tab Tab space
+    shot "$tag-3g-parameters-zh-bottom" zh_CN.UTF-8 Tab Tab Tab space shift+Tab
+}
+display 1366x768
+laptop_shots 1366x768
+display 1920x1080
+dpi 144
+laptop_shots 1920x1080-150
+# Wine shows no task bar, so a 1920 x 1080 screen at 150 % holds even Camera
+# Setup; a 1366 x 768 one at 150 % shows how the pages scroll.
+display 1366x768
+shot 1366x768-150-camera-setup-en en_US.UTF-8 Return
+shot 1366x768-150-camera-setup-en-bottom en_US.UTF-8 Return shift+Tab
+shot 1366x768-150-3g-send-en-bottom en_US.UTF-8 Tab Tab Tab space shift+Tab space shift+Tab
+shot 1366x768-150-3g-parameters-zh-bottom zh_CN.UTF-8 Tab Tab Tab space shift+Tab
+display 2560x1440
+dpi 192
+shot 2560x1440-200-camera-setup-zh zh_CN.UTF-8 Return
+shot 2560x1440-200-start-page-zh-on-english en_US.UTF-8 Up
+shot 2560x1440-200-camera-setup-en-bottom en_US.UTF-8 Return shift+Tab
+dpi 96
+
+"$root/tools/cjk-check.py" "${check[@]}"

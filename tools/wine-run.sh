@@ -72,12 +72,9 @@ fi
 
 # The first run in a prefix sets it up; a lock keeps two first runs from
 # doing it at the same time.
-# - Wine's windows are its own ("Managed"=N): with no window manager on the
-#   display, Wine would otherwise wait for one on every window shown or
-#   hidden, a second or two each time.
-# - Windows links its dialog fonts to a Chinese font, so that Chinese shows
-#   on a system of any language; a fresh prefix links them to fonts it does
-#   not have. The Linux machine's own CJK font stands in.
+# Wine's windows are its own ("Managed"=N): with no window manager on the
+# display, Wine would otherwise wait for one on every window shown or
+# hidden, a second or two each time.
 setting() { timeout 60 "$wine" reg add "$@" /f >/dev/null 2>&1; }
 mkdir -p "$WINEPREFIX" || exit 125
 (
@@ -85,13 +82,28 @@ mkdir -p "$WINEPREFIX" || exit 125
     [ -f "$WINEPREFIX/.trailcfg-ready" ] && exit 0
     timeout 300 "$wine" wineboot --init >/dev/null 2>&1 || exit 1
     setting 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N || exit 1
-    for face in "MS Shell Dlg" "Tahoma" "Microsoft Sans Serif"; do
+    "$wineserver" -w >/dev/null 2>&1
+    touch "$WINEPREFIX/.trailcfg-ready"
+) 9>"$WINEPREFIX.lock" || { echo "wine-run: could not set up the Wine prefix $WINEPREFIX" >&2; exit 125; }
+
+# Windows links its dialog fonts to a Chinese font, so that Chinese shows on
+# a system of any language; a fresh prefix links them to fonts it does not
+# have. The Linux machine's own CJK font stands in. Wine writes its own links
+# again whenever it starts under a locale of another code page than the last
+# run's (a Chinese run, then an English one), so the links are made again,
+# after Wine has done that, whenever the locale changes.
+locale_now="${LC_ALL:-${LC_CTYPE:-${LANG:-C}}}"
+(
+    flock 9
+    [ "$(cat "$WINEPREFIX/.trailcfg-font-links" 2>/dev/null)" = "$locale_now" ] && exit 0
+    timeout 120 "$wine" wineboot >/dev/null 2>&1
+    for face in "MS Shell Dlg" "MS Shell Dlg 2" "Tahoma" "Microsoft Sans Serif" "Segoe UI"; do
         setting 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
             /v "$face" /t REG_MULTI_SZ /d "wqy-microhei.ttc,WenQuanYi Micro Hei" || exit 1
     done
     "$wineserver" -w >/dev/null 2>&1
-    touch "$WINEPREFIX/.trailcfg-ready"
-) 9>"$WINEPREFIX.lock" || { echo "wine-run: could not set up the Wine prefix $WINEPREFIX" >&2; exit 125; }
+    printf '%s' "$locale_now" >"$WINEPREFIX/.trailcfg-font-links"
+) 9>"$WINEPREFIX.lock" || { echo "wine-run: could not link the fonts in $WINEPREFIX" >&2; exit 125; }
 
 timeout --kill-after=10 "$timeout_s" "$wine" "$@"
 status=$?

@@ -29,6 +29,23 @@ constexpr ControlLayout kSendPageControls[] = {
 #include "dialog_106.inc"
 };
 
+// Screen-reader names, one row per named control, in labels_<template>.inc.
+constexpr LabelLink kStartPageLabels[] = {
+#include "labels_111.inc"
+};
+
+constexpr LabelLink kCameraPageLabels[] = {
+#include "labels_113.inc"
+};
+
+constexpr LabelLink kParamPageLabels[] = {
+#include "labels_107.inc"
+};
+
+constexpr LabelLink kSendPageLabels[] = {
+#include "labels_106.inc"
+};
+
 constexpr const char* kDialogFont = "MS Shell Dlg";
 constexpr int kDialogFontPoints = 8;
 
@@ -37,15 +54,26 @@ constexpr DialogLayout Layout(int templateId, std::int16_t cx, std::int16_t cy, 
     return DialogLayout{templateId, cx, cy, title, kDialogFont, kDialogFontPoints, controls, count};
 }
 
+template <std::size_t N>
+constexpr DialogLayout Named(DialogLayout layout, const LabelLink (&labels)[N]) {
+    layout.labels = labels;
+    layout.labelCount = static_cast<int>(N);
+    return layout;
+}
+
 constexpr DialogLayout kLayouts[] = {
-    Layout(kTemplateStartPage, 257, 135, GBK("设置"), kStartPageControls,
-           static_cast<int>(std::size(kStartPageControls))),
-    Layout(kTemplateCameraPage, 361, 425, GBK("相机设置"), kCameraPageControls,
-           static_cast<int>(std::size(kCameraPageControls))),
-    Layout(kTemplateParamPage, 292, 386, GBK("3G参数设置"), kParamPageControls,
-           static_cast<int>(std::size(kParamPageControls))),
-    Layout(kTemplateSendPage, 292, 386, GBK("3G发送设置"), kSendPageControls,
-           static_cast<int>(std::size(kSendPageControls))),
+    Named(Layout(kTemplateStartPage, 257, 135, GBK("设置"), kStartPageControls,
+                 static_cast<int>(std::size(kStartPageControls))),
+          kStartPageLabels),
+    Named(Layout(kTemplateCameraPage, 361, 425, GBK("相机设置"), kCameraPageControls,
+                 static_cast<int>(std::size(kCameraPageControls))),
+          kCameraPageLabels),
+    Named(Layout(kTemplateParamPage, 292, 386, GBK("3G参数设置"), kParamPageControls,
+                 static_cast<int>(std::size(kParamPageControls))),
+          kParamPageLabels),
+    Named(Layout(kTemplateSendPage, 292, 386, GBK("3G发送设置"), kSendPageControls,
+                 static_cast<int>(std::size(kSendPageControls))),
+          kSendPageLabels),
 };
 
 }  // namespace
@@ -59,6 +87,12 @@ const DialogLayout* FindDialogLayout(int templateId) {
 const ControlLayout* FindControl(const DialogLayout& layout, int id) {
     for (const ControlLayout& control : layout)
         if (control.id == id) return &control;
+    return nullptr;
+}
+
+const LabelLink* FindLabelLink(const DialogLayout& layout, int id) {
+    for (int i = 0; i < layout.labelCount; ++i)
+        if (layout.labels[i].control == id) return &layout.labels[i];
     return nullptr;
 }
 

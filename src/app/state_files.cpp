@@ -15,12 +15,12 @@ void LoadSendDefaults() { MakeSendDefaults(g_sSendSet); }
 
 void WriteSendSettings() {
     std::string path = CfgPathInSaveFolder();
-    WriteCfgFile(PathFromGbk(path), path.c_str(), g_sSendSet);
+    WriteCfgFile(NativePathFromGbk(path), path.c_str(), g_sSendSet);
 }
 
 int ReadSendSettings(int verify) {
     std::string path = CfgPathInSaveFolder();
-    return ReadCfgFile(PathFromGbk(path), path.c_str(), g_sSendSet, verify, sLastGenTime);
+    return ReadCfgFile(NativePathFromGbk(path), path.c_str(), g_sSendSet, verify, sLastGenTime);
 }
 
 std::string MenuPathInSaveFolder() { return JoinSavePath(g_szSavePath, kMenuFileName); }
@@ -29,12 +29,12 @@ void LoadMenuDefaults() { MakeMenuDefaults(g_sMenuData); }
 
 bool WriteMenuFile() {
     std::string path = MenuPathInSaveFolder();
-    return WriteMenuFileAt(PathFromGbk(path), path.c_str(), g_sMenuData);
+    return WriteMenuFileAt(NativePathFromGbk(path), path.c_str(), g_sMenuData);
 }
 
 int ReadMenuFile() {
     std::string path = MenuPathInSaveFolder();
-    return ReadMenuFileAt(PathFromGbk(path), path.c_str(), g_sMenuData, SaveClock);
+    return ReadMenuFileAt(NativePathFromGbk(path), path.c_str(), g_sMenuData, SaveClock);
 }
 
 void FillMmsFromDatabase(int country, int op) {

@@ -29,7 +29,7 @@ void EncodeMenuImage(const CameraMenu& record, std::uint8_t (&image)[kCameraMenu
     ScrambleBytes(image, kCameraMenuSize);
 }
 
-bool WriteMenuFileAt(const std::filesystem::path& file, const char* shownPath, CameraMenu& record) {
+bool WriteMenuFileAt(const NativePath& file, const char* shownPath, CameraMenu& record) {
     CameraMenu stamped = record;
     stamped.Flag = kMenuFlag;
     std::uint8_t image[kCameraMenuSize];
@@ -41,7 +41,7 @@ bool WriteMenuFileAt(const std::filesystem::path& file, const char* shownPath, C
     return true;
 }
 
-int ReadMenuFileAt(const std::filesystem::path& file, const char* shownPath, CameraMenu& m,
+int ReadMenuFileAt(const NativePath& file, const char* shownPath, CameraMenu& m,
                    const MenuClock& saveClock) {
     Diag("___sizeof menu data:%d___\n", static_cast<int>(kCameraMenuSize));
     std::uint8_t image[kCameraMenuSize];

@@ -3,10 +3,10 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <string>
 
 #include "camera_menu.h"
+#include "common/file_io.h"
 
 namespace trailcfg {
 
@@ -15,8 +15,8 @@ namespace trailcfg {
 void MakeMenuDefaults(CameraMenu& out);
 void EncodeMenuImage(const CameraMenu& record, std::uint8_t (&image)[kCameraMenuSize]);
 // Stamps Flag in `record` only when the file was written.
-bool WriteMenuFileAt(const std::filesystem::path& file, const char* shownPath, CameraMenu& record);
-int ReadMenuFileAt(const std::filesystem::path& file, const char* shownPath, CameraMenu& record,
+bool WriteMenuFileAt(const NativePath& file, const char* shownPath, CameraMenu& record);
+int ReadMenuFileAt(const NativePath& file, const char* shownPath, CameraMenu& record,
                    const MenuClock& saveClock);
 
 }  // namespace trailcfg

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "commands.h"
+#include "common/program_version.h"
 
 namespace trailcfg::cli {
 
@@ -19,14 +20,17 @@ void AddLanguage(CLI::App* cmd, std::string& lang, const char* what) {
 int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err, bool progress) {
     CLI::App app{"trailcfg-cli: read, explain, edit, check and write trail camera settings files (CFG.BIN, menu.dat)"};
     app.require_subcommand(1);
+    app.set_version_flag("--version", std::string("trailcfg-cli ") + ProgramVersion(), "Print the version and exit");
     app.footer(
         "Exit status: 0 done, 1 refused by a check (or: files differ, batch rows refused), 2 bad input or a file "
         "error (also a batch row's file).");
 
     std::string newKind, newDir = ".";
+    bool newForce = false;
     CLI::App* cmdNew = app.add_subcommand("new", "Write the default CFG.BIN or menu.dat");
     cmdNew->add_option("kind", newKind, "cfg or menu")->required()->check(CLI::IsMember({"cfg", "menu"}));
     cmdNew->add_option("--dir", newDir, "Folder to write into (default: current folder)");
+    cmdNew->add_flag("--force", newForce, "Replace a file that is already there");
 
     std::string exportFile;
     bool exportPretty = false;
@@ -103,7 +107,8 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         ->required();
     cmdBatch->add_option("cameras", batch.camerasCsv, "The CSV: a header of name and field names, one row a camera")
         ->required();
-    cmdBatch->add_option("--out", batchOut, "Folder to make the cameras' folders in")->required();
+    cmdBatch->add_option("--out", batchOut, "Folder to make the cameras' folders in (made when its parent exists)")
+        ->required();
     cmdBatch->add_flag("--no-cmd22", batch.write.noCmd22, "As the send page's box \"Do not use 22,60,61 command\"");
     cmdBatch->add_flag("--keep-time", batchKeepTime, "Keep the template's and rows' time stamp and clock");
     AddLanguage(cmdBatch, batchLang, "Language of Generate's messages: en or zh");
@@ -116,7 +121,7 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     }
 
     const StampTime now = LocalNow();
-    if (*cmdNew) return CmdNew(newKind == "cfg" ? FileKind::Cfg : FileKind::Menu, PathFromUtf8(newDir), out, err);
+    if (*cmdNew) return CmdNew(newKind == "cfg" ? FileKind::Cfg : FileKind::Menu, PathFromUtf8(newDir), newForce, out, err);
     if (*cmdExport) return CmdExport(PathFromUtf8(exportFile), exportPretty, out, err);
     if (*cmdShow) return CmdShow(PathFromUtf8(showFile), LanguageOf(showLang), out, err);
     if (*cmdImport) {

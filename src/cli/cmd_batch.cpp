@@ -8,6 +8,7 @@
 #include "common/file_io.h"
 #include "csv_reader.h"
 #include "folder_name.h"
+#include "input_encoding.h"
 #include "json_input.h"
 #include "produce.h"
 #include "verified_write.h"
@@ -23,6 +24,33 @@ constexpr std::string_view kNameColumn = "name";
 int Fail(std::ostream& err, const std::string& message) {
     err << "trailcfg-cli: " << message << "\n";
     return kExitBadInput;
+}
+
+// The output folder, made when it is missing and the folder it belongs in
+// exists; a missing parent is more likely a typing slip than a wish for a
+// new tree of folders.
+bool MakeOutputFolder(const std::filesystem::path& out, bool& made, std::string& error) {
+    namespace fs = std::filesystem;
+    made = false;
+    std::error_code ec;
+    if (fs::is_directory(out, ec)) return true;
+    if (fs::exists(fs::symlink_status(out, ec))) {
+        error = Shown(out) + ": is not a folder";
+        return false;
+    }
+    // "cards/" names the folder "cards".
+    const fs::path folder = out.has_filename() ? out : out.parent_path();
+    const fs::path parent = folder.parent_path().empty() ? fs::path(".") : folder.parent_path();
+    if (!fs::is_directory(parent, ec)) {
+        error = Shown(out) + ": no such folder, and no folder " + Shown(parent) + " to make it in";
+        return false;
+    }
+    if (!fs::create_directory(folder, ec) && !fs::is_directory(folder, ec)) {
+        error = Shown(out) + ": cannot be made" + (ec ? " (" + ec.message() + ")" : std::string());
+        return false;
+    }
+    made = true;
+    return true;
 }
 
 // What each column of the table sets.
@@ -265,19 +293,21 @@ private:
 
 int CmdBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) {
     std::string text, error;
-    if (!ReadInputText(options.templateJson, kMaxJsonBytes, text, error)) return Fail(err, error);
+    if (!ReadUtf8Input(options.templateJson, kMaxJsonBytes, "UTF-8", text, error)) return Fail(err, error);
     JsonFields templ;
     if (!ParseJsonFields(text, templ, error)) return Fail(err, options.templateJson + ": " + error);
 
-    if (!ReadInputText(options.camerasCsv, kMaxCsvBytes, text, error)) return Fail(err, error);
+    // Excel's plain "CSV" is in the system's code page; its "CSV UTF-8" is what
+    // the table must be.
+    if (!ReadUtf8Input(options.camerasCsv, kMaxCsvBytes, "CSV UTF-8", text, error)) return Fail(err, error);
     CsvTable table;
     if (!ReadCsv(text, table, error)) return Fail(err, options.camerasCsv + ": " + error);
     text.clear();
     Columns columns;
     if (!ReadHeader(table.header, columns, error)) return Fail(err, options.camerasCsv + ": " + error);
 
-    std::error_code ec;
-    if (!std::filesystem::is_directory(options.out, ec)) return Fail(err, Shown(options.out) + ": no such folder");
+    bool madeOut = false;
+    if (!MakeOutputFolder(options.out, madeOut, error)) return Fail(err, error);
 
     BatchRun run(options, templ, columns, table.rows.size(), err);
     std::size_t failed = 0;
@@ -288,6 +318,9 @@ int CmdBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
         if (result == RowResult::FileError) fileError = true;
     }
     run.EndProgress();
+    // A run that wrote nothing leaves no folder behind that looks like cards.
+    std::error_code ec;
+    if (madeOut && failed == table.rows.size()) std::filesystem::remove(options.out, ec);
     out << table.rows.size() << " cameras: " << table.rows.size() - failed << " written, " << failed << " failed\n";
     return fileError ? kExitBadInput : failed == 0 ? kExitOk : kExitRefused;
 }

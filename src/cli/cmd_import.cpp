@@ -2,6 +2,7 @@
 #include <system_error>
 
 #include "commands.h"
+#include "input_encoding.h"
 #include "json_input.h"
 #include "produce.h"
 #include "verified_write.h"
@@ -21,7 +22,7 @@ int Fail(std::ostream& err, const std::string& message) {
 
 int CmdImport(const ImportOptions& options, std::ostream& out, std::ostream& err) {
     std::string text, error;
-    if (!ReadInputText(options.json, kMaxJsonBytes, text, error)) return Fail(err, error);
+    if (!ReadUtf8Input(options.json, kMaxJsonBytes, "UTF-8", text, error)) return Fail(err, error);
     const std::string source = options.json == "-" ? "standard input" : options.json;
     JsonFields fields;
     if (!ParseJsonFields(text, fields, error)) return Fail(err, source + ": " + error);

@@ -8,13 +8,19 @@
 
 namespace trailcfg::cli {
 
-int CmdNew(FileKind kind, const std::filesystem::path& dir, std::ostream& out, std::ostream& err) {
+int CmdNew(FileKind kind, const std::filesystem::path& dir, bool force, std::ostream& out, std::ostream& err) {
     std::error_code ec;
     if (!std::filesystem::is_directory(dir, ec)) {
         err << "trailcfg-cli: " << Shown(dir) << ": no such folder\n";
         return kExitBadInput;
     }
     const std::filesystem::path file = dir / FileNameOf(kind);
+    // A card's configured file is somebody's work; the defaults replace it
+    // only when asked to.
+    if (!force && std::filesystem::exists(std::filesystem::symlink_status(file, ec))) {
+        err << "trailcfg-cli: " << Shown(file) << ": already exists; --force replaces it with the defaults\n";
+        return kExitBadInput;
+    }
     // Read back like every other command that writes, so that 0 always means
     // a file the camera will take.
     std::string error;

@@ -2,6 +2,7 @@
 #include <charconv>
 #include <ostream>
 #include <string_view>
+#include <vector>
 
 #include "commands.h"
 #include "explain.h"
@@ -40,7 +41,25 @@ bool SameLetters(std::string_view a, std::string_view b) {
     return true;
 }
 
-// A country by its index or by its name in either language.
+// The English names of the countries that the table names in their own
+// language, so that "Germany" finds "Deutschland".
+struct EnglishName {
+    int country;
+    const char* name;
+};
+constexpr EnglishName kEnglishNames[] = {
+    {2, "Germany"}, {9, "Switzerland"}, {22, "Austria"}, {26, "Czech Republic"}, {26, "Czechia"},
+};
+
+std::string DidYouMean(const std::vector<std::string>& names) {
+    std::string text;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == names.size() ? " or " : ", ") + ("\"" + names[i] + "\"");
+    return names.empty() ? "" : "; did you mean " + text + "?";
+}
+
+// A country by its index, by its name in either language, or by its English
+// name; letters' case does not matter.
 bool FindCountry(std::string_view wanted, int& country, std::string& error) {
     int index = -1;
     auto [end, ec] = std::from_chars(wanted.data(), wanted.data() + wanted.size(), index);
@@ -61,11 +80,65 @@ bool FindCountry(std::string_view wanted, int& country, std::string& error) {
         }
         names.push_back(CountryName(c, kLangEn));
     }
+    for (const EnglishName& e : kEnglishNames) {
+        if (SameLetters(wanted, e.name)) {
+            country = e.country;
+            return true;
+        }
+        names.push_back(e.name);
+    }
     std::vector<std::string_view> views(names.begin(), names.end());
-    error = "no country \"" + std::string(wanted) + "\" in the database";
-    const std::string nearest = NearestName(wanted, views);
-    if (!nearest.empty()) error += "; did you mean \"" + nearest + "\"?";
+    error = "no country \"" + std::string(wanted) + "\" in the database" + DidYouMean(NearestNames(wanted, views, 3));
     return false;
+}
+
+// The record fields that an operator's explained exceptions name.
+std::vector<std::string> ExceptionFields(const OperatorSource& source) {
+    std::vector<std::string> fields;
+    std::string_view rest = source.exceptions;
+    while (!rest.empty()) {
+        const std::size_t blank = rest.find(' ');
+        if (blank != 0) fields.emplace_back(rest.substr(0, blank));
+        if (blank == std::string_view::npos) break;
+        rest.remove_prefix(blank + 1);
+    }
+    return fields;
+}
+
+Json SourceJson(const OperatorSource& source) {
+    Json entry = Json::object();
+    entry["confirmed"] = *source.release != '\0';
+    if (*source.release) {
+        entry["release"] = source.release;
+        entry["mccMnc"] = source.mccMnc;
+        entry["carrier"] = source.carrier;
+        entry["mmsRelease"] = source.mmsRelease;
+        entry["mmsCarrier"] = source.mmsCarrier;
+    }
+    entry["exceptions"] = ExceptionFields(source);
+    return entry;
+}
+
+// "lineage-current 262-01 "Telekom Internet", MMS "Telekom Internet"", in
+// the language of the names.
+void PrintSource(const OperatorSource& source, int language, std::ostream& out) {
+    const bool zh = language == kLangZh;
+    out << "        " << (zh ? "来源: " : "Source: ");
+    if (!*source.release) {
+        out << (zh ? "未经确认（不在公开的 APN 数据库中）" : "unconfirmed (in no published APN database)") << "\n";
+    } else {
+        out << source.release << " " << source.mccMnc << " " << Json(source.carrier).dump() << (zh ? ", 彩信 " : ", MMS ");
+        if (std::string_view(source.mmsRelease) != source.release) out << source.mmsRelease << " ";
+        out << Json(source.mmsCarrier).dump() << "\n";
+    }
+    const std::vector<std::string> fields = ExceptionFields(source);
+    if (fields.empty()) return;
+    out << "        " << (zh ? "例外: " : "Exceptions: ");
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const FieldGuide* guide = GuideOf(FileKind::Cfg, fields[i]);
+        out << (i ? ", " : "") << (guide ? LabelOf(*guide, language) : fields[i]);
+    }
+    out << "\n";
 }
 
 Json CountryJson(int country, int language) {
@@ -75,6 +148,7 @@ Json CountryJson(int country, int language) {
         entry["byOperator"] = op;
         entry["name"] = Utf8Of(OperatorName(country, op, language));
         for (const Provisioning& p : kProvisioning) entry[p.field] = Utf8Of(p.value(country, op));
+        entry["source"] = SourceJson(OperatorSourceOf(country, op));
         operators.push_back(std::move(entry));
     }
     Json entry = Json::object();
@@ -88,6 +162,7 @@ void PrintCountry(int country, int language, std::ostream& out) {
     out << country << "  " << Utf8Of(CountryName(country, language)) << "\n";
     for (int op = 0; op < OperatorCount(country, language); ++op) {
         out << "    " << op << "  " << Utf8Of(OperatorName(country, op, language)) << "\n";
+        PrintSource(OperatorSourceOf(country, op), language, out);
         for (const Provisioning& p : kProvisioning)
             out << "        " << LabelOf(*GuideOf(FileKind::Cfg, p.field), language) << ": "
                 << Json(Utf8Of(p.value(country, op))).dump() << "\n";

@@ -36,7 +36,7 @@ struct BatchOptions {
     bool progress = false;  // a progress line on standard error
 };
 
-int CmdNew(FileKind kind, const std::filesystem::path& dir, std::ostream& out, std::ostream& err);
+int CmdNew(FileKind kind, const std::filesystem::path& dir, bool force, std::ostream& out, std::ostream& err);
 int CmdExport(const std::filesystem::path& file, bool pretty, std::ostream& out, std::ostream& err);
 int CmdShow(const std::filesystem::path& file, int language, std::ostream& out, std::ostream& err);
 int CmdImport(const ImportOptions& options, std::ostream& out, std::ostream& err);

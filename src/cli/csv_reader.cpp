@@ -1,5 +1,7 @@
 #include "csv_reader.h"
 
+#include <algorithm>
+
 namespace trailcfg::cli {
 
 namespace {
@@ -126,6 +128,10 @@ bool ReadCsv(std::string_view text, CsvTable& out, std::string& error) {
         }
         CsvRow row;
         if (!scanner.ReadRow(row, error)) return false;
+        // Spreadsheets end a table with rows of empty cells (",,") where
+        // cells were once formatted or cleared: no camera is meant there.
+        if (std::all_of(row.cells.begin(), row.cells.end(), [](const std::string& c) { return c.empty(); }))
+            continue;
         if (!haveHeader) {
             out.header = std::move(row);
             haveHeader = true;

@@ -1,8 +1,8 @@
 // The cameras' table for `batch`: comma-separated values as spreadsheets
 // write them (RFC 4180): a header row, then one row per camera; cells in
 // double quotes may hold commas, line breaks and doubled quotes. UTF-8, with
-// or without a byte-order mark; lines end in LF or CRLF; empty lines are
-// skipped.
+// or without a byte-order mark; lines end in LF or CRLF; empty lines and rows
+// whose cells are all empty are skipped.
 #pragma once
 
 #include <cstddef>

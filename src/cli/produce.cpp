@@ -18,7 +18,10 @@ Produced Produce(FileKind kind, const std::vector<std::uint8_t>& base, const Fie
 }
 
 std::string RefusalText(GenerateMessage message, int language, std::string_view joint) {
-    return TerminalLines(Utf8Of(GenerateMessageText(message)[language]), joint);
+    std::string text = TerminalLines(Utf8Of(GenerateMessageText(message)[language]), joint);
+    const std::string fields = GenerateMessageFields(message);
+    if (!fields.empty()) text += " (" + fields + ")";
+    return text;
 }
 
 void PrintNotes(std::ostream& err, const std::vector<std::string>& notes, const std::string& prefix) {

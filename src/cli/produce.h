@@ -19,7 +19,8 @@ struct Produced {
 Produced Produce(FileKind kind, const std::vector<std::uint8_t>& base, const FieldValues& given,
                  const WriteOptions& options, std::string_view joint = "\n");
 
-// Generate's message in the language, line breaks made for a terminal.
+// Generate's message in the language, line breaks made for a terminal, and
+// after it the fields it is about: "... remote phone number. (szRemotePhoneNum)".
 std::string RefusalText(GenerateMessage message, int language, std::string_view joint = "\n");
 
 void PrintNotes(std::ostream& err, const std::vector<std::string>& notes, const std::string& prefix = {});

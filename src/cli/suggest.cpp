@@ -48,4 +48,22 @@ std::string NearestName(std::string_view wrong, std::span<const std::string_view
     return std::string(best);
 }
 
+std::vector<std::string> NearestNames(std::string_view wrong, std::span<const std::string_view> names,
+                                      std::size_t most) {
+    if (wrong.empty() || wrong.size() > 64) return {};
+    const std::size_t allowed = std::max<std::size_t>(2, wrong.size() / 3);
+    std::vector<std::pair<std::size_t, std::string_view>> near;
+    for (std::string_view name : names) {
+        const std::size_t apart = name.size() > wrong.size() ? name.size() - wrong.size() : wrong.size() - name.size();
+        if (apart > allowed) continue;
+        const std::size_t d = Distance(wrong, name);
+        const bool seen = std::any_of(near.begin(), near.end(), [&](const auto& n) { return n.second == name; });
+        if (d <= allowed && !seen) near.emplace_back(d, name);
+    }
+    std::stable_sort(near.begin(), near.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<std::string> result;
+    for (std::size_t i = 0; i < near.size() && i < most; ++i) result.emplace_back(near[i].second);
+    return result;
+}
+
 }  // namespace trailcfg::cli

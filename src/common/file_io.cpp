@@ -3,7 +3,7 @@
 #include <climits>
 #include <cstring>
 #include <string>
-#include <system_error>
+#include <vector>
 
 #include "gbk_codec.h"
 
@@ -11,28 +11,102 @@
 #include <io.h>
 #include <windows.h>
 #else
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <ctime>
 #endif
 
 namespace trailcfg {
 
-std::filesystem::path PathFromGbk(std::string_view gbk) {
+namespace {
+
 #ifdef _WIN32
-    return std::filesystem::path(GbkToWide(gbk));
+bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
+constexpr wchar_t kCurrentFolder[] = L".";
 #else
-    return std::filesystem::path(GbkToUtf8(gbk));
+bool IsSeparator(char c) { return c == '/'; }
+constexpr char kCurrentFolder[] = ".";
+#endif
+
+// Where the last separator is, or npos.
+std::size_t LastSeparator(const NativePath& file) {
+    for (std::size_t i = file.size(); i > 0; --i)
+        if (IsSeparator(file[i - 1])) return i - 1;
+    return NativePath::npos;
+}
+
+// The folder a file is in, as the file system takes it: "." for a bare
+// name, the root itself for a file in the root ("/", "C:\").
+NativePath FolderOf(const NativePath& file) {
+    const std::size_t sep = LastSeparator(file);
+#ifdef _WIN32
+    if (sep == NativePath::npos && file.size() >= 2 && file[1] == L':') return file.substr(0, 2);  // "C:name"
+#endif
+    if (sep == NativePath::npos) return kCurrentFolder;
+    std::size_t end = sep;
+    while (end > 0 && IsSeparator(file[end - 1])) --end;  // a doubled separator
+    if (end == 0) return file.substr(0, 1);
+#ifdef _WIN32
+    if (end == 2 && file[1] == L':') return file.substr(0, 3);
+#endif
+    return file.substr(0, end);
+}
+
+#ifndef _WIN32
+// The name without its folder, which the POSIX temporary names carry.
+NativePath NameOf(const NativePath& file) {
+    const std::size_t sep = LastSeparator(file);
+    return sep == NativePath::npos ? file : file.substr(sep + 1);
+}
+#endif
+
+NativePath InFolder(const NativePath& folder, const NativePath& name) {
+    NativePath path = folder;
+    if (!path.empty() && !IsSeparator(path.back())) path += static_cast<NativePath::value_type>(kPathSeparator);
+    return path + name;
+}
+
+// A pipe in the file's place would block the open for good, and a folder or
+// device has no size worth reading.
+bool IsRegularFile(const NativePath& path) {
+#ifdef _WIN32
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE));
+#else
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 #endif
 }
 
-std::string GbkFromPath(const std::filesystem::path& path) {
+bool IsAsciiLetterOrDigit(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
+
+bool IsHexDigit(wchar_t c) { return (c >= L'0' && c <= L'9') || (c >= L'a' && c <= L'f') || (c >= L'A' && c <= L'F'); }
+
+bool EqualsIgnoringAsciiCase(std::wstring_view a, std::wstring_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        wchar_t x = a[i], y = b[i];
+        if (x >= L'A' && x <= L'Z') x = static_cast<wchar_t>(x - L'A' + L'a');
+        if (y >= L'A' && y <= L'Z') y = static_cast<wchar_t>(y - L'A' + L'a');
+        if (x != y) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+NativePath NativePathFromGbk(std::string_view gbk) {
 #ifdef _WIN32
-    return WideToGbk(path.native());
+    return GbkToWide(gbk);
 #else
-    return Utf8ToGbk(path.native());
+    return GbkToUtf8(gbk);
 #endif
 }
 
@@ -43,7 +117,7 @@ std::string JoinSavePath(const char* folder, const char* name) {
     return path;
 }
 
-std::FILE* OpenBinaryFile(const std::filesystem::path& path, const char* mode) {
+std::FILE* OpenBinaryFile(const NativePath& path, const char* mode) {
 #ifdef _WIN32
     std::wstring wmode(mode, mode + std::strlen(mode));
     return _wfopen(path.c_str(), wmode.c_str());
@@ -52,13 +126,10 @@ std::FILE* OpenBinaryFile(const std::filesystem::path& path, const char* mode) {
 #endif
 }
 
-std::int32_t GetFileSize(const char* path) { return FileSizeOf(PathFromGbk(path)); }
+std::int32_t GetFileSize(const char* path) { return FileSizeOf(NativePathFromGbk(path)); }
 
-std::int32_t FileSizeOf(const std::filesystem::path& path) {
-    // A pipe in the file's place would block the open for good, and a folder
-    // or device has no size worth reading.
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) return 0;
+std::int32_t FileSizeOf(const NativePath& path) {
+    if (!IsRegularFile(path)) return 0;
     std::FILE* f = OpenBinaryFile(path, "rb");
     if (!f) return 0;
     std::int64_t size = 0;
@@ -77,7 +148,54 @@ bool ReadExactly(std::FILE* f, void* buf, std::size_t n) {
     return std::fgetc(f) == EOF && !std::ferror(f);
 }
 
+bool IsPosixTemporaryName(std::string_view name, std::string_view targetName) {
+    constexpr std::size_t kUniqueChars = 6;
+    if (targetName.empty() || name.size() != 1 + targetName.size() + 1 + kUniqueChars) return false;
+    if (name[0] != '.' || name.substr(1, targetName.size()) != targetName || name[1 + targetName.size()] != '.')
+        return false;
+    for (char c : name.substr(name.size() - kUniqueChars))
+        if (!IsAsciiLetterOrDigit(c)) return false;
+    return true;
+}
+
+bool IsWindowsTemporaryName(std::wstring_view name) {
+    constexpr std::wstring_view kPrefix = L"tcf", kSuffix = L".tmp";
+    constexpr std::size_t kMaxDigits = 4;
+    if (name.size() <= kPrefix.size() + kSuffix.size() || name.size() > kPrefix.size() + kMaxDigits + kSuffix.size())
+        return false;
+    if (!EqualsIgnoringAsciiCase(name.substr(0, kPrefix.size()), kPrefix) ||
+        !EqualsIgnoringAsciiCase(name.substr(name.size() - kSuffix.size()), kSuffix))
+        return false;
+    for (wchar_t c : name.substr(kPrefix.size(), name.size() - kPrefix.size() - kSuffix.size()))
+        if (!IsHexDigit(c)) return false;
+    return true;
+}
+
 #ifndef _WIN32
+
+int RemoveStaleTemporaries(const NativePath& target) {
+    const NativePath folder = FolderOf(target);
+    const NativePath targetName = NameOf(target);
+    // Names first, removals after: a folder changed while it is read may show
+    // an entry twice or not at all.
+    std::vector<NativePath> stale;
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return 0;
+    const std::time_t now = std::time(nullptr);
+    while (const dirent* entry = ::readdir(dir)) {
+        if (!IsPosixTemporaryName(entry->d_name, targetName)) continue;
+        const NativePath file = InFolder(folder, entry->d_name);
+        struct stat st;
+        // Never through a link: what it points to is no temporary file of ours.
+        if (::lstat(file.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+        if (now - st.st_mtime > kStaleTemporaryAge.count()) stale.push_back(file);
+    }
+    ::closedir(dir);
+    int removed = 0;
+    for (const NativePath& file : stale)
+        if (::unlink(file.c_str()) == 0) ++removed;
+    return removed;
+}
 
 namespace {
 
@@ -97,7 +215,7 @@ bool WriteAll(int fd, const unsigned char* p, std::size_t n) {
 
 // The mode a plain fopen(..., "wb") would give: the old file's when it is
 // replaced, otherwise 0666 less the umask.
-mode_t ModeForReplacement(const std::filesystem::path& target) {
+mode_t ModeForReplacement(const NativePath& target) {
     struct stat st;
     if (::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode)) return st.st_mode & 07777;
     mode_t mask = ::umask(0);
@@ -107,13 +225,12 @@ mode_t ModeForReplacement(const std::filesystem::path& target) {
 
 }  // namespace
 
-bool ReplaceFileContents(const std::filesystem::path& target, const void* data, std::size_t n) {
+bool ReplaceFileContents(const NativePath& target, const void* data, std::size_t n) {
     // The rename would replace a read-only file all the same; honour what the
     // user (or the card) said about it.
     if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0 && errno != ENOENT) return false;
-    std::filesystem::path folder = target.parent_path();
-    std::string tmpl = (folder.empty() ? std::string(".") : folder.native()) + "/." +
-                       target.filename().native() + ".XXXXXX";
+    const NativePath folder = FolderOf(target);
+    std::string tmpl = InFolder(folder, "." + NameOf(target) + ".XXXXXX");
     int fd = ::mkstemp(tmpl.data());
     if (fd < 0) return false;
     bool ok = ::fchmod(fd, ModeForReplacement(target)) == 0 &&
@@ -125,25 +242,55 @@ bool ReplaceFileContents(const std::filesystem::path& target, const void* data, 
         return false;
     }
     // Make the new name itself durable; a folder that refuses is no failure of ours.
-    int dfd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+    int dfd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
     if (dfd >= 0) {
         ::fsync(dfd);
         ::close(dfd);
     }
+    RemoveStaleTemporaries(target);
     return true;
 }
 
 #else  // _WIN32
 
-bool ReplaceFileContents(const std::filesystem::path& target, const void* data, std::size_t n) {
+int RemoveStaleTemporaries(const NativePath& target) {
+    const NativePath folder = FolderOf(target);
+    std::vector<NativePath> stale;
+    WIN32_FIND_DATAW found;
+    // Every name, matched here: the system's own wildcards also match the
+    // short 8.3 names of other files.
+    HANDLE search = FindFirstFileW(InFolder(folder, L"*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return 0;
+    FILETIME nowTime;
+    GetSystemTimeAsFileTime(&nowTime);
+    const auto ticks = [](const FILETIME& t) {  // 100 ns since 1601
+        return static_cast<std::uint64_t>(t.dwHighDateTime) << 32 | t.dwLowDateTime;
+    };
+    constexpr std::uint64_t kTicksPerSecond = 10'000'000;
+    const std::uint64_t now = ticks(nowTime);
+    do {
+        constexpr DWORD kNotAFile = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DEVICE;
+        if (!IsWindowsTemporaryName(found.cFileName) || (found.dwFileAttributes & kNotAFile)) continue;
+        const std::uint64_t written = ticks(found.ftLastWriteTime);
+        if (now > written && now - written > kStaleTemporaryAge.count() * kTicksPerSecond)
+            stale.push_back(InFolder(folder, found.cFileName));
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    int removed = 0;
+    for (const NativePath& file : stale)
+        if (DeleteFileW(file.c_str())) ++removed;
+    return removed;
+}
+
+bool ReplaceFileContents(const NativePath& target, const void* data, std::size_t n) {
     // Whether MoveFileExW replaces a read-only file differs between systems
     // (Wine does replace it); honour what the user (or the card) said about
     // it, as opening it for writing would.
     const DWORD attributes = GetFileAttributesW(target.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
-    std::filesystem::path folder = target.parent_path();
+    const NativePath folder = FolderOf(target);
     wchar_t tmp[MAX_PATH + 16];
-    if (GetTempFileNameW(folder.empty() ? L"." : folder.c_str(), L"tcf", 0, tmp) == 0) return false;
+    if (GetTempFileNameW(folder.c_str(), L"tcf", 0, tmp) == 0) return false;
     std::FILE* f = _wfopen(tmp, L"wb");
     bool ok = f != nullptr;
     if (ok) {
@@ -152,8 +299,12 @@ bool ReplaceFileContents(const std::filesystem::path& target, const void* data, 
     }
     if (ok)
         ok = MoveFileExW(tmp, target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-    if (!ok) DeleteFileW(tmp);
-    return ok;
+    if (!ok) {
+        DeleteFileW(tmp);
+        return false;
+    }
+    RemoveStaleTemporaries(target);
+    return true;
 }
 
 #endif

@@ -1,8 +1,15 @@
 // Files on the card. The program names folders and files with its own GBK
 // texts; the file system wants UTF-8 bytes (POSIX) or UTF-16 (Windows), so the
 // conversion happens here and nowhere else.
+//
+// The files are named by NativePath, the file system's own string, rather
+// than std::filesystem::path: in a static Windows build any path object
+// brings in the C++ library's whole locale and stream machinery (its narrow
+// conversions go through std::codecvt), which would be about half the
+// desktop program. A path converts to a NativePath on its own.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -12,6 +19,12 @@
 
 namespace trailcfg {
 
+// std::wstring on Windows, std::string (UTF-8 bytes) elsewhere.
+using NativePath = std::filesystem::path::string_type;
+
+NativePath NativePathFromGbk(std::string_view gbk);
+
+// The same as a path, for the code that works with paths (path_text.cpp).
 std::filesystem::path PathFromGbk(std::string_view gbk);
 std::string GbkFromPath(const std::filesystem::path& path);
 
@@ -26,11 +39,11 @@ inline constexpr char kPathSeparator = '/';
 // already ends in a separator gives a doubled one, which file systems accept.
 std::string JoinSavePath(const char* folder, const char* name);
 
-std::FILE* OpenBinaryFile(const std::filesystem::path& path, const char* mode);
+std::FILE* OpenBinaryFile(const NativePath& path, const char* mode);
 
 // Size in bytes of the file at a path; 0 when it cannot be opened or is no
 // regular file.
-std::int32_t FileSizeOf(const std::filesystem::path& path);
+std::int32_t FileSizeOf(const NativePath& path);
 
 // Reads exactly `n` bytes from `f` and checks that the file ends there. A file
 // that was cut short or grew since it was sized is not the file that was sized.
@@ -45,6 +58,26 @@ std::int32_t GetFileSize(const char* path);
 // takes the target's name. On failure the previous file is untouched and no
 // new file is left behind. A target this process may not write (a read-only
 // file) is refused, as opening it for writing would be.
-bool ReplaceFileContents(const std::filesystem::path& target, const void* data, std::size_t n);
+//
+// A write that was killed before its last step leaves its temporary file;
+// each successful write then removes the stale ones (RemoveStaleTemporaries),
+// so a card does not collect them.
+bool ReplaceFileContents(const NativePath& target, const void* data, std::size_t n);
+
+// Older than this, a temporary file of the writer belongs to no write that
+// is still running: a write takes well under a second.
+inline constexpr std::chrono::seconds kStaleTemporaryAge = std::chrono::minutes(10);
+
+// The names the writer gives its temporary files, exactly: on POSIX
+// ".<target name>.XXXXXX" (mkstemp's six letters and digits), on Windows
+// "tcfXXXX.tmp" (GetTempFileNameW's one to four hexadecimal digits; the case
+// of the letters is the system's).
+bool IsPosixTemporaryName(std::string_view name, std::string_view targetName);
+bool IsWindowsTemporaryName(std::wstring_view name);
+
+// Removes this platform's temporary files of `target` in its folder that were
+// last written more than kStaleTemporaryAge ago; nothing else, and no folder,
+// link or younger file. Returns how many it removed.
+int RemoveStaleTemporaries(const NativePath& target);
 
 }  // namespace trailcfg

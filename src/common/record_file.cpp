@@ -13,7 +13,7 @@ namespace {
 constexpr const char* kSeparatorLine = "________________________________________________\n";
 }
 
-bool ReadRecordFile(const std::filesystem::path& file, const char* shownPath, std::uint8_t* image,
+bool ReadRecordFile(const NativePath& file, const char* shownPath, std::uint8_t* image,
                     std::size_t size, void (*onOpened)()) {
     const std::int32_t found = FileSizeOf(file);
     Diag("iGetFileSize = %d\n", found);
@@ -41,7 +41,7 @@ bool ReadRecordFile(const std::filesystem::path& file, const char* shownPath, st
     return true;
 }
 
-bool WriteRecordFile(const std::filesystem::path& file, const char* shownPath, const std::uint8_t* image,
+bool WriteRecordFile(const NativePath& file, const char* shownPath, const std::uint8_t* image,
                      std::size_t size, void (*onWritten)()) {
     if (!ReplaceFileContents(file, image, size)) {
         Diag("Open file - \"%s\" err!\n", shownPath);

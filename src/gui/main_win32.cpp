@@ -2,7 +2,9 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 
+#include "gui/program_arguments.h"
 #include "gui/run_application.h"
 #include "platform/win32/win32_platform.h"
 
@@ -24,6 +26,13 @@ void UseParentConsoleForDiagnostics() {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     UseParentConsoleForDiagnostics();
+    // The options are plain ASCII, which the C runtime's narrow arguments keep.
+    const trailcfg::ArgumentsAnswer answer = trailcfg::ReadProgramArguments(__argc, __argv);
+    if (answer.exitNow) {
+        std::fputs(answer.text.c_str(), stdout);
+        std::fflush(stdout);
+        return 0;
+    }
     std::unique_ptr<trailcfg::DrivablePlatform> platform = trailcfg::MakeWin32Platform();
     return trailcfg::RunApplication(*platform);
 }

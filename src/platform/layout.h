@@ -13,6 +13,7 @@ inline constexpr int kTemplateCameraPage = 113;
 inline constexpr int kTemplateParamPage = 107;
 inline constexpr int kTemplateSendPage = 106;
 inline constexpr int kBannerBitmap = 114;   // 360 x 52, 24-bit
+inline constexpr int kBannerBitmap2x = 115;  // the same at 720 x 104, 8-bit
 inline constexpr int kIconApp = 119;        // 48, 32, 24, 16: every page's small icon
 inline constexpr int kIconFile = 117;       // 32, 24, 16: the program file's icon
 
@@ -43,6 +44,21 @@ struct ControlLayout {
     const char* text;  // the template's text, GBK; "" when none
 };
 
+// The name a screen reader says for a control that carries no text of its
+// own (a list, an edit): the texts of up to three controls of the page (a
+// label, a frame's caption, a column head; a list gives its selected entry)
+// as they read at that moment, so the name follows the page's language,
+// joined by blanks, then `suffix` for what no text on the page says
+// (language-neutral: a digit, a date field's letters). 0 ends the parts.
+// A backend that names controls by the label right before them (Win32)
+// places `parts[0]` there when it is a label naming the control alone, and
+// otherwise the link's last label (a time list's column head).
+struct LabelLink {
+    int control;
+    int parts[3];
+    const char* suffix;  // "" for none
+};
+
 struct DialogLayout {
     int templateId;
     std::int16_t cx, cy;  // client size, dialog units
@@ -54,10 +70,15 @@ struct DialogLayout {
 
     const ControlLayout* begin() const { return controls; }
     const ControlLayout* end() const { return controls + controlCount; }
+
+    const LabelLink* labels = nullptr;
+    int labelCount = 0;
 };
 
 // nullptr for an unknown template.
 const DialogLayout* FindDialogLayout(int templateId);
 const ControlLayout* FindControl(const DialogLayout& layout, int id);
+// The link that names control `id`; nullptr when it has none.
+const LabelLink* FindLabelLink(const DialogLayout& layout, int id);
 
 }  // namespace trailcfg

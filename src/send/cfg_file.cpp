@@ -110,13 +110,13 @@ void EncodeCfgImage(const SendSettings& record, std::uint8_t (&image)[kSendSetti
     ScrambleBytes(image, kSendSettingsSize);
 }
 
-bool WriteCfgFile(const std::filesystem::path& file, const char* shownPath, const SendSettings& record) {
+bool WriteCfgFile(const NativePath& file, const char* shownPath, const SendSettings& record) {
     std::uint8_t image[kSendSettingsSize];
     EncodeCfgImage(record, image);
     return WriteRecordFile(file, shownPath, image, sizeof image);
 }
 
-int ReadCfgFile(const std::filesystem::path& file, const char* shownPath, SendSettings& s, int verify,
+int ReadCfgFile(const NativePath& file, const char* shownPath, SendSettings& s, int verify,
                 const GenTime& lastGenTime) {
     Diag("sizeof = %d\n", static_cast<int>(kSendSettingsSize));
     std::uint8_t image[kSendSettingsSize];

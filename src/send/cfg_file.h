@@ -3,8 +3,8 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 
+#include "common/file_io.h"
 #include "send_settings.h"
 
 namespace trailcfg {
@@ -13,8 +13,8 @@ namespace trailcfg {
 // save folder (app/state_files.h). `shownPath` is the GBK text the diagnostic lines print.
 void MakeSendDefaults(SendSettings& out);
 void EncodeCfgImage(const SendSettings& record, std::uint8_t (&image)[kSendSettingsSize]);
-bool WriteCfgFile(const std::filesystem::path& file, const char* shownPath, const SendSettings& record);
-int ReadCfgFile(const std::filesystem::path& file, const char* shownPath, SendSettings& record, int verify,
+bool WriteCfgFile(const NativePath& file, const char* shownPath, const SendSettings& record);
+int ReadCfgFile(const NativePath& file, const char* shownPath, SendSettings& record, int verify,
                 const GenTime& lastGenTime);
 
 }  // namespace trailcfg

@@ -37,5 +37,9 @@ inline constexpr int kGenerateMessageCount = static_cast<int>(GenerateMessage::S
 const TextPair& GenerateMessageText(GenerateMessage message);
 // The message's name as written above ("BadEmail1"), for reports.
 const char* GenerateMessageName(GenerateMessage message);
+// The CFG.BIN fields a refusal is about, by their names in the record's field
+// table, separated by ", " ("szRecp[2], szRecp[3]"); "" for Success. A script
+// that is refused learns from them what to change.
+const char* GenerateMessageFields(GenerateMessage message);
 
 }  // namespace trailcfg

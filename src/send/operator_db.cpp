@@ -37,6 +37,19 @@ constexpr OperatorRow kOperators[] = {
 #undef TRAILCFG_OPERATOR
 };
 
+struct SourceRow {
+    int country;
+    int slot;
+    OperatorSource source;
+};
+
+constexpr SourceRow kSources[] = {
+#define TRAILCFG_SOURCE(country, slot, release, mccMnc, carrier, mmsRelease, mmsCarrier, exceptions) \
+    {country, slot, {release, mccMnc, carrier, mmsRelease, mmsCarrier, exceptions}},
+#include "operator_sources.inc"
+#undef TRAILCFG_SOURCE
+};
+
 static_assert(std::size(kCountries) == kCountryCount);
 
 constexpr NetParam kNoNet{"", "", ""};
@@ -99,6 +112,23 @@ constexpr bool ListedSlotsCanConnect() {
 static_assert(ListedSlotsCanConnect(),
               "a listed operator lacks its 3G APN, MMS URL, MMS APN, MMS gateway or MMS port");
 
+// Every operator with texts says where they come from, and no source row
+// names a slot without texts.
+constexpr bool EverySlotWithTextsHasASource() {
+    for (const OperatorRow& r : kOperators) {
+        int found = 0;
+        for (const SourceRow& s : kSources) found += s.country == r.country && s.slot == r.slot;
+        if (found != (*r.net.apn ? 1 : 0)) return false;
+    }
+    for (const SourceRow& s : kSources) {
+        bool named = false;
+        for (const OperatorRow& r : kOperators) named = named || (s.country == r.country && s.slot == r.slot);
+        if (!named) return false;
+    }
+    return true;
+}
+static_assert(EverySlotWithTextsHasASource(), "an operator with provisioning texts lacks its source row, or has two");
+
 constexpr std::array<std::array<OperatorList, kCountryCount>, 2> BuildLists() {
     std::array<std::array<OperatorList, kCountryCount>, 2> lists{};
     for (int lang = 0; lang < 2; ++lang)
@@ -130,6 +160,14 @@ constexpr auto g_aszCountryName = [] {
 constexpr auto g_asOperatorList = BuildLists();
 constexpr auto g_as3GNetParam = BuildCells<NetParam, &OperatorRow::net>(kNoNet);
 constexpr auto g_asMmsParam = BuildCells<MmsParam, &OperatorRow::mms>(kNoMms);
+constexpr OperatorSource kNoSource{"", "", "", "", "", ""};
+constexpr auto g_asOperatorSource = [] {
+    std::array<std::array<OperatorSource, kOperatorSlots>, kCountryCount> cells{};
+    for (auto& row : cells)
+        for (auto& cell : row) cell = kNoSource;
+    for (const SourceRow& s : kSources) cells[s.country][s.slot] = s.source;
+    return cells;
+}();
 constexpr TextPair kManualPlaceholder{{GBK("其他"), "Others"}};
 
 bool InTables(int country, int op) {
@@ -145,6 +183,7 @@ const TextPair& ManualPlaceholder() { return kManualPlaceholder; }
 const OperatorList& OperatorListOf(int language, int country) { return g_asOperatorList[Lang(language)][country]; }
 const NetParam& NetParamOf(int country, int slot) { return g_as3GNetParam[country][slot]; }
 const MmsParam& MmsParamOf(int country, int slot) { return g_asMmsParam[country][slot]; }
+const OperatorSource& OperatorSourceOf(int country, int slot) { return g_asOperatorSource[country][slot]; }
 
 const char* CountryName(int country, int language) {
     if (country < 0 || country >= kCountryCount) return "";

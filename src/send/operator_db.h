@@ -32,6 +32,20 @@ struct OperatorList {
     const char* aszName[kOperatorSlots];
 };
 
+// Where a slot's provisioning texts come from: the published Android APN
+// database entries that tools/apn/operator_sources.tsv names for it. Texts are
+// UTF-8 (carrier names are the database's own), shown to users, never written
+// to a file. An empty release: the operator is in no source and its texts are
+// unconfirmed; a slot without texts has an all-empty source.
+struct OperatorSource {
+    const char* release;     // the data entry's, e.g. "lineage-current"
+    const char* mccMnc;      // e.g. "262-01"
+    const char* carrier;     // the data entry's carrier name
+    const char* mmsRelease;  // the MMS entry's release and carrier name
+    const char* mmsCarrier;
+    const char* exceptions;  // record fields whose text is an explained exception, blank-separated
+};
+
 // The single entry of both lists in manual mode: "其他" / "Others".
 const TextPair& ManualPlaceholder();
 
@@ -39,6 +53,7 @@ const TextPair& ManualPlaceholder();
 const OperatorList& OperatorListOf(int language, int country);
 const NetParam& NetParamOf(int country, int slot);
 const MmsParam& MmsParamOf(int country, int slot);
+const OperatorSource& OperatorSourceOf(int country, int slot);
 
 // Country 0..42, operator 0..8 (slot 9 and anything outside give "" / 0).
 const char* CountryName(int country, int language);

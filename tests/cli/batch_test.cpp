@@ -32,7 +32,7 @@ TEST(CliBatch, AThousandCamerasWithOneBadRow) {
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "1000 cameras: 999 written, 1 failed\n");
     EXPECT_EQ(r.err, "trailcfg-cli: " + P(dir / "cameras.csv") +
-                         ": row 617 (line 618, \"cam617\"): Generate failed! Email address 2 error.\n");
+                         ": row 617 (line 618, \"cam617\"): Generate failed! Email address 2 error. (szRecp[3])\n");
     EXPECT_EQ(trailcfg::test::ListFolder(dir / "out").size(), 999u);
     EXPECT_FALSE(std::filesystem::exists(dir / "out" / "cam617"));
     EXPECT_EQ(trailcfg::test::ListFolder(dir / "out" / "cam1000"), std::vector<std::string>{"CFG.BIN"});
@@ -94,12 +94,97 @@ TEST(CliBatch, ATableOrTemplateThatCannotBeReadWritesNothing) {
         EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
         EXPECT_TRUE(trailcfg::test::ListFolder(dir / "out").empty());
     }
+}
+
+// The output folder is made when the folder it belongs in exists; a missing
+// parent is refused, and a run that wrote nothing takes back the folder it
+// made.
+TEST(CliBatch, MakesTheOutputFolderInAFolderThatExists) {
     TempDir dir;
     test::WriteText(dir / "t.json", kTemplate);
-    test::WriteText(dir / "c.csv", "name\na\n");
-    CliRun r = Cli({"batch", P(dir / "t.json"), P(dir / "c.csv"), "--out", P(dir / "missing")});
+    test::WriteText(dir / "c.csv", "name\nnorth\n");
+    test::WriteText(dir / "bad.csv", "name,szRecp[3]\nnorth,not-an-address\n");
+    const auto run = [&](const std::string& csv, const std::string& out) {
+        return Cli({"batch", P(dir / "t.json"), P(dir / csv), "--out", out});
+    };
+    CliRun r = run("c.csv", P(dir / "cards"));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(trailcfg::test::ListFolder(dir / "cards" / "north"), std::vector<std::string>{"CFG.BIN"});
+    r = run("c.csv", P(dir / "slash") + "/");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(std::filesystem::exists(dir / "slash" / "north" / "CFG.BIN"));
+
+    r = run("c.csv", P(dir / "missing" / "cards"));
     EXPECT_EQ(r.status, 2);
-    EXPECT_NE(r.err.find("missing: no such folder"), std::string::npos);
+    EXPECT_EQ(r.err, "trailcfg-cli: " + P(dir / "missing" / "cards") + ": no such folder, and no folder " +
+                         P(dir / "missing") + " to make it in\n");
+    r = run("bad.csv", P(dir / "refused"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_FALSE(std::filesystem::exists(dir / "refused")) << "nothing was written, so no folder was left";
+    r = run("bad.csv", P(dir / "cards"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(std::filesystem::exists(dir / "cards" / "north")) << "a folder that was there stays";
+
+    test::WriteText(dir / "file", "");
+    r = run("c.csv", P(dir / "file"));
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "trailcfg-cli: " + P(dir / "file") + ": is not a folder\n");
+    EXPECT_EQ(trailcfg::test::ListFolder(dir.path()),
+              (std::vector<std::string>{"bad.csv", "c.csv", "cards", "file", "slash", "t.json"}));
+}
+
+// Spreadsheets end a table with rows of empty cells; they are no cameras.
+TEST(CliBatch, RowsOfEmptyCellsAreSkipped) {
+    TempDir dir;
+    CliRun r = Batch(dir, kTemplate,
+                     "name,szRecp[3],uwMaxSendImgNum\r\nnorth,n@x.org,5\r\n,,\r\n\"\",,\"\"\r\n"
+                     "south,s@x.org,6\r\n,,\r\n,,\r\n");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "2 cameras: 2 written, 0 failed\n");
+    EXPECT_EQ(trailcfg::test::ListFolder(dir / "out"), (std::vector<std::string>{"north", "south"}));
+    // A row with one cell given is a row, and its empty name is reported.
+    r = Batch(dir, kTemplate, "name,szRecp[3]\n,x@y.org\n");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("row 1 (line 2): "), std::string::npos) << r.err;
+}
+
+// What spreadsheets and shells save: UTF-8 with a byte-order mark, UTF-16
+// with one (Windows PowerShell 5.1's `>`, Excel's "Unicode Text"); a table in
+// a code page is refused with what to do about it.
+TEST(CliBatch, ReadsUtf16AndTellsHowToSaveATableThatIsNotUtf8) {
+    const std::u16string csv = u"name,szRecp[3]\r\n\u5357\u95e8,s@x.org\r\n";
+    std::string le = "\xFF\xFE", be = "\xFE\xFF";
+    for (char16_t c : csv) {
+        le += static_cast<char>(c & 0xFF), le += static_cast<char>(c >> 8);
+        be += static_cast<char>(c >> 8), be += static_cast<char>(c & 0xFF);
+    }
+    for (const std::string& table : {le, be, std::string("\xEF\xBB\xBFname,szRecp[3]\n\xE5\x8D\x97\xE9\x97\xA8,s@x.org\n")}) {
+        TempDir dir;
+        CliRun r = Batch(dir, kTemplate, table);
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(trailcfg::test::ListFolder(dir / "out"), std::vector<std::string>{"南门"});
+    }
+    struct Case {
+        std::string table;
+        const char* told;
+    };
+    const Case refused[] = {
+        {"name,szRecp[3]\ncaf\xE9,s@x.org\n",  // Windows-1252
+         "cameras.csv: line 2, column 4: not UTF-8 (byte 0xE9); save it as \"CSV UTF-8\"\n"},
+        {"name,szRecp[3]\n\xC4\xCF\xC3\xC5,s@x.org\n",  // GBK
+         "cameras.csv: line 2, column 1: not UTF-8 (byte 0xC4); save it as \"CSV UTF-8\"\n"},
+        {le.substr(2), "cameras.csv: line 1, column 2: a NUL character, as in UTF-16 without a byte-order mark"},
+        {std::string("\xFF\xFEn\0\0\0", 6), "cameras.csv: line 1, column 2: a NUL character"},
+        {le.substr(0, le.size() - 1), "cameras.csv: line 2, column 12: broken UTF-16 LE"},
+        {std::string("\xFF\xFEn\0\x00\xD8", 6), "cameras.csv: line 1, column 2: broken UTF-16 LE"},  // a lone surrogate
+    };
+    for (const Case& c : refused) {
+        TempDir dir;
+        CliRun r = Batch(dir, kTemplate, c.table);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_NE(r.err.find(c.told), std::string::npos) << r.err;
+        EXPECT_TRUE(trailcfg::test::ListFolder(dir / "out").empty());
+    }
 }
 
 }  // namespace

@@ -22,10 +22,10 @@ struct CliRun {
     std::string out, err;
 };
 
-CliRun New(FileKind kind, const std::filesystem::path& dir) {
+CliRun New(FileKind kind, const std::filesystem::path& dir, bool force = false) {
     std::ostringstream out, err;
     test::DiagCapture quiet;
-    int status = CmdNew(kind, dir, out, err);
+    int status = CmdNew(kind, dir, force, out, err);
     return {status, out.str(), err.str()};
 }
 
@@ -55,6 +55,37 @@ TEST(CliNewExport, NewWritesTheDefaultFilesThroughTheSameWriter) {
     CliRun missing = New(FileKind::Cfg, dir / "nowhere");
     EXPECT_EQ(missing.status, 2);
     EXPECT_NE(missing.err.find("nowhere"), std::string::npos);
+}
+
+// A card's configured file is kept unless the user says to replace it.
+TEST(CliNewExport, NewKeepsAFileThatIsThereUnlessForced) {
+    TempDir dir;
+    for (const char* name : {"CFG.BIN", "menu.dat"}) {
+        SCOPED_TRACE(name);
+        const FileKind kind = std::string(name) == "CFG.BIN" ? FileKind::Cfg : FileKind::Menu;
+        const std::vector<std::uint8_t> configured{1, 2, 3};
+        test::WriteBytes(dir / name, configured);
+        CliRun kept = New(kind, dir.path());
+        EXPECT_EQ(kept.status, 2);
+        EXPECT_EQ(kept.out, "");
+        EXPECT_EQ(kept.err, "trailcfg-cli: " + (dir / name).string() +
+                                ": already exists; --force replaces it with the defaults\n");
+        EXPECT_EQ(test::ReadBytes(dir / name), configured);
+
+        CliRun forced = New(kind, dir.path(), true);
+        EXPECT_EQ(forced.status, 0) << forced.err;
+        EXPECT_EQ(forced.out, "wrote " + (dir / name).string() + "\n");
+        EXPECT_EQ(test::ReadBytes(dir / name).size(), kind == FileKind::Cfg ? kSendSettingsSize : kCameraMenuSize);
+    }
+    // Whatever holds the name: a folder, or a link that leads nowhere.
+    TempDir other;
+    std::filesystem::create_directory(other / "CFG.BIN");
+    std::filesystem::create_symlink(other / "gone", other / "menu.dat");
+    EXPECT_EQ(New(FileKind::Cfg, other.path()).status, 2);
+    EXPECT_EQ(New(FileKind::Menu, other.path()).status, 2);
+    EXPECT_TRUE(std::filesystem::is_directory(other / "CFG.BIN"));
+    EXPECT_TRUE(std::filesystem::is_symlink(other / "menu.dat"));
+    EXPECT_EQ(test::ListFolder(other.path()), (std::vector<std::string>{"CFG.BIN", "menu.dat"}));
 }
 
 TEST(CliNewExport, ExportPrintsEveryFieldByItsFullName) {

@@ -218,9 +218,12 @@ TEST(GenerateParity, TheCliRefusesAndWritesAsTheSendPageDoes) {
             const test::CliRun imported = Cli(import);
             if (c.refusal) {
                 EXPECT_EQ(imported.status, 1) << imported.err;
-                EXPECT_EQ(imported.err, page.messages[0] + "\n");
+                // The page's words, then the fields a script must change.
+                const std::string told =
+                    page.messages[0] + " (" + GenerateMessageFields(*c.refusal) + ")\n";
+                EXPECT_EQ(imported.err, told);
                 EXPECT_EQ(checked.status, 1);
-                EXPECT_EQ(checked.out, page.messages[0] + "\n");
+                EXPECT_EQ(checked.out, told);
                 EXPECT_FALSE(std::filesystem::exists(cli / "CFG.BIN"));
             } else {
                 EXPECT_EQ(imported.status, 0) << imported.err;

@@ -241,14 +241,39 @@ TEST(CliImport, AFolderThatCannotBeWrittenIsAnErrorAndKeepsTheOldFile) {
     EXPECT_EQ(trailcfg::test::ListFolder(dir.path()), (std::vector<std::string>{"CFG.BIN", "in.json"}));
 }
 
+// `trailcfg-cli export CFG.BIN > cam.json` in Windows PowerShell 5.1 writes
+// UTF-16 with a byte-order mark; importing that file must give the same file.
+TEST(CliImport, ReadsJsonInUtf16AndWithAByteOrderMark) {
+    TempDir dir;
+    ASSERT_EQ(Import(dir, kEmailJson, {"--keep-time"}).status, 0);
+    const std::string exported = Cli({"export", P(dir / "CFG.BIN")}).out;
+    const std::vector<std::uint8_t> expected = trailcfg::test::ReadBytes(dir / "CFG.BIN");
+    std::string le = "\xFF\xFE", be = "\xFE\xFF";
+    for (char c : exported) {  // export prints ASCII here
+        le += c, le += '\0';
+        be += '\0', be += c;
+    }
+    for (const std::string& text : {le, be, "\xEF\xBB\xBF" + exported}) {
+        std::filesystem::remove(dir / "CFG.BIN");
+        CliRun r = Import(dir, text, {"--keep-time"});
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(trailcfg::test::ReadBytes(dir / "CFG.BIN"), expected);
+    }
+    CliRun latin = Import(dir, "{\"szRecp[2]\": \"caf\xE9@x.org\"}");
+    EXPECT_EQ(latin.status, 2);
+    EXPECT_EQ(latin.err, "trailcfg-cli: " + P(dir / "in.json") +
+                             ": line 1, column 19: not UTF-8 (byte 0xE9); save it as \"UTF-8\"\n");
+}
+
 TEST(CliImport, GeneratesRefusalIsExitOneWithTheMessageInTheChosenLanguage) {
     TempDir dir;
     CliRun r = Import(dir, R"({"bySendBy": 2})", {"--lang", "zh"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "未生成配置文件！\n请输入至少一个邮箱地址。\n");
+    EXPECT_EQ(r.err, "未生成配置文件！\n请输入至少一个邮箱地址。 (szRecp[2], szRecp[3])\n");
     r = Import(dir, R"({"bySendBy": 3, "sFtpSet.szServer": "s", "sFtpSet.iPort": 21})");
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "Generate failed!\nFTP account error!\n") << "the lone carriage return becomes a line break";
+    EXPECT_EQ(r.err, "Generate failed!\nFTP account error! (sFtpSet.szUserName)\n")
+        << "the lone carriage return becomes a line break";
     EXPECT_FALSE(std::filesystem::exists(dir / "CFG.BIN"));
 }
 

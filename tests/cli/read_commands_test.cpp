@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "cli_run.h"
+#include "common/program_version.h"
 #include "common/scramble.h"
 #include "send/cfg_file.h"
 #include "send/operator_db.h"
@@ -113,11 +114,69 @@ TEST(CliOperators, ListsWhatThePagesListWithTheirProvisioning) {
     EXPECT_EQ(Cli({"operators", "--country", "schweiz"}).out.substr(0, 10), "9  Schweiz");
     EXPECT_EQ(Cli({"operators", "--country", "42"}).status, 0);
 
-    CliRun typo = Cli({"operators", "--country", "Germany"});
-    EXPECT_EQ(typo.status, 2);
     CliRun near = Cli({"operators", "--country", "Swedn"});
+    EXPECT_EQ(near.status, 2);
     EXPECT_TRUE(Has(near.err, "did you mean \"Sweden\"?")) << near.err;
     EXPECT_TRUE(Has(Cli({"operators", "--country", "43"}).err, "manual input"));
+}
+
+TEST(CliOperators, FindsCountriesListedInTheirOwnLanguageByTheirEnglishNames) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Germany", "2  Deutschland\n"},         {"SWITZERLAND", "9  Schweiz\n"},
+        {"austria", "22  Oesterreich\n"},        {"Czech Republic", "26  Ceska republika\n"},
+        {"czechia", "26  Ceska republika\n"},    {"deutschland", "2  Deutschland\n"},
+    };
+    for (const auto& [name, first] : cases) {
+        CliRun run = Cli({"operators", "--country", name});
+        EXPECT_EQ(run.status, 0) << name << ": " << run.err;
+        EXPECT_EQ(run.out.substr(0, run.out.find('\n') + 1), first) << name;
+    }
+    // Nothing matches: the nearest names, English ones included.
+    CliRun typo = Cli({"operators", "--country", "Germani"});
+    EXPECT_EQ(typo.status, 2);
+    EXPECT_TRUE(Has(typo.err, "no country \"Germani\" in the database; did you mean \"Germany\"?")) << typo.err;
+    CliRun two = Cli({"operators", "--country", "Austrai"});
+    EXPECT_TRUE(Has(two.err, "did you mean \"Australia\" or \"Austria\"?")) << two.err;
+    CliRun far = Cli({"operators", "--country", "Atlantis"});
+    EXPECT_EQ(far.status, 2);
+    EXPECT_FALSE(Has(far.err, "did you mean")) << far.err;
+}
+
+TEST(CliOperators, ShowWhereEachOperatorsValuesComeFrom) {
+    CliRun all = Cli({"operators", "--json"});
+    ASSERT_EQ(all.status, 0) << all.err;
+    Json countries = Json::parse(all.out);
+    int confirmed = 0, unconfirmed = 0;
+    for (const Json& c : countries)
+        for (const Json& op : c["operators"]) {
+            const Json& source = op.at("source");
+            if (source.at("confirmed").get<bool>()) {
+                ++confirmed;
+                EXPECT_FALSE(source.at("release").get<std::string>().empty());
+                EXPECT_FALSE(source.at("carrier").get<std::string>().empty());
+            } else {
+                ++unconfirmed;
+                EXPECT_FALSE(source.contains("release"));
+            }
+            for (const Json& field : source.at("exceptions")) EXPECT_TRUE(op.contains(field.get<std::string>()));
+        }
+    EXPECT_EQ(confirmed, 119);
+    EXPECT_EQ(unconfirmed, 4) << "A Mobile, Motiv, letai and MTC are in no source";
+
+    const Json& tmobile = countries[1]["operators"][0]["source"];
+    EXPECT_EQ(tmobile["release"], "lineage-current");
+    EXPECT_EQ(tmobile["mccMnc"], "310-260");
+    EXPECT_EQ(tmobile["exceptions"], Json::array({"sMmsSet.szMmsGateway"}));
+
+    CliRun us = Cli({"operators", "--country", "1"});
+    EXPECT_TRUE(Has(us.out, "    0  T-Mobile\n        Source: lineage-current 310-260 \"T-Mobile US\", MMS \"T-Mobile MMS\"\n"
+                            "        Exceptions: MMS Parameters / Gateway\n"))
+        << us.out;
+    CliRun canada = Cli({"operators", "--country", "Canada"});
+    EXPECT_TRUE(Has(canada.out, "Source: lineage-current 302-370 \"Fido Internet\", MMS cm-14.1 \"Fido LTE\"\n"))
+        << canada.out;
+    CliRun namibia = Cli({"operators", "--country", "Namibia", "--lang", "zh"});
+    EXPECT_TRUE(Has(namibia.out, "来源: 未经确认")) << namibia.out;
 }
 
 TEST(CliCommandLine, UsageErrorsAreExitTwoAndHelpIsExitZero) {
@@ -127,6 +186,10 @@ TEST(CliCommandLine, UsageErrorsAreExitTwoAndHelpIsExitZero) {
     CliRun help = Cli({"show", "--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(Has(help.out, "Passwords are shown")) << help.out;
+    CliRun version = Cli({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, std::string("trailcfg-cli ") + ProgramVersion() + "\n");
+    EXPECT_TRUE(Has(Cli({"--help"}).out, "--version")) << "the option is listed";
 }
 
 }  // namespace

@@ -160,7 +160,7 @@ TEST(OperatorDatabase, EveryListedOperatorHasTheFiveRequiredValuesAndFitsItsFiel
             EXPECT_LE(std::strlen(n.password), 32u);
             EXPECT_LE(std::strlen(m.url), 60u);
             EXPECT_LE(std::strlen(m.apn), 60u);
-            EXPECT_LE(std::strlen(m.gateway), 16u);
+            EXPECT_LE(std::strlen(m.gateway), 15u) << "an address, never a host name cut short";
             EXPECT_LE(std::strlen(m.port), 8u);
             EXPECT_LE(std::strlen(m.account), 32u);
             EXPECT_LE(std::strlen(m.password), 32u);
@@ -168,6 +168,35 @@ TEST(OperatorDatabase, EveryListedOperatorHasTheFiveRequiredValuesAndFitsItsFiel
     // Operators publish an account for some networks only; most of those are filled.
     EXPECT_GT(netAccounts, 0);
     EXPECT_GT(mmsAccounts, 0);
+}
+
+TEST(OperatorDatabase, EveryOperatorWithTextsSaysWhereTheyComeFrom) {
+    // The four operators that no published APN database has.
+    const std::set<std::pair<int, int>> unconfirmed = {{12, 0}, {12, 7}, {12, 8}, {37, 0}};
+    int confirmed = 0;
+    for (int c = 0; c < kCountryCount; ++c)
+        for (int s = 0; s < kOperatorSlots; ++s) {
+            const OperatorSource& source = OperatorSourceOf(c, s);
+            const std::string where = std::to_string(c) + "/" + std::to_string(s);
+            if (EmptyProvisioning(c, s)) {
+                EXPECT_STREQ(source.release, "") << where;
+                EXPECT_STREQ(source.exceptions, "") << where;
+                continue;
+            }
+            if (unconfirmed.count({c, s})) {
+                EXPECT_STREQ(source.release, "") << where;
+                EXPECT_NE(std::string(source.exceptions), "") << where << ": its texts are all given by hand";
+                continue;
+            }
+            ++confirmed;
+            EXPECT_NE(std::string(source.release), "") << where;
+            EXPECT_NE(std::string(source.mmsRelease), "") << where;
+            EXPECT_NE(std::string(source.carrier), "") << where;
+            EXPECT_NE(std::string(source.mmsCarrier), "") << where;
+            const std::string mccMnc = source.mccMnc;
+            EXPECT_TRUE(mccMnc.size() >= 6 && mccMnc[3] == '-') << where << ": " << mccMnc;
+        }
+    EXPECT_EQ(confirmed, 121) << "123 listed and the China Mobile and AT&T slots, less the four";
 }
 
 TEST(OperatorDatabase, FillsCopyEveryCellAndEmptyFieldsForEmptyCells) {

@@ -318,7 +318,8 @@ protected:
         return [this](const fs::path& folder) -> std::vector<std::string> {
             const bool cfg = kind() == FileKind::Cfg;
             if (isSet()) return {"set", P(folder / fileName()), cfg ? "szRecp[0]=13800000002" : "CapMode=2"};
-            if (isNew()) return {"new", cfg ? "cfg" : "menu", "--dir", P(folder)};
+            // Each fault meets `new` replacing an earlier file, which it does when told to.
+            if (isNew()) return {"new", cfg ? "cfg" : "menu", "--dir", P(folder), "--force"};
             return {"import", P(JsonInput(2)), "--dir", P(folder)};
         };
     }
@@ -610,15 +611,18 @@ TEST_P(CliBatchFaultTest, WithoutAFaultEveryCameraIsWrittenAgain) {
     ExpectRows(o, card_, {});
 }
 
+// The output folder is made when its parent exists (see batch_test); not
+// when that is missing too.
 TEST_P(CliBatchFaultTest, OutputFolderThatDoesNotExist) {
-    const fs::path out = card_ / "no such folder";
+    const fs::path out = card_ / "no such folder" / "cards";
     Fault f;
-    f.folder = [](const fs::path& card) { return card / "no such folder"; };
+    f.folder = [](const fs::path& card) { return card / "no such folder" / "cards"; };
     f.previousFile = false;
     const Outcome o = Run(f);
     ASSERT_TRUE(o.arranged) << o.whyNot;
     EXPECT_TRUE(o.before.tree.empty());
-    ExpectFileErrorAndNothingChanged(o, Shown(out) + ": no such folder");
+    ExpectFileErrorAndNothingChanged(
+        o, Shown(out) + ": no such folder, and no folder " + Shown(card_ / "no such folder") + " to make it in");
 }
 
 // Root passes over permissions, so the row's folder is made immutable.

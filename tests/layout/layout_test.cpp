@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "common/gbk_codec.h"
+#include "platform/control_names.h"
 #include "platform/layout.h"
 #include "test_support.h"
 
@@ -309,6 +310,72 @@ bool IsValidGbk(const std::string& bytes) {
     return true;
 }
 
+// A list, an edit or a check box without a caption is said by a screen
+// reader by the name its link makes; a link to a missing control, or to
+// one without text, would say nothing.
+TEST(Layouts, EveryUncaptionedInputIsNamedByTextsOfItsPage) {
+    for (const PageExpectation& page : kPages) {
+        const DialogLayout& layout = Page(page.templateId);
+        SCOPED_TRACE(page.templateId);
+        std::set<int> named;
+        for (int i = 0; i < layout.labelCount; ++i) {
+            const LabelLink& link = layout.labels[i];
+            SCOPED_TRACE(link.control);
+            EXPECT_TRUE(named.insert(link.control).second) << "named twice";
+            const ControlLayout* control = FindControl(layout, link.control);
+            ASSERT_NE(control, nullptr);
+            EXPECT_TRUE(control->kind == ControlKind::Edit || control->kind == ControlKind::DropDownList ||
+                        control->kind == ControlKind::DropDownCombo || control->kind == ControlKind::CheckBox);
+            const ControlLayout* first = FindControl(layout, link.parts[0]);
+            ASSERT_NE(first, nullptr) << "the first part is the control's label";
+            for (int part : link.parts) {
+                if (part == 0) continue;
+                const ControlLayout* partRow = FindControl(layout, part);
+                ASSERT_NE(partRow, nullptr) << part;
+                EXPECT_NE(partRow->kind, ControlKind::Edit) << part << ": typed text names nothing";
+                EXPECT_NE(part, link.control);
+            }
+            ASSERT_NE(link.suffix, nullptr);
+        }
+        for (const ControlLayout& c : layout) {
+            const bool input = c.kind == ControlKind::Edit || c.kind == ControlKind::DropDownList ||
+                               c.kind == ControlKind::DropDownCombo ||
+                               (c.kind == ControlKind::CheckBox && c.text[0] == '\0');
+            // The hidden language list of the parameter page is never shown.
+            if (input && !(page.templateId == kTemplateParamPage && c.id == 40004)) {
+                EXPECT_TRUE(named.count(c.id)) << c.id << " has no name";
+            }
+        }
+    }
+}
+
+TEST(Layouts, ANameIsItsPartsTextsThenItsSuffix) {
+    const DialogLayout& camera = Page(kTemplateCameraPage);
+    const auto english = [](int id) -> std::string {
+        switch (id) {
+        case 40049: return "Timer1";
+        case 40051: return "Start";
+        case 40053: return "Hour";
+        case 40079: return "Serial Number";
+        default: return "";
+        }
+    };
+    const LabelLink* startHour = FindLabelLink(camera, 40110);
+    ASSERT_NE(startHour, nullptr);
+    EXPECT_EQ(ControlName(*startHour, english), "Timer1 Start Hour");
+    EXPECT_FALSE(NamedByLabelAlone(*startHour));
+    const LabelLink* serial = FindLabelLink(camera, 40098);
+    ASSERT_NE(serial, nullptr);
+    EXPECT_EQ(ControlName(*serial, english), "Serial Number 2");
+    // A part that shows nothing (yet) leaves no double blank.
+    const LabelLink* mode = FindLabelLink(camera, 40050);
+    ASSERT_NE(mode, nullptr);
+    EXPECT_EQ(ControlName(*mode, english), "Timer1");
+    EXPECT_TRUE(NamedByLabelAlone(*mode));
+    EXPECT_EQ(ControlName(*FindLabelLink(camera, 40006), english), "");
+    EXPECT_EQ(FindLabelLink(camera, 40001), nullptr) << "a label names, it is not named";
+}
+
 TEST(Layouts, TextsAreGbkThatSurvivesARoundTrip) {
     for (const PageExpectation& page : kPages) {
         const DialogLayout& layout = Page(page.templateId);
@@ -377,6 +444,22 @@ TEST(Images, BannerIsAPlain24BitBitmapOf360By52) {
     EXPECT_EQ(Le32(bmp, 30), 0u);   // BI_RGB, uncompressed
     const std::uint32_t stride = (360 * 3 + 3) / 4 * 4;
     EXPECT_GE(bmp.size(), Le32(bmp, 10) + stride * 52);
+}
+
+TEST(Images, LargeBannerIsAnUncompressedBitmapOfTwiceTheSize) {
+    // LoadImage makes a DIB section only from an uncompressed bitmap.
+    const auto bmp = test::ReadBytes(kImages / "banner-2x.bmp");
+    ASSERT_GE(bmp.size(), 54u);
+    EXPECT_EQ(bmp[0], 'B');
+    EXPECT_EQ(bmp[1], 'M');
+    EXPECT_EQ(Le32(bmp, 2), bmp.size());
+    EXPECT_EQ(Le32(bmp, 14), 40u);
+    const auto height = static_cast<std::int32_t>(Le32(bmp, 22));
+    EXPECT_EQ(Le32(bmp, 18), 720u);
+    EXPECT_EQ(height < 0 ? -height : height, 104);
+    EXPECT_EQ(Le16(bmp, 28), 8u);
+    EXPECT_EQ(Le32(bmp, 30), 0u);
+    EXPECT_GE(bmp.size(), Le32(bmp, 10) + 720u * 104u);
 }
 
 std::vector<int> IconSizes(const std::filesystem::path& file) {

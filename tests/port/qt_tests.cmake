@@ -23,6 +23,17 @@ if(TARGET trailcfg)
             $<TARGET_FILE:trailcfg>)
   set_tests_properties(qt.trailcfg_without_display PROPERTIES
     PASS_REGULAR_EXPRESSION "no display" TIMEOUT 30)
+  # --version and --help answer without a window, so without a display too.
+  add_test(NAME qt.trailcfg_version
+    COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
+            $<TARGET_FILE:trailcfg> --version)
+  set_tests_properties(qt.trailcfg_version PROPERTIES
+    PASS_REGULAR_EXPRESSION "^trailcfg ${PROJECT_VERSION}\n$" TIMEOUT 30)
+  add_test(NAME qt.trailcfg_help
+    COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
+            $<TARGET_FILE:trailcfg> --help)
+  set_tests_properties(qt.trailcfg_help PROPERTIES
+    PASS_REGULAR_EXPRESSION "^Usage: trailcfg \\[--help \\| --version\\]" TIMEOUT 30)
 endif()
 
 # Start-up time and peak memory of the desktop program (a measurement, not a
@@ -38,6 +49,7 @@ if(NOT Qt6Test_FOUND)
 endif()
 add_executable(qt_backend_tests
   ${CMAKE_CURRENT_LIST_DIR}/qt_backend_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/qt_fit_names_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt_text_test.cpp)
 target_link_libraries(qt_backend_tests PRIVATE trailcfg_test_support trailcfg_qt Qt6::Test GTest::gtest_main)
 gtest_discover_tests(qt_backend_tests DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "${_qt_test_env}")

@@ -7,6 +7,7 @@
 #include <set>
 #include <string>
 
+#include "common/field_table.h"
 #include "common/text_copy.h"
 #include "send/cfg_file.h"
 #include "send/generate_checks.h"
@@ -274,6 +275,30 @@ TEST(GenerateMessages, EachHasItsOwnNameAndBothTexts) {
     EXPECT_STREQ(GenerateMessageName(M::NeedEmail), "NeedEmail");
     EXPECT_STREQ(GenerateMessageName(M::Success), "Success");
     EXPECT_STREQ(GenerateMessageText(M::BadFtpAccount)[1], "Generate failed!\rFTP account error!");
+}
+
+// A script that is refused is told what to change: every refusal names at
+// least one field, each by its name in the record's table.
+TEST(GenerateMessages, EachRefusalNamesFieldsTheRecordHas) {
+    for (int i = 0; i < kGenerateMessageCount; ++i) {
+        auto m = static_cast<GenerateMessage>(i);
+        SCOPED_TRACE(GenerateMessageName(m));
+        const std::string fields = GenerateMessageFields(m);
+        if (m == M::Success) {
+            EXPECT_EQ(fields, "");
+            continue;
+        }
+        ASSERT_FALSE(fields.empty());
+        for (std::size_t start = 0; start <= fields.size();) {
+            std::size_t end = fields.find(", ", start);
+            if (end == std::string::npos) end = fields.size();
+            const std::string name = fields.substr(start, end - start);
+            EXPECT_NE(FindField(SendSettingsFields(), name), nullptr) << "\"" << name << "\"";
+            start = end + 2;
+        }
+    }
+    EXPECT_STREQ(GenerateMessageFields(M::NeedEmail), "szRecp[2], szRecp[3]");
+    EXPECT_STREQ(GenerateMessageFields(M::BadRemotePhone), "szRemotePhoneNum");
 }
 
 }  // namespace

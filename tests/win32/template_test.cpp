@@ -3,6 +3,7 @@
 // by the system's own conversion of dialog units.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -102,15 +103,24 @@ TEST(Win32Template, PageWindowIsAFixedCentredDialogWithCloseBoxOnly) {
 
 TEST(Win32Template, EveryControlHasItsClassStylePlaceAndTextInLayoutOrder) {
     OnEveryPage([](const DialogLayout& layout, HWND dialog) {
-        HWND child = GetWindow(dialog, GW_CHILD);
+        // Creation order is the tab order: the layout's order. Labels are
+        // no tab stops; they are moved before the control they name (see
+        // Win32Names).
+        auto skipLabels = [](HWND w) {
+            while (w && ClassName(w) == L"Static") w = GetWindow(w, GW_HWNDNEXT);
+            return w;
+        };
+        HWND child = skipLabels(GetWindow(dialog, GW_CHILD));
         for (const ControlLayout& c : layout) {
             SCOPED_TRACE(c.id);
-            // Creation order is the tab order: the layout's order.
-            ASSERT_NE(child, nullptr);
-            EXPECT_EQ(GetDlgCtrlID(child), c.id);
             HWND control = GetDlgItem(dialog, c.id);
-            ASSERT_EQ(control, child);
-            child = GetWindow(child, GW_HWNDNEXT);
+            ASSERT_NE(control, nullptr);
+            if (c.kind != ControlKind::Label) {
+                ASSERT_NE(child, nullptr);
+                EXPECT_EQ(GetDlgCtrlID(child), c.id);
+                ASSERT_EQ(control, child);
+                child = skipLabels(GetWindow(child, GW_HWNDNEXT));
+            }
 
             EXPECT_EQ(ClassName(control), ExpectedClass(c.kind));
             const DWORD style = static_cast<DWORD>(GetWindowLongW(control, GWL_STYLE));
@@ -154,6 +164,47 @@ TEST(Win32Template, EveryControlHasItsClassStylePlaceAndTextInLayoutOrder) {
             }
         }
         EXPECT_EQ(child, nullptr) << "a control the layout does not have";
+    });
+}
+
+TEST(Win32Names, EachLabelStandsDirectlyBeforeTheControlItNames) {
+    OnEveryPage([](const DialogLayout& layout, HWND dialog) {
+        int checked = 0;
+        std::vector<int> used;
+        for (int i = 0; i < layout.labelCount; ++i) {
+            const LabelLink& link = layout.labels[i];
+            const ControlLayout* label = FindControl(layout, link.parts[0]);
+            if (!label || label->kind != ControlKind::Label || link.parts[1] != 0 || link.suffix[0] != '\0') continue;
+            if (std::find(used.begin(), used.end(), label->id) != used.end()) continue;
+            used.push_back(label->id);
+            SCOPED_TRACE(link.control);
+            // What a screen reader takes as the control's name: the static
+            // text right before it.
+            HWND before = GetWindow(GetDlgItem(dialog, link.control), GW_HWNDPREV);
+            ASSERT_NE(before, nullptr);
+            EXPECT_EQ(GetDlgCtrlID(before), label->id);
+            ++checked;
+        }
+        // The start page's two lists are named by their frames.
+        if (layout.templateId != kTemplateStartPage) {
+            EXPECT_GT(checked, 0);
+        }
+    });
+    // The rows that Windows' own order named wrongly: the Camera Setup page's
+    // column heads came first and its Time Lapse lists followed other labels.
+    OnEveryPage([](const DialogLayout& layout, HWND dialog) {
+        if (layout.templateId != kTemplateCameraPage) return;
+        EXPECT_EQ(GetDlgCtrlID(GetWindow(GetDlgItem(dialog, 40050), GW_HWNDPREV)), 40049);
+        EXPECT_EQ(GetDlgCtrlID(GetWindow(GetDlgItem(dialog, 40083), GW_HWNDPREV)), 40081);
+        EXPECT_EQ(GetDlgCtrlID(GetWindow(GetDlgItem(dialog, 40076), GW_HWNDPREV)), 40021);
+        // Each time list after its own column head: hour, then minute.
+        const int timeLists[][2] = {{40110, 40053}, {40111, 40056}, {40109, 40055}, {40112, 40105},
+                                    {40113, 40066}, {40114, 40067}, {40115, 40072}, {40116, 40059},
+                                    {40117, 40084}, {40118, 40088}, {40119, 40089}};
+        for (const auto& [list, head] : timeLists)
+            EXPECT_EQ(GetDlgCtrlID(GetWindow(GetDlgItem(dialog, list), GW_HWNDPREV)), head) << list;
+        // The tab order is untouched: Tab from Timer1's mode goes to its start hour.
+        EXPECT_EQ(GetNextDlgTabItem(dialog, GetDlgItem(dialog, 40050), FALSE), GetDlgItem(dialog, 40110));
     });
 }
 

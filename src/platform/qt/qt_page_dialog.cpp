@@ -3,16 +3,17 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <QPainter>
 #include <QTimer>
 
 #include "qt_application.h"
-#include "qt_banner.h"
 #include "qt_buttons.h"
+#include "qt_canvas.h"
 #include "qt_controls.h"
 #include "qt_dialog_units.h"
 #include "qt_edit.h"
 #include "qt_list.h"
+#include "qt_names.h"
+#include "qt_scroll.h"
 #include "qt_static.h"
 #include "qt_text.h"
 
@@ -32,8 +33,11 @@ PageDialog::PageDialog(const DialogLayout& layout, Page& page, bool driven)
     setWindowTitle(Text(layout.title));
     setSizeGripEnabled(false);
     const BaseUnits units = BaseUnitsOf(font());
-    setFixedSize(MapDialogRect(units, 0, 0, layout.cx, layout.cy).size());
-    controls_ = CreateControls(*this, layout, *this);
+    auto* canvas = new PageCanvas(this, layout.templateId);
+    canvas->setFixedSize(MapDialogRect(units, 0, 0, layout.cx, layout.cy).size());
+    controls_ = CreateControls(*canvas, layout, *this);
+    FitPageToScreen(*this, *canvas);
+    NameControls(layout_, controls_);
 }
 
 PageDialog::~PageDialog() {
@@ -72,6 +76,7 @@ void PageDialog::Raise(EventType type, int id) {
     // An ended page still hears what its own calls raise (a text it sets),
     // but the clock and the window system have nothing more to tell it.
     if (ended_ && (type == EventType::Timer || type == EventType::FocusLost)) return;
+    if (type == EventType::SelChanged && IsNamePart(layout_, id)) NameControls(layout_, controls_);
     page_.OnEvent(*this, Event{type, id});
 }
 
@@ -108,6 +113,7 @@ void PageDialog::SetText(int id, const char* text) {
     case ControlKind::Button:
     case ControlKind::DefaultButton: static_cast<QAbstractButton*>(c->widget)->setText(value); break;
     }
+    if (IsNamePart(layout_, id)) NameControls(layout_, controls_);
 }
 
 std::string PageDialog::GetText(int id) const {
@@ -177,6 +183,7 @@ void PageDialog::ListEmpty(int id) {
 
 void PageDialog::ListSelect(int id, int index) {
     if (ListControl* list = List(id)) list->Select(index);
+    if (IsNamePart(layout_, id)) NameControls(layout_, controls_);
 }
 
 int PageDialog::ListSelection(int id) const {
@@ -277,10 +284,5 @@ void PageDialog::closeEvent(QCloseEvent* event) {
     if (!ended_) Raise(EventType::Close, 0);
 }
 
-void PageDialog::paintEvent(QPaintEvent* event) {
-    QDialog::paintEvent(event);
-    QPainter painter(this);
-    PaintTemplateDecoration(painter, layout_.templateId);
-}
 
 }  // namespace trailcfg::qt

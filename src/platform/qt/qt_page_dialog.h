@@ -1,5 +1,6 @@
 // One open page: a fixed-size modal dialog built from the page's layout,
-// every control at its place in dialog units, and the port's Dialog over it.
+// every control at its place in dialog units (scrolled when the page is
+// larger than its screen), and the port's Dialog over it.
 //
 // Choices where Qt and Windows differ (the headless backend makes the same
 // ones, so the pages see one behaviour everywhere):
@@ -86,7 +87,6 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     void Raise(EventType type, int id) override;

@@ -18,8 +18,10 @@ HBITMAP AcquireBanner();
 void ReleaseBanner();
 bool BannerLoaded();
 
-// Paints `banner` onto `dc` (the page's client area).
-void PaintBanner(HDC dc, HBITMAP banner);
+// Paints `banner` onto `dc` (the page's client area) for a window at `dpi`:
+// at 96 pixel for pixel; otherwise the block scaled by dpi / 96 from bitmap
+// 115, the same banner drawn at twice the size.
+void PaintBanner(HDC dc, HBITMAP banner, UINT dpi = 96);
 
 // Where the banner block goes and how much of the bitmap it shows.
 struct BannerBlock {

@@ -1,8 +1,11 @@
 #include "win32_page_dialog.h"
 
 #include "win32_banner.h"
+#include "win32_dpi.h"
 #include "win32_edit.h"
 #include "win32_list.h"
+#include "win32_names.h"
+#include "win32_scroll.h"
 #include "win32_template.h"
 #include "win32_text.h"
 
@@ -48,10 +51,15 @@ INT_PTR CALLBACK PageDialog::DialogProc(HWND window, UINT message, WPARAM wParam
     auto* self = reinterpret_cast<PageDialog*>(GetWindowLongPtrW(window, DWLP_USER));
     if (!self) return FALSE;
     if (message == WM_NCDESTROY) {
+        ForgetScroll(window);
         SetWindowLongPtrW(window, DWLP_USER, 0);
         self->window_ = nullptr;
         return FALSE;
     }
+    // A page larger than its monitor scrolls; one that moves to a monitor
+    // with another DPI is fitted again.
+    if (HandleScrollMessage(window, message, wParam, lParam)) return TRUE;
+    if (HandleDpiMessage(window, message, wParam, lParam, self->layout_)) return TRUE;
     return self->Handle(message, wParam);
 }
 
@@ -65,6 +73,8 @@ bool PageDialog::Initialise(HWND window) {
         return false;
     }
     if (layout_.templateId == kTemplateStartPage) banner_ = AcquireBanner();
+    OrderLabels(window, layout_);
+    FitPageToMonitor(window, layout_.cx, layout_.cy);
     opened_ = true;
     {
         Handling handling(handling_);
@@ -150,7 +160,11 @@ void PageDialog::FinishIfEnded() {
 void PageDialog::Paint() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window_, &paint);
-    if (dc) PaintBanner(dc, banner_);
+    if (dc) {
+        const POINT scrolled = ScrollOffset(window_);
+        SetViewportOrgEx(dc, -scrolled.x, -scrolled.y, nullptr);
+        PaintBanner(dc, banner_, DpiOf(window_));
+    }
     EndPaint(window_, &paint);
 }
 

@@ -1,0 +1,50 @@
+// The desktop program's command line: --version and --help answer and end
+// the program before a window opens; anything else starts it as always.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "gui/program_arguments.h"
+#include "common/program_version.h"
+
+namespace trailcfg {
+namespace {
+
+ArgumentsAnswer Read(std::vector<const char*> args) {
+    args.insert(args.begin(), "trailcfg");
+    return ReadProgramArguments(static_cast<int>(args.size()), args.data());
+}
+
+TEST(ProgramArguments, VersionIsTheProjectsAndEndsTheProgram) {
+    EXPECT_STREQ(ProgramVersion(), TRAILCFG_EXPECTED_VERSION);
+    for (const char* flag : {"--version", "-V"}) {
+        const ArgumentsAnswer a = Read({flag});
+        EXPECT_TRUE(a.exitNow) << flag;
+        EXPECT_EQ(a.text, std::string("trailcfg ") + TRAILCFG_EXPECTED_VERSION + "\n") << flag;
+    }
+}
+
+TEST(ProgramArguments, HelpNamesBothOptionsAndEndsTheProgram) {
+    for (const char* flag : {"--help", "-h", "-?", "/?"}) {
+        const ArgumentsAnswer a = Read({"D:\\DCIM", flag});
+        EXPECT_TRUE(a.exitNow) << flag;
+        EXPECT_EQ(a.text.rfind("Usage: trailcfg [--help | --version]\n", 0), 0u) << a.text;
+        EXPECT_NE(a.text.find("--version  print the version and exit"), std::string::npos);
+    }
+    EXPECT_EQ(Read({"--help", "--version"}).text.rfind("Usage:", 0), 0u) << "the first one asked is answered";
+}
+
+TEST(ProgramArguments, AnythingElseStartsTheProgram) {
+    for (const std::vector<const char*>& args : std::vector<std::vector<const char*>>{
+             {}, {"D:\\CFG.BIN"}, {"--versions"}, {"-v"}, {"help"}, {""}}) {
+        const ArgumentsAnswer a = Read(args);
+        EXPECT_FALSE(a.exitNow) << (args.empty() ? "(none)" : args[0]);
+        EXPECT_EQ(a.text, "");
+    }
+    const char* withNull[] = {"trailcfg", nullptr};
+    EXPECT_FALSE(ReadProgramArguments(2, withNull).exitNow);
+}
+
+}  // namespace
+}  // namespace trailcfg
