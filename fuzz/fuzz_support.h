@@ -43,8 +43,8 @@ void CheckLines(const std::string& text, std::size_t maxLine);
 
 [[noreturn]] void Fail(const char* file, int line, const char* what);
 
-#define FUZZ_CHECK(cond) \
-    do { \
+#define FUZZ_CHECK(cond)                                                \
+    do {                                                                \
         if (!(cond)) ::trailcfg::fuzz::Fail(__FILE__, __LINE__, #cond); \
     } while (0)
 

@@ -39,10 +39,18 @@ public:
     void OnEvent(Dialog& dialog, const Event& event) override {
         if (event.type != EventType::TextChanged || event.id != kEdit) return;
         switch (setup_.mode) {
-            case Setup::FilterDigits: FilterEditChars(dialog, kEdit, kDigits); break;
-            case Setup::FilterPhone: FilterEditChars(dialog, kEdit, kPhoneChars); break;
-            case Setup::FilterNothing: FilterEditChars(dialog, kEdit, ""); break;
-            case Setup::Range: CheckEditRange(platform_, dialog, kEdit, setup_.min, setup_.max, setup_.warn); break;
+            case Setup::FilterDigits:
+                FilterEditChars(dialog, kEdit, kDigits);
+                break;
+            case Setup::FilterPhone:
+                FilterEditChars(dialog, kEdit, kPhoneChars);
+                break;
+            case Setup::FilterNothing:
+                FilterEditChars(dialog, kEdit, "");
+                break;
+            case Setup::Range:
+                CheckEditRange(platform_, dialog, kEdit, setup_.min, setup_.max, setup_.warn);
+                break;
         }
     }
 

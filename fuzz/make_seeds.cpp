@@ -229,8 +229,7 @@ int main(int argc, char** argv) {
     }
     SetDiagSink(DiscardDiag, nullptr);
     const fs::path root = argv[1];
-    for (const char* sub : {"cfg_reader", "menu_reader", "gbk_codec", "cli_export"})
-        fs::create_directories(root / sub);
+    for (const char* sub : {"cfg_reader", "menu_reader", "gbk_codec", "cli_export"}) fs::create_directories(root / sub);
     CfgSeeds(root / "cfg_reader");
     MenuSeeds(root / "menu_reader");
     GbkSeeds(root / "gbk_codec");

@@ -12,10 +12,10 @@ namespace trailcfg {
 inline constexpr int kSavePathSize = 260;
 
 // Shell (start page).
-extern int g_iUiLanguage;          // 0 Simplified Chinese, 1 English
-extern int g_iCameraModel;         // 0..3; 1 and 3 are the BASIC models
+extern int g_iUiLanguage;   // 0 Simplified Chinese, 1 English
+extern int g_iCameraModel;  // 0..3; 1 and 3 are the BASIC models
 extern char g_szSavePath[kSavePathSize];
-extern bool s_bFirstStart;         // the start page's first-start mark
+extern bool s_bFirstStart;  // the start page's first-start mark
 
 // Navigation: the page to open once the page on screen has ended. A page that
 // leaves names its successor here (OpenStartPage() and its siblings) and the

@@ -28,7 +28,7 @@ struct CameraMenu {
     std::uint8_t DateFormat;
     std::uint8_t BeepSound;
     std::uint8_t SdCycle;
-    std::uint8_t Language;  // counted from 1
+    std::uint8_t Language;   // counted from 1
     std::uint8_t ClockMode;  // 0 Auto, 1 Input, 2 Off
     LeU16 Year;
     std::uint8_t Month;
@@ -47,7 +47,7 @@ struct CameraMenu {
     std::uint8_t Timer2EndHour;
     std::uint8_t Timer2EndMin;
     std::uint8_t SerialMode;
-    std::uint8_t Serial[4];  // positions in "0..9A..Z"
+    std::uint8_t Serial[4];      // positions in "0..9A..Z"
     std::uint8_t TimeLapseMode;  // 0 On, 1 Off
     std::uint8_t TimeLapseHour;
     std::uint8_t TimeLapseMin;

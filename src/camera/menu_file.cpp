@@ -41,8 +41,7 @@ bool WriteMenuFileAt(const NativePath& file, const char* shownPath, CameraMenu& 
     return true;
 }
 
-int ReadMenuFileAt(const NativePath& file, const char* shownPath, CameraMenu& m,
-                   const MenuClock& saveClock) {
+int ReadMenuFileAt(const NativePath& file, const char* shownPath, CameraMenu& m, const MenuClock& saveClock) {
     Diag("___sizeof menu data:%d___\n", static_cast<int>(kCameraMenuSize));
     std::uint8_t image[kCameraMenuSize];
     if (!ReadRecordFile(file, shownPath, image, sizeof image)) return 0;

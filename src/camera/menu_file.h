@@ -16,7 +16,6 @@ void MakeMenuDefaults(CameraMenu& out);
 void EncodeMenuImage(const CameraMenu& record, std::uint8_t (&image)[kCameraMenuSize]);
 // Stamps Flag in `record` only when the file was written.
 bool WriteMenuFileAt(const NativePath& file, const char* shownPath, CameraMenu& record);
-int ReadMenuFileAt(const NativePath& file, const char* shownPath, CameraMenu& record,
-                   const MenuClock& saveClock);
+int ReadMenuFileAt(const NativePath& file, const char* shownPath, CameraMenu& record, const MenuClock& saveClock);
 
 }  // namespace trailcfg

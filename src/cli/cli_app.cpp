@@ -40,17 +40,19 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
 
     std::string showFile, showLang = "en";
     CLI::App* cmdShow = app.add_subcommand(
-        "show", "Explain every setting of a CFG.BIN or menu.dat in words, with the stored values beside them. "
-                "Passwords are shown as stored: the card is yours.");
+        "show",
+        "Explain every setting of a CFG.BIN or menu.dat in words, with the stored values beside them. "
+        "Passwords are shown as stored: the card is yours.");
     cmdShow->add_option("file", showFile, "The file to read")->required();
     AddLanguage(cmdShow, showLang, "Language of the explanations: en or zh");
 
     ImportOptions import;
     std::string importJson, importDir, importBase, importLang = "en";
     bool importKeepTime = false;
-    CLI::App* cmdImport = app.add_subcommand(
-        "import", "Write a CFG.BIN or menu.dat from JSON (what export prints, or any part of it), checked as "
-                  "Generate checks, and read it back");
+    CLI::App* cmdImport =
+        app.add_subcommand("import",
+                           "Write a CFG.BIN or menu.dat from JSON (what export prints, or any part of it), checked as "
+                           "Generate checks, and read it back");
     cmdImport->add_option("json", importJson, "The JSON file, or - for standard input")->required();
     cmdImport->add_option("--dir", importDir, "Folder to write into")->required();
     cmdImport->add_option("--base", importBase, "Start from this file instead of the defaults");
@@ -66,8 +68,9 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     WriteOptions setOptions;
     bool setStamp = false;
     CLI::App* cmdSet = app.add_subcommand(
-        "set", "Change fields of a CFG.BIN or menu.dat in place, checked as Generate checks; the time stamp and "
-               "clock stay unless --stamp");
+        "set",
+        "Change fields of a CFG.BIN or menu.dat in place, checked as Generate checks; the time stamp and "
+        "clock stay unless --stamp");
     cmdSet->add_option("file", setFile, "The file to change")->required();
     cmdSet->add_option("assignments", setAssignments, "FIELD=VALUE, with export's field names")->required();
     cmdSet->add_flag("--no-cmd22", setOptions.noCmd22, "As the send page's box \"Do not use 22,60,61 command\"");
@@ -78,8 +81,9 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     std::string checkFile, checkLang = "en";
     bool checkNoCmd22 = false;
     CLI::App* cmdCheck = app.add_subcommand(
-        "check", "Run Generate's checks on a CFG.BIN (a menu.dat: its values against the page's lists); print "
-                 "the first failure or \"ok\"");
+        "check",
+        "Run Generate's checks on a CFG.BIN (a menu.dat: its values against the page's lists); print "
+        "the first failure or \"ok\"");
     cmdCheck->add_option("file", checkFile, "The file to check")->required();
     cmdCheck->add_flag("--no-cmd22", checkNoCmd22, "As the send page's box \"Do not use 22,60,61 command\"");
     AddLanguage(cmdCheck, checkLang, "Language of Generate's messages: en or zh");
@@ -101,8 +105,9 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     std::string batchOut, batchLang = "en";
     bool batchKeepTime = false;
     CLI::App* cmdBatch = app.add_subcommand(
-        "batch", "One folder per CSV row (its \"name\" column), each with a checked CFG.BIN (and menu.dat when "
-                 "menu fields are given), from a JSON template and the row's fields");
+        "batch",
+        "One folder per CSV row (its \"name\" column), each with a checked CFG.BIN (and menu.dat when "
+        "menu fields are given), from a JSON template and the row's fields");
     cmdBatch->add_option("template", batch.templateJson, "The template JSON (fields of both files allowed)")
         ->required();
     cmdBatch->add_option("cameras", batch.camerasCsv, "The CSV: a header of name and field names, one row a camera")
@@ -121,7 +126,8 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     }
 
     const StampTime now = LocalNow();
-    if (*cmdNew) return CmdNew(newKind == "cfg" ? FileKind::Cfg : FileKind::Menu, PathFromUtf8(newDir), newForce, out, err);
+    if (*cmdNew)
+        return CmdNew(newKind == "cfg" ? FileKind::Cfg : FileKind::Menu, PathFromUtf8(newDir), newForce, out, err);
     if (*cmdExport) return CmdExport(PathFromUtf8(exportFile), exportPretty, out, err);
     if (*cmdShow) return CmdShow(PathFromUtf8(showFile), LanguageOf(showLang), out, err);
     if (*cmdImport) {

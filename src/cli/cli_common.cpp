@@ -11,9 +11,7 @@
 
 namespace trailcfg::cli {
 
-const FieldTable& FieldsOf(FileKind kind) {
-    return kind == FileKind::Cfg ? SendSettingsFields() : CameraMenuFields();
-}
+const FieldTable& FieldsOf(FileKind kind) { return kind == FileKind::Cfg ? SendSettingsFields() : CameraMenuFields(); }
 
 const char* FileNameOf(FileKind kind) { return kind == FileKind::Cfg ? kCfgFileName : kMenuFileName; }
 

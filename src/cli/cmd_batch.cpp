@@ -201,7 +201,11 @@ class BatchRun {
 public:
     BatchRun(const BatchOptions& options, const JsonFields& templ, const Columns& columns, std::size_t rows,
              std::ostream& err)
-        : options_(options), template_(templ), columns_(columns), rows_(rows), err_(err),
+        : options_(options),
+          template_(templ),
+          columns_(columns),
+          rows_(rows),
+          err_(err),
           writeMenu_(templ.hasMenu || columns.hasMenu) {}
 
     // One camera; a failure is reported.

@@ -57,8 +57,7 @@ int CmdDiff(const std::filesystem::path& fileA, const std::filesystem::path& fil
     bool differ = false;
     for (const FieldDesc& f : FieldsOf(kindA)) {
         if (Raw(kindA, f, a.data()) == Raw(kindA, f, b.data())) continue;
-        out << f.name << ": " << ValueInWords(kindA, f, a.data()) << " -> " << ValueInWords(kindA, f, b.data())
-            << "\n";
+        out << f.name << ": " << ValueInWords(kindA, f, a.data()) << " -> " << ValueInWords(kindA, f, b.data()) << "\n";
         differ = true;
     }
     if (kindA == FileKind::Cfg && (a[0] & IF_SEND_BY_APP_SET_FLG) != (b[0] & IF_SEND_BY_APP_SET_FLG)) {

@@ -40,8 +40,8 @@ int CmdImport(const ImportOptions& options, std::ostream& out, std::ostream& err
         std::vector<std::uint8_t> stored;
         if (!ReadPlainImage(*options.base, baseKind, stored, error)) return Fail(err, error);
         if ((fields.hasCfg || fields.hasMenu) && baseKind != kind)
-            return Fail(err, source + ": holds " + FileNameOf(kind) + " fields, but the base " +
-                                 Shown(*options.base) + " is a " + FileNameOf(baseKind));
+            return Fail(err, source + ": holds " + FileNameOf(kind) + " fields, but the base " + Shown(*options.base) +
+                                 " is a " + FileNameOf(baseKind));
         kind = baseKind;
         if (!LoadBase(*options.base, kind, base, notes, error)) return Fail(err, error);
     } else {

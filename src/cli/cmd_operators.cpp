@@ -127,7 +127,8 @@ void PrintSource(const OperatorSource& source, int language, std::ostream& out) 
     if (!*source.release) {
         out << (zh ? "未经确认（不在公开的 APN 数据库中）" : "unconfirmed (in no published APN database)") << "\n";
     } else {
-        out << source.release << " " << source.mccMnc << " " << Json(source.carrier).dump() << (zh ? ", 彩信 " : ", MMS ");
+        out << source.release << " " << source.mccMnc << " " << Json(source.carrier).dump()
+            << (zh ? ", 彩信 " : ", MMS ");
         if (std::string_view(source.mmsRelease) != source.release) out << source.mmsRelease << " ";
         out << Json(source.mmsCarrier).dump() << "\n";
     }

@@ -35,8 +35,8 @@ bool ParseAssignment(FileKind kind, const std::string& assignment, FieldValue& v
 
 }  // namespace
 
-int CmdSet(const std::filesystem::path& file, const std::vector<std::string>& assignments,
-           const WriteOptions& options, std::ostream& out, std::ostream& err) {
+int CmdSet(const std::filesystem::path& file, const std::vector<std::string>& assignments, const WriteOptions& options,
+           std::ostream& out, std::ostream& err) {
     FileKind kind;
     std::vector<std::uint8_t> stored;
     std::string error;

@@ -40,8 +40,8 @@ int CmdNew(FileKind kind, const std::filesystem::path& dir, bool force, std::ost
 int CmdExport(const std::filesystem::path& file, bool pretty, std::ostream& out, std::ostream& err);
 int CmdShow(const std::filesystem::path& file, int language, std::ostream& out, std::ostream& err);
 int CmdImport(const ImportOptions& options, std::ostream& out, std::ostream& err);
-int CmdSet(const std::filesystem::path& file, const std::vector<std::string>& assignments,
-           const WriteOptions& options, std::ostream& out, std::ostream& err);
+int CmdSet(const std::filesystem::path& file, const std::vector<std::string>& assignments, const WriteOptions& options,
+           std::ostream& out, std::ostream& err);
 int CmdCheck(const std::filesystem::path& file, bool noCmd22, int language, std::ostream& out, std::ostream& err);
 int CmdDiff(const std::filesystem::path& a, const std::filesystem::path& b, std::ostream& out, std::ostream& err);
 int CmdOperators(const std::optional<std::string>& country, bool json, int language, std::ostream& out,

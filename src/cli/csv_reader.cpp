@@ -46,9 +46,7 @@ public:
     }
 
 private:
-    std::string Where() const {
-        return "line " + std::to_string(line_) + ", column " + std::to_string(column_);
-    }
+    std::string Where() const { return "line " + std::to_string(line_) + ", column " + std::to_string(column_); }
 
     void Advance() {
         const char c = text_[pos_++];
@@ -68,8 +66,9 @@ private:
         if (pos_ < text_.size() && text_[pos_] == '"') return ReadQuoted(cell, error);
         while (pos_ < text_.size() && text_[pos_] != ',' && !AtLineEnd()) {
             if (text_[pos_] == '"') {
-                error = Where() + ": a quote inside a cell that does not start with one (write the cell in "
-                                  "quotes and double the quote)";
+                error = Where() +
+                        ": a quote inside a cell that does not start with one (write the cell in "
+                        "quotes and double the quote)";
                 return false;
             }
             if (text_[pos_] == '\r') {
@@ -130,8 +129,7 @@ bool ReadCsv(std::string_view text, CsvTable& out, std::string& error) {
         if (!scanner.ReadRow(row, error)) return false;
         // Spreadsheets end a table with rows of empty cells (",,") where
         // cells were once formatted or cleared: no camera is meant there.
-        if (std::all_of(row.cells.begin(), row.cells.end(), [](const std::string& c) { return c.empty(); }))
-            continue;
+        if (std::all_of(row.cells.begin(), row.cells.end(), [](const std::string& c) { return c.empty(); })) continue;
         if (!haveHeader) {
             out.header = std::move(row);
             haveHeader = true;

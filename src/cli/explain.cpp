@@ -3,12 +3,12 @@
 #include <cstdio>
 #include <nlohmann/json.hpp>
 
-#include "pages/camera_page_texts.h"
 #include "common/gbk_codec.h"
 #include "common/gbk_literal.h"
-#include "send/operator_db.h"
+#include "pages/camera_page_texts.h"
 #include "pages/param_page_texts.h"
 #include "pages/send_page_texts.h"
+#include "send/operator_db.h"
 #include "send/send_settings.h"
 
 namespace trailcfg::cli {

@@ -11,8 +11,8 @@ namespace trailcfg::cli {
 // The value of `field` in the plain record, explained in `language` (UTF-8):
 // "MMS", "10 Minutes", "China Unicom", "1 Min", "\"a@b.c\"". A value no
 // item stands for reads "unknown (7)".
-std::string ExplainValue(FileKind kind, const FieldGuide& guide, const FieldDesc& field,
-                         const std::uint8_t* plain, int language);
+std::string ExplainValue(FileKind kind, const FieldGuide& guide, const FieldDesc& field, const std::uint8_t* plain,
+                         int language);
 
 // The value as stored, as export prints it: a number (bySendBy without the
 // file's flag bit), or the text as a JSON string.

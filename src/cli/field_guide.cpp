@@ -2,11 +2,11 @@
 
 #include <iterator>
 
-#include "pages/camera_page_texts.h"
 #include "common/gbk_literal.h"
-#include "send/operator_db.h"
+#include "pages/camera_page_texts.h"
 #include "pages/param_page_texts.h"
 #include "pages/send_page_texts.h"
+#include "send/operator_db.h"
 #include "send/send_settings.h"
 
 namespace trailcfg::cli {

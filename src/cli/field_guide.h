@@ -48,9 +48,9 @@ struct FieldGuide {
     TextPair label[3];  // from general to particular; unused parts are empty
     Explain how;
     Items items;
-    int first;                // the value of the first item
-    std::int64_t min, max;    // what a user may give (numbers)
-    TextRule rule;            // what a user may give (texts)
+    int first;              // the value of the first item
+    std::int64_t min, max;  // what a user may give (numbers)
+    TextRule rule;          // what a user may give (texts)
 };
 
 std::span<const FieldGuide> Guides(FileKind kind);

@@ -76,8 +76,7 @@ bool TextValue(const FieldGuide& guide, const FieldDesc& field, std::string_view
     }
     const std::size_t room = field.width - 1u;
     if (gbk.size() > room) {
-        error = "is " + std::to_string(gbk.size()) + " bytes in GBK; the field holds at most " +
-                std::to_string(room);
+        error = "is " + std::to_string(gbk.size()) + " bytes in GBK; the field holds at most " + std::to_string(room);
         return false;
     }
     if (guide.rule == TextRule::PhoneNumber &&

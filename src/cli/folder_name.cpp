@@ -15,8 +15,7 @@ bool IsDeviceName(std::string_view name) {
     for (char c : name.substr(0, name.find('.')))
         stem += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     if (stem == "CON" || stem == "PRN" || stem == "AUX" || stem == "NUL") return true;
-    return stem.size() == 4 && (stem.starts_with("COM") || stem.starts_with("LPT")) && stem[3] >= '1' &&
-           stem[3] <= '9';
+    return stem.size() == 4 && (stem.starts_with("COM") || stem.starts_with("LPT")) && stem[3] >= '1' && stem[3] <= '9';
 }
 
 }  // namespace

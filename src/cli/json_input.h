@@ -11,9 +11,9 @@
 namespace trailcfg::cli {
 
 struct JsonFields {
-    FieldValues values;         // in the order given
-    bool hasCfg = false;        // a CFG.BIN field was given
-    bool hasMenu = false;       // a menu.dat field was given
+    FieldValues values;    // in the order given
+    bool hasCfg = false;   // a CFG.BIN field was given
+    bool hasMenu = false;  // a menu.dat field was given
 };
 
 // Parses and checks every value. A syntax error is reported with its line

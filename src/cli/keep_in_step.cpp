@@ -12,8 +12,8 @@ namespace trailcfg::cli {
 namespace {
 
 constexpr std::string_view kDatabaseTexts[] = {
-    "sMmsSet.szMmsUrl",     "sMmsSet.szMmsApn",     "sMmsSet.szMmsGateway",
-    "sMmsSet.szMmsPort",    "sMmsSet.szMmsAccount", "sMmsSet.szMmsPassword",
+    "sMmsSet.szMmsUrl",     "sMmsSet.szMmsApn",         "sMmsSet.szMmsGateway",
+    "sMmsSet.szMmsPort",    "sMmsSet.szMmsAccount",     "sMmsSet.szMmsPassword",
     "sSmtpSet.sz3GSmtpApN", "sSmtpSet.sz3GSmtpAccount", "sSmtpSet.sz3GSmtpPassword",
 };
 
@@ -163,7 +163,8 @@ bool KeepMenuInStep(CameraMenu& m, const BuildOptions& options, std::string& err
                 std::to_string(m.Month) + "-" + std::to_string(m.Day) + " " + std::to_string(m.Hour) + ":" +
                 std::to_string(m.Minute) + ":" + std::to_string(m.Second) +
                 " is no date the Camera Setup page accepts (years " + std::to_string(kClockFirstYear) + ".." +
-                std::to_string(kClockLastYear) + "): give Year, Month, Day, Hour, "
+                std::to_string(kClockLastYear) +
+                "): give Year, Month, Day, Hour, "
                 "Minute and Second";
         return false;
     }

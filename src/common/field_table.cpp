@@ -31,7 +31,10 @@ std::int64_t ReadFieldNumber(const std::uint8_t* record, const FieldDesc& field)
 void WriteFieldNumber(std::uint8_t* record, const FieldDesc& field, std::int64_t value) {
     std::uint8_t* p = record + field.offset;
     std::uint64_t u = static_cast<std::uint64_t>(value);
-    int bytes = field.kind == FieldKind::U8 ? 1 : field.kind == FieldKind::U16 ? 2 : field.kind == FieldKind::I32 ? 4 : 0;
+    int bytes = field.kind == FieldKind::U8    ? 1
+                : field.kind == FieldKind::U16 ? 2
+                : field.kind == FieldKind::I32 ? 4
+                                               : 0;
     for (int i = 0; i < bytes; ++i) p[i] = static_cast<std::uint8_t>(u >> (8 * i));
 }
 

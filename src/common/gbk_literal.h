@@ -45,8 +45,7 @@ constexpr std::uint16_t Lookup(char32_t cp) {
         else
             hi = mid;
     }
-    if (lo == sizeof(kTable) / sizeof(kTable[0]) || kTable[lo].unicode != cp)
-        CharacterNotInGbkTable();
+    if (lo == sizeof(kTable) / sizeof(kTable[0]) || kTable[lo].unicode != cp) CharacterNotInGbkTable();
     return kTable[lo].gbk;
 }
 

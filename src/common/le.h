@@ -9,9 +9,7 @@ namespace trailcfg {
 struct LeU16 {
     std::uint8_t b[2];
 
-    constexpr operator std::uint16_t() const {
-        return static_cast<std::uint16_t>(b[0] | (b[1] << 8));
-    }
+    constexpr operator std::uint16_t() const { return static_cast<std::uint16_t>(b[0] | (b[1] << 8)); }
     constexpr LeU16& operator=(std::uint16_t v) {
         b[0] = static_cast<std::uint8_t>(v & 0xFF);
         b[1] = static_cast<std::uint8_t>(v >> 8);
@@ -24,8 +22,7 @@ struct LeI32 {
 
     constexpr operator std::int32_t() const {
         std::uint32_t u = static_cast<std::uint32_t>(b[0]) | (static_cast<std::uint32_t>(b[1]) << 8) |
-                          (static_cast<std::uint32_t>(b[2]) << 16) |
-                          (static_cast<std::uint32_t>(b[3]) << 24);
+                          (static_cast<std::uint32_t>(b[2]) << 16) | (static_cast<std::uint32_t>(b[3]) << 24);
         return static_cast<std::int32_t>(u);
     }
     constexpr LeI32& operator=(std::int32_t v) {

@@ -13,8 +13,8 @@ namespace {
 constexpr const char* kSeparatorLine = "________________________________________________\n";
 }
 
-bool ReadRecordFile(const NativePath& file, const char* shownPath, std::uint8_t* image,
-                    std::size_t size, void (*onOpened)()) {
+bool ReadRecordFile(const NativePath& file, const char* shownPath, std::uint8_t* image, std::size_t size,
+                    void (*onOpened)()) {
     const std::int32_t found = FileSizeOf(file);
     Diag("iGetFileSize = %d\n", found);
     if (found != static_cast<std::int32_t>(size)) {
@@ -41,8 +41,8 @@ bool ReadRecordFile(const NativePath& file, const char* shownPath, std::uint8_t*
     return true;
 }
 
-bool WriteRecordFile(const NativePath& file, const char* shownPath, const std::uint8_t* image,
-                     std::size_t size, void (*onWritten)()) {
+bool WriteRecordFile(const NativePath& file, const char* shownPath, const std::uint8_t* image, std::size_t size,
+                     void (*onWritten)()) {
     if (!ReplaceFileContents(file, image, size)) {
         Diag("Open file - \"%s\" err!\n", shownPath);
         Diag("%s", kSeparatorLine);

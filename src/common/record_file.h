@@ -16,13 +16,13 @@ namespace trailcfg {
 // reader adds once the file is open. False, after the failure's line, when the
 // file is missing, not exactly `size` bytes, cannot be opened, or changed
 // since it was sized; `image` is then left as it was.
-bool ReadRecordFile(const NativePath& file, const char* shownPath, std::uint8_t* image,
-                    std::size_t size, void (*onOpened)() = nullptr);
+bool ReadRecordFile(const NativePath& file, const char* shownPath, std::uint8_t* image, std::size_t size,
+                    void (*onOpened)() = nullptr);
 
 // Replaces `file` with `image` in one step and prints the open line, what
 // `onWritten` adds, and the separator line; on failure the err line and the
 // separator, and the previous file stays.
-bool WriteRecordFile(const NativePath& file, const char* shownPath, const std::uint8_t* image,
-                     std::size_t size, void (*onWritten)() = nullptr);
+bool WriteRecordFile(const NativePath& file, const char* shownPath, const std::uint8_t* image, std::size_t size,
+                     void (*onWritten)() = nullptr);
 
 }  // namespace trailcfg

@@ -37,8 +37,7 @@ GbkLayout LayOutGbk(std::u16string_view text) {
     std::size_t byte = 0;
     for (std::size_t i = 0; i < n;) {
         const std::size_t units = UnitsAt(text, i);
-        const std::size_t width =
-            byte + 1 < gbk.size() && static_cast<unsigned char>(gbk[byte]) >= 0x81 ? 2 : 1;
+        const std::size_t width = byte + 1 < gbk.size() && static_cast<unsigned char>(gbk[byte]) >= 0x81 ? 2 : 1;
         for (std::size_t k = 0; k < units; ++k) {
             layout.bytesBefore[i + k] = static_cast<int>(byte);
             layout.boundary[i + k] = (k == 0);
@@ -89,9 +88,7 @@ std::u16string GbkToUtf16(std::string_view gbk) {
     return std::u16string(wide.begin(), wide.end());
 }
 
-std::string Utf16ToGbk(std::u16string_view text) {
-    return WideToGbk(std::wstring(text.begin(), text.end()));
-}
+std::string Utf16ToGbk(std::u16string_view text) { return WideToGbk(std::wstring(text.begin(), text.end())); }
 #else
 // Through UTF-8, which the codec converts with iconv.
 std::u16string GbkToUtf16(std::string_view gbk) {

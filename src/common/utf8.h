@@ -52,7 +52,10 @@ constexpr bool IsValidUtf8(std::string_view text) {
 // after a broken one survives.
 constexpr std::size_t BrokenSequenceLength(std::string_view text) {
     const unsigned char lead = static_cast<unsigned char>(text[0]);
-    std::size_t n = lead >= 0xF0 && lead <= 0xF4 ? 4 : lead >= 0xE0 && lead <= 0xEF ? 3 : lead >= 0xC2 && lead < 0xE0 ? 2 : 1;
+    std::size_t n = lead >= 0xF0 && lead <= 0xF4   ? 4
+                    : lead >= 0xE0 && lead <= 0xEF ? 3
+                    : lead >= 0xC2 && lead < 0xE0  ? 2
+                                                   : 1;
     if (n > text.size()) n = text.size();
     for (std::size_t k = 1; k < n; ++k)
         if ((static_cast<unsigned char>(text[k]) & 0xC0) != 0x80) return k;

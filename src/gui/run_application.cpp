@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "pages/pages.h"
 #include "app/process_state.h"
+#include "pages/pages.h"
 
 namespace trailcfg {
 

@@ -5,14 +5,14 @@
 #include <cstdint>
 #include <memory>
 
+#include "app/menu_verified_write.h"
 #include "app/navigation.h"
-#include "pages/pages.h"
 #include "app/process_state.h"
 #include "app/state_files.h"
-#include "pages/camera_page_texts.h"
 #include "camera/menu_file.h"
-#include "app/menu_verified_write.h"
 #include "common/diag.h"
+#include "pages/camera_page_texts.h"
+#include "pages/pages.h"
 #include "platform/layout.h"
 #include "ui/input_helpers.h"
 #include "ui/message_texts.h"

@@ -9,9 +9,9 @@
 #include "app/process_state.h"
 #include "camera/camera_clock.h"
 #include "camera/camera_menu.h"
+#include "common/diag.h"
 #include "pages/camera_page.h"
 #include "rules/generate_rules.h"
-#include "common/diag.h"
 #include "ui/input_helpers.h"
 
 namespace trailcfg {
@@ -29,8 +29,8 @@ constexpr int kUnreadDay = 1;
 
 struct ClockEdit {
     int id;
-    std::size_t offset;  // the field in CameraMenu
-    int chars;           // the edit's limit, and what is read of it
+    std::size_t offset;      // the field in CameraMenu
+    int chars;               // the edit's limit, and what is read of it
     std::uint16_t min, max;  // the day's max depends on year and month
     const char* format;
 };
@@ -116,8 +116,8 @@ void CollectClock(Dialog& dialog) {
         if (ParseLeadingNumber(dialog.GetText(edit.id), static_cast<std::size_t>(edit.chars), value))
             StoreClockField(edit, value);
     }
-    Diag("Y:%d,M:%d,D:%d, h:%d, m:%d, s:%d\n", static_cast<int>(g_sMenuData.Year), g_sMenuData.Month,
-         g_sMenuData.Day, g_sMenuData.Hour, g_sMenuData.Minute, g_sMenuData.Second);
+    Diag("Y:%d,M:%d,D:%d, h:%d, m:%d, s:%d\n", static_cast<int>(g_sMenuData.Year), g_sMenuData.Month, g_sMenuData.Day,
+         g_sMenuData.Hour, g_sMenuData.Minute, g_sMenuData.Second);
 }
 
 }  // namespace trailcfg

@@ -17,9 +17,7 @@ constexpr int kMinutesBase = 60;  // Interval of 1 minute
 constexpr int kLastPosition = 59;
 constexpr std::uint8_t kNoInterval = 255;
 
-std::span<const TextPair> IntervalNumbers(int unit) {
-    return unit == kUnitMinutes ? kOneToSixtyItems : kMinuteItems;
-}
+std::span<const TextPair> IntervalNumbers(int unit) { return unit == kUnitMinutes ? kOneToSixtyItems : kMinuteItems; }
 
 }  // namespace
 

@@ -68,11 +68,11 @@ inline constexpr TextPair kSenseLevelItems[] = {
 inline constexpr TextPair kDateFormatItems[] = {
     {{GBK("年月日"), "YYMMDD"}}, {{GBK("日月年"), "DDMMYY"}}, {{GBK("月日年"), "MMDDYY"}}};
 inline constexpr TextPair kLanguageItems[] = {
-    {{GBK("简体中文"), "Chinese"}},  {{GBK("英语"), "English"}},        {{GBK("德语"), "German"}},
-    {{GBK("芬兰语"), "Finnish"}},    {{GBK("意大利语"), "Italian"}},    {{GBK("法语"), "French"}},
+    {{GBK("简体中文"), "Chinese"}},   {{GBK("英语"), "English"}},           {{GBK("德语"), "German"}},
+    {{GBK("芬兰语"), "Finnish"}},     {{GBK("意大利语"), "Italian"}},       {{GBK("法语"), "French"}},
     {{GBK("匈牙利语"), "Hungarian"}}, {{GBK("斯洛文尼亚语"), "Slovenian"}}, {{GBK("捷克语"), "Czech"}},
-    {{GBK("日语"), "Japanese"}},     {{GBK("丹麦语"), "Danish"}},       {{GBK("荷兰语"), "Dutch"}},
-    {{GBK("俄语"), "Russian"}},      {{GBK("波兰语"), "Polish"}},
+    {{GBK("日语"), "Japanese"}},      {{GBK("丹麦语"), "Danish"}},          {{GBK("荷兰语"), "Dutch"}},
+    {{GBK("俄语"), "Russian"}},       {{GBK("波兰语"), "Polish"}},
 };
 inline constexpr TextPair kClockModeItems[] = {
     {{GBK("自动获取"), "Auto"}}, {{GBK("手动输入"), "Input"}}, {{GBK("关闭"), "Off"}}};
@@ -126,12 +126,14 @@ constexpr std::array<TextPair, N> SameTexts(const char (&texts)[N][W]) {
 }  // namespace camera_texts_detail
 
 // "0" to "60" in plain decimal; the number lists take their ranges from it.
-inline constexpr std::array<TextPair, 61> kNumberItems = camera_texts_detail::SameTexts(camera_texts_detail::kNumberTexts.text);
+inline constexpr std::array<TextPair, 61> kNumberItems =
+    camera_texts_detail::SameTexts(camera_texts_detail::kNumberTexts.text);
 // "0" to "9", then "A" to "Z": a serial-number character is its position here.
-inline constexpr std::array<TextPair, 36> kSerialCharItems = camera_texts_detail::SameTexts(camera_texts_detail::kCharTexts.text);
+inline constexpr std::array<TextPair, 36> kSerialCharItems =
+    camera_texts_detail::SameTexts(camera_texts_detail::kCharTexts.text);
 
-inline constexpr std::span<const TextPair> kHourItems = std::span(kNumberItems).first(24);          // 0..23
-inline constexpr std::span<const TextPair> kMinuteItems = std::span(kNumberItems).first(60);        // 0..59
+inline constexpr std::span<const TextPair> kHourItems = std::span(kNumberItems).first(24);             // 0..23
+inline constexpr std::span<const TextPair> kMinuteItems = std::span(kNumberItems).first(60);           // 0..59
 inline constexpr std::span<const TextPair> kOneToSixtyItems = std::span(kNumberItems).subspan(1, 60);  // 1..60
 
 inline constexpr TextPair kTextGenerateDone{{GBK("成功生成配置文件!"), "Generate Success!"}};

@@ -6,10 +6,10 @@
 #include "app/process_state.h"
 #include "app/state_files.h"
 #include "common/diag.h"
-#include "send/cfg_file.h"
-#include "send/generate_checks.h"
 #include "pages/send_page_controls.h"
 #include "rules/generate_rules.h"
+#include "send/cfg_file.h"
+#include "send/generate_checks.h"
 #include "ui/message_texts.h"
 
 namespace trailcfg {

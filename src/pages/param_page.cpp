@@ -7,19 +7,19 @@
 #include <cstring>
 
 #include "app/navigation.h"
-#include "pages/pages.h"
 #include "app/process_state.h"
 #include "app/state_files.h"
 #include "common/diag.h"
 #include "common/text_copy.h"
-#include "platform/layout.h"
-#include "send/cfg_file.h"
-#include "send/operator_db.h"
+#include "pages/pages.h"
 #include "pages/param_page_controls.h"
 #include "pages/param_page_fields.h"
 #include "pages/param_page_operator.h"
 #include "pages/param_page_rules.h"
 #include "pages/param_page_texts.h"
+#include "platform/layout.h"
+#include "send/cfg_file.h"
+#include "send/operator_db.h"
 #include "ui/input_helpers.h"
 #include "ui/start_page_texts.h"
 

@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "app/process_state.h"
-#include "platform/port.h"
 #include "pages/param_page_controls.h"
+#include "platform/port.h"
 
 namespace trailcfg::param {
 

@@ -2,9 +2,9 @@
 
 #include "app/process_state.h"
 #include "app/state_files.h"
-#include "send/operator_db.h"
 #include "pages/param_page_controls.h"
 #include "pages/param_page_fields.h"
+#include "send/operator_db.h"
 
 namespace trailcfg::param {
 

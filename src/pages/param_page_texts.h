@@ -3,8 +3,8 @@
 #pragma once
 
 #include "common/gbk_literal.h"
-#include "platform/port.h"
 #include "pages/param_page_controls.h"
+#include "platform/port.h"
 #include "ui/apply_texts.h"
 #include "ui/list_table.h"
 

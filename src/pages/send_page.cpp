@@ -1,11 +1,11 @@
 // The 3G send settings page (template 106): where pictures go, how many, how
 // large, and the remote control. Events are routed to one handler each.
 #include "app/navigation.h"
-#include "pages/pages.h"
-#include "platform/layout.h"
 #include "pages/generate.h"
+#include "pages/pages.h"
 #include "pages/send_page_controls.h"
 #include "pages/send_page_handlers.h"
+#include "platform/layout.h"
 #include "ui/input_helpers.h"
 
 namespace trailcfg {

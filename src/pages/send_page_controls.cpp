@@ -24,13 +24,11 @@ void StoreListPosition(const Dialog& dialog, int id, std::uint8_t& field) {
     if (position >= 0) field = static_cast<std::uint8_t>(position);
 }
 
-int RemoteIntervalPosition(std::uint8_t interval) {
-    return interval < kRemoteIntervalOff ? interval + 1 : 0;
-}
+int RemoteIntervalPosition(std::uint8_t interval) { return interval < kRemoteIntervalOff ? interval + 1 : 0; }
 
 std::uint8_t RemoteIntervalAt(int position) {
     return position >= 1 && position <= kRemoteIntervalOff ? static_cast<std::uint8_t>(position - 1)
-                                                            : kRemoteIntervalOff;
+                                                           : kRemoteIntervalOff;
 }
 
 void EnableRemoteGroup(Dialog& dialog, bool enable) {

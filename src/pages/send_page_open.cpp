@@ -7,10 +7,10 @@
 
 #include "app/process_state.h"
 #include "common/diag.h"
-#include "platform/layout.h"
 #include "pages/send_page_controls.h"
 #include "pages/send_page_handlers.h"
 #include "pages/send_page_texts.h"
+#include "platform/layout.h"
 #include "ui/window_titles.h"
 
 namespace trailcfg::send_page {
@@ -22,13 +22,14 @@ struct EditLimit {
     int chars;
 };
 
-constexpr EditLimit kLimits[] = {
-    {kRecipientEdits[0], 15}, {kRecipientEdits[1], 15}, {kRemotePhone, 15},
-    {kRecipientEdits[2], 48}, {kRecipientEdits[3], 48}, {kRemoteEmail, 48},
-    {kCoordinates[0].degree, 3},  // longitude degrees reach 180
-    {kCoordinates[0].minute, 2}, {kCoordinates[0].second, 2},
-    {kCoordinates[1].degree, 2}, {kCoordinates[1].minute, 2}, {kCoordinates[1].second, 2},
-    {kMaxSentEdit, 4},           {kSaveFolderEdit, 32},
+constexpr EditLimit kLimits[] =
+    {
+        {kRecipientEdits[0], 15},    {kRecipientEdits[1], 15},    {kRemotePhone, 15},
+        {kRecipientEdits[2], 48},    {kRecipientEdits[3], 48},    {kRemoteEmail, 48},
+        {kCoordinates[0].degree, 3},  // longitude degrees reach 180
+        {kCoordinates[0].minute, 2}, {kCoordinates[0].second, 2}, {kCoordinates[1].degree, 2},
+        {kCoordinates[1].minute, 2}, {kCoordinates[1].second, 2}, {kMaxSentEdit, 4},
+        {kSaveFolderEdit, 32},
 };
 
 // What the send option leaves to the user. MMS sends thumbnails only.
@@ -53,8 +54,7 @@ void ApplyTexts(Dialog& dialog) {
     dialog.SetTitle(kTitleSendPage[g_iUiLanguage]);
     ApplyCaptions(dialog, kCaptions);
     for (const PageList& list : kLists) {
-        AddListItems(dialog, list.id,
-                     std::span<const char* const>(list.items[g_iUiLanguage == 0 ? 0 : 1], list.count));
+        AddListItems(dialog, list.id, std::span<const char* const>(list.items[g_iUiLanguage == 0 ? 0 : 1], list.count));
         dialog.ListSelect(list.id, 0);
     }
 }

@@ -54,10 +54,9 @@ inline constexpr ListTable<24> kDailySendTimes{{
         GBK("18点钟"), GBK("19点钟"), GBK("20点钟"), GBK("21点钟"), GBK("22点钟"), GBK("23点钟"),
     },
     {
-        "00 o'clock", "01 o'clock", "02 o'clock", "03 o'clock", "04 o'clock", "05 o'clock",
-        "06 o'clock", "07 o'clock", "08 o'clock", "09 o'clock", "10 o'clock", "11 o'clock",
-        "12 o'clock", "13 o'clock", "14 o'clock", "15 o'clock", "16 o'clock", "17 o'clock",
-        "18 o'clock", "19 o'clock", "20 o'clock", "21 o'clock", "22 o'clock", "23 o'clock",
+        "00 o'clock", "01 o'clock", "02 o'clock", "03 o'clock", "04 o'clock", "05 o'clock", "06 o'clock", "07 o'clock",
+        "08 o'clock", "09 o'clock", "10 o'clock", "11 o'clock", "12 o'clock", "13 o'clock", "14 o'clock", "15 o'clock",
+        "16 o'clock", "17 o'clock", "18 o'clock", "19 o'clock", "20 o'clock", "21 o'clock", "22 o'clock", "23 o'clock",
     },
 }};
 
@@ -65,18 +64,15 @@ inline constexpr ListTable<24> kDailySendTimes{{
 // 1..24 hours.
 inline constexpr ListTable<26> kRemoteIntervals{{
     {
-        GBK("关闭遥控"), GBK("10分钟"), GBK("01小时"), GBK("02小时"), GBK("03小时"), GBK("04小时"),
-        GBK("05小时"), GBK("06小时"), GBK("07小时"), GBK("08小时"), GBK("09小时"), GBK("10小时"),
-        GBK("11小时"), GBK("12小时"), GBK("13小时"), GBK("14小时"), GBK("15小时"), GBK("16小时"),
-        GBK("17小时"), GBK("18小时"), GBK("19小时"), GBK("20小时"), GBK("21小时"), GBK("22小时"),
-        GBK("23小时"), GBK("24小时"),
+        GBK("关闭遥控"), GBK("10分钟"), GBK("01小时"), GBK("02小时"), GBK("03小时"), GBK("04小时"), GBK("05小时"),
+        GBK("06小时"),   GBK("07小时"), GBK("08小时"), GBK("09小时"), GBK("10小时"), GBK("11小时"), GBK("12小时"),
+        GBK("13小时"),   GBK("14小时"), GBK("15小时"), GBK("16小时"), GBK("17小时"), GBK("18小时"), GBK("19小时"),
+        GBK("20小时"),   GBK("21小时"), GBK("22小时"), GBK("23小时"), GBK("24小时"),
     },
     {
-        "Remote Off", "10 Minutes", "01 Hours", "02 Hours", "03 Hours", "04 Hours",
-        "05 Hours", "06 Hours", "07 Hours", "08 Hours", "09 Hours", "10 Hours",
-        "11 Hours", "12 Hours", "13 Hours", "14 Hours", "15 Hours", "16 Hours",
-        "17 Hours", "18 Hours", "19 Hours", "20 Hours", "21 Hours", "22 Hours",
-        "23 Hours", "24 Hours",
+        "Remote Off", "10 Minutes", "01 Hours", "02 Hours", "03 Hours", "04 Hours", "05 Hours", "06 Hours", "07 Hours",
+        "08 Hours",   "09 Hours",   "10 Hours", "11 Hours", "12 Hours", "13 Hours", "14 Hours", "15 Hours", "16 Hours",
+        "17 Hours",   "18 Hours",   "19 Hours", "20 Hours", "21 Hours", "22 Hours", "23 Hours", "24 Hours",
     },
 }};
 
@@ -93,8 +89,8 @@ constexpr PageList ListOf(int id, const ListTable<N>& table) {
 }
 
 inline constexpr PageList kLists[] = {
-    ListOf(kLongitudeDir, kLongitudeDirs),  ListOf(kLatitudeDir, kLatitudeDirs),
-    ListOf(kImageSizeList, kImageSizes),    ListOf(kSendModeList, kSendModes),
+    ListOf(kLongitudeDir, kLongitudeDirs),   ListOf(kLatitudeDir, kLatitudeDirs),
+    ListOf(kImageSizeList, kImageSizes),     ListOf(kSendModeList, kSendModes),
     ListOf(kDailyTimeList, kDailySendTimes), ListOf(kRemoteIntervalList, kRemoteIntervals),
 };
 

@@ -4,9 +4,9 @@
 #include <iterator>
 
 #include "app/navigation.h"
-#include "pages/pages.h"
 #include "app/process_state.h"
 #include "app/save_folder.h"
+#include "pages/pages.h"
 #include "platform/layout.h"
 #include "ui/apply_texts.h"
 #include "ui/start_page_texts.h"

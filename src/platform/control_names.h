@@ -28,8 +28,6 @@ std::string ControlName(const LabelLink& link, TextOf&& textOf) {
 
 // True when the name is the first part's text alone, so that a label placed
 // right before the control (or a buddy) says all of it.
-inline bool NamedByLabelAlone(const LabelLink& link) {
-    return link.parts[1] == 0 && (!link.suffix || !*link.suffix);
-}
+inline bool NamedByLabelAlone(const LabelLink& link) { return link.parts[1] == 0 && (!link.suffix || !*link.suffix); }
 
 }  // namespace trailcfg

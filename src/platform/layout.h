@@ -12,10 +12,10 @@ inline constexpr int kTemplateStartPage = 111;
 inline constexpr int kTemplateCameraPage = 113;
 inline constexpr int kTemplateParamPage = 107;
 inline constexpr int kTemplateSendPage = 106;
-inline constexpr int kBannerBitmap = 114;   // 360 x 52, 24-bit
+inline constexpr int kBannerBitmap = 114;    // 360 x 52, 24-bit
 inline constexpr int kBannerBitmap2x = 115;  // the same at 720 x 104, 8-bit
-inline constexpr int kIconApp = 119;        // 48, 32, 24, 16: every page's small icon
-inline constexpr int kIconFile = 117;       // 32, 24, 16: the program file's icon
+inline constexpr int kIconApp = 119;         // 48, 32, 24, 16: every page's small icon
+inline constexpr int kIconFile = 117;        // 32, 24, 16: the program file's icon
 
 enum class ControlKind : std::uint8_t {
     GroupBox,       // a frame, with or without caption

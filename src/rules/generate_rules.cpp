@@ -19,8 +19,8 @@ std::uint8_t RemoteSwitchFor(std::uint8_t remoteInterval) { return remoteInterva
 
 bool IsCameraClock(int year, int month, int day, int hour, int minute, int second) {
     return year >= kClockFirstYear && year <= kClockLastYear && month >= 1 && month <= 12 && day >= 1 &&
-           day <= DaysInMonth(year, month) && hour >= 0 && hour <= 23 && minute >= 0 && minute <= 59 &&
-           second >= 0 && second <= 59;
+           day <= DaysInMonth(year, month) && hour >= 0 && hour <= 23 && minute >= 0 && minute <= 59 && second >= 0 &&
+           second <= 59;
 }
 
 }  // namespace trailcfg

@@ -198,9 +198,18 @@ Outcome Size(Session& s, const Step& step) {
 }
 
 constexpr StepKind kResultExpectations[] = {
-    {"exit", Exit},           {"message", MessageBox}, {"no-message", NoMessage}, {"output", Output},
-    {"no-output", NoOutput},  {"state", State},        {"cfg", Cfg},              {"menu", Menu},
-    {"cfg-byte", CfgByte},    {"menu-byte", MenuByte}, {"file", File},            {"size", Size},
+    {"exit", Exit},
+    {"message", MessageBox},
+    {"no-message", NoMessage},
+    {"output", Output},
+    {"no-output", NoOutput},
+    {"state", State},
+    {"cfg", Cfg},
+    {"menu", Menu},
+    {"cfg-byte", CfgByte},
+    {"menu-byte", MenuByte},
+    {"file", File},
+    {"size", Size},
 };
 
 }  // namespace

@@ -118,8 +118,8 @@ Outcome Item(Session& s, const Step& step) {
     int id = 0;
     std::int64_t n = 0;
     std::string text;
-    if (!HasArgs(s, step, 5, "expect item ID N \"TEXT\"") || !ControlArg(s, step, 2, id) ||
-        !NumberArg(s, step, 3, n) || !TextArg(s, step, 4, text))
+    if (!HasArgs(s, step, 5, "expect item ID N \"TEXT\"") || !ControlArg(s, step, 2, id) || !NumberArg(s, step, 3, n) ||
+        !TextArg(s, step, 4, text))
         return Outcome::Failed;
     int count = s.PageDialog()->ListCount(id);
     std::string expected = "item " + step.tokens[3].word + Of(step) + " " + Quoted(text);
@@ -129,10 +129,9 @@ Outcome Item(Session& s, const Step& step) {
 }
 
 constexpr StepKind kScreenExpectations[] = {
-    {"page", Page},       {"title", Title},         {"text", Text},   {"enabled", Enabled},
-    {"visible", Visible}, {"masked", Masked},       {"checked", Checked}, {"selection", Selection},
-    {"items", Items},     {"count", Count},         {"item", Item},   {"caret", Caret},
-    {"limit", Limit},
+    {"page", Page},     {"title", Title},     {"text", Text},           {"enabled", Enabled}, {"visible", Visible},
+    {"masked", Masked}, {"checked", Checked}, {"selection", Selection}, {"items", Items},     {"count", Count},
+    {"item", Item},     {"caret", Caret},     {"limit", Limit},
 };
 
 }  // namespace

@@ -57,11 +57,21 @@ bool ReadText(std::string_view line, std::size_t& pos, const std::string& workGb
         char e = line[pos + 1];
         pos += 2;
         switch (e) {
-            case '"': run += '"'; break;
-            case '\\': run += '\\'; break;
-            case 'r': run += '\r'; break;
-            case 'n': run += '\n'; break;
-            case 't': run += '\t'; break;
+            case '"':
+                run += '"';
+                break;
+            case '\\':
+                run += '\\';
+                break;
+            case 'r':
+                run += '\r';
+                break;
+            case 'n':
+                run += '\n';
+                break;
+            case 't':
+                run += '\t';
+                break;
             case 'x': {
                 int hi = pos < line.size() ? HexValue(line[pos]) : -1;
                 int lo = pos + 1 < line.size() ? HexValue(line[pos + 1]) : -1;
@@ -106,8 +116,7 @@ bool ReadLine(std::string_view line, const std::string& workGbk, std::vector<Tok
 
 }  // namespace
 
-bool ParseScript(std::string_view source, const std::string& workGbk, std::vector<Step>& steps,
-                 ScriptError& error) {
+bool ParseScript(std::string_view source, const std::string& workGbk, std::vector<Step>& steps, ScriptError& error) {
     int number = 0;
     while (!source.empty()) {
         std::size_t end = source.find('\n');

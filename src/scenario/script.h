@@ -32,7 +32,6 @@ struct ScriptError {
 
 // `workGbk` replaces `{work}` in texts. Returns false and fills `error` at
 // the first line that cannot be read.
-bool ParseScript(std::string_view source, const std::string& workGbk, std::vector<Step>& steps,
-                 ScriptError& error);
+bool ParseScript(std::string_view source, const std::string& workGbk, std::vector<Step>& steps, ScriptError& error);
 
 }  // namespace trailcfg::scenario

@@ -1,9 +1,9 @@
 #include "session.h"
 
 #include "app/process_state.h"
-#include "gui/run_application.h"
 #include "common/diag.h"
 #include "common/file_io.h"
+#include "gui/run_application.h"
 
 namespace trailcfg::scenario {
 

@@ -38,8 +38,8 @@ Outcome Now(Session& s, const Step& step) {
     char tail = 0;
     std::string text = step.tokens[1].word + " " + step.tokens[2].word;
     if (!step.tokens[1].IsWord() || !step.tokens[2].IsWord() ||
-        std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%c", &t.year, &t.month, &t.day, &t.hour, &t.minute,
-                    &t.second, &tail) != 6 ||
+        std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%c", &t.year, &t.month, &t.day, &t.hour, &t.minute, &t.second,
+                    &tail) != 6 ||
         t.month < 1 || t.month > 12 || t.day < 1 || t.day > 31 || t.hour > 23 || t.minute > 59 || t.second > 59)
         return s.Fail(step, "usage: now YYYY-MM-DD HH:MM:SS");
     s.now = t;

@@ -62,8 +62,7 @@ bool ControlArg(Session& session, const Step& step, std::size_t index, int& id) 
     if (!NumberArg(session, step, index, value)) return false;
     DialogProbe& probe = *session.PageProbe();
     if (value < INT32_MIN || value > INT32_MAX || !probe.HasControl(static_cast<int>(value))) {
-        session.Fail(step, "page " + std::to_string(probe.TemplateId()) + " has no control " +
-                               step.tokens[index].word);
+        session.Fail(step, "page " + std::to_string(probe.TemplateId()) + " has no control " + step.tokens[index].word);
         return false;
     }
     id = static_cast<int>(value);

@@ -40,12 +40,23 @@ std::string Quoted(std::string_view gbk) {
     for (std::size_t i = 0; i < gbk.size(); ++i) {
         unsigned char c = static_cast<unsigned char>(gbk[i]);
         switch (c) {
-            case '"': out += "\\\""; continue;
-            case '\\': out += "\\\\"; continue;
-            case '\r': out += "\\r"; continue;
-            case '\n': out += "\\n"; continue;
-            case '\t': out += "\\t"; continue;
-            default: break;
+            case '"':
+                out += "\\\"";
+                continue;
+            case '\\':
+                out += "\\\\";
+                continue;
+            case '\r':
+                out += "\\r";
+                continue;
+            case '\n':
+                out += "\\n";
+                continue;
+            case '\t':
+                out += "\\t";
+                continue;
+            default:
+                break;
         }
         if (c >= 0x20 && c < 0x7F) {
             out += static_cast<char>(c);

@@ -6,8 +6,8 @@
 
 #include "common/diag.h"
 #include "common/file_io.h"
-#include "common/record_file.h"
 #include "common/gbk_literal.h"
+#include "common/record_file.h"
 #include "common/scramble.h"
 #include "common/text_copy.h"
 
@@ -49,8 +49,8 @@ void DumpRecord(SendSettings& s) {
     Diag("g_sSendSet.sSmtpSet.szPassword=%.*s\n", BOUNDED(t.szPassword));
 
     const SendTime& tm = s.sTime;
-    Diag("Time(%d-%d-%d, %d:%d:%d), bSet=%d\n", tm.byYear, tm.byMonth, tm.byDay, tm.byHour, tm.byMinute,
-         tm.bySecond, tm.bSet);
+    Diag("Time(%d-%d-%d, %d:%d:%d), bSet=%d\n", tm.byYear, tm.byMonth, tm.byDay, tm.byHour, tm.byMinute, tm.bySecond,
+         tm.bSet);
 
     s.bySendMode = 0;
     Diag("g_sSendSet.bySendMode=%d\n", s.bySendMode);
@@ -120,8 +120,7 @@ int ReadCfgFile(const NativePath& file, const char* shownPath, SendSettings& s, 
                 const GenTime& lastGenTime) {
     Diag("sizeof = %d\n", static_cast<int>(kSendSettingsSize));
     std::uint8_t image[kSendSettingsSize];
-    if (!ReadRecordFile(file, shownPath, image, sizeof image,
-                        [] { Diag("_bufsiz = %d\n", static_cast<int>(BUFSIZ)); }))
+    if (!ReadRecordFile(file, shownPath, image, sizeof image, [] { Diag("_bufsiz = %d\n", static_cast<int>(BUFSIZ)); }))
         return 0;
     std::memcpy(&s, image, sizeof image);
     UnscrambleBytes(RecordBytes(s), kSendSettingsSize);

@@ -31,7 +31,7 @@ constexpr CountryRow kCountries[] = {
 
 constexpr OperatorRow kOperators[] = {
 #define TRAILCFG_OPERATOR(country, slot, zh, en, apn, account, password, url, mmsApn, gateway, port, mmsAccount, \
-                          mmsPassword)                                                                          \
+                          mmsPassword)                                                                           \
     {country, slot, {{GBK(zh), en}}, {apn, account, password}, {url, mmsApn, gateway, port, mmsAccount, mmsPassword}},
 #include "operator_data.inc"
 #undef TRAILCFG_OPERATOR
@@ -109,8 +109,7 @@ constexpr bool ListedSlotsCanConnect() {
     }
     return true;
 }
-static_assert(ListedSlotsCanConnect(),
-              "a listed operator lacks its 3G APN, MMS URL, MMS APN, MMS gateway or MMS port");
+static_assert(ListedSlotsCanConnect(), "a listed operator lacks its 3G APN, MMS URL, MMS APN, MMS gateway or MMS port");
 
 // Every operator with texts says where they come from, and no source row
 // names a slot without texts.
@@ -170,9 +169,7 @@ constexpr auto g_asOperatorSource = [] {
 }();
 constexpr TextPair kManualPlaceholder{{GBK("其他"), "Others"}};
 
-bool InTables(int country, int op) {
-    return country >= 0 && country < kCountryCount && op >= 0 && op < kOperatorSlots;
-}
+bool InTables(int country, int op) { return country >= 0 && country < kCountryCount && op >= 0 && op < kOperatorSlots; }
 
 int Lang(int language) { return language == 0 ? 0 : 1; }
 

@@ -44,9 +44,7 @@ std::int32_t LeadingNumber(const std::string& text) {
     return static_cast<std::int32_t>(value);
 }
 
-void ShowNumber(Dialog& dialog, int id, std::uint16_t value) {
-    dialog.SetText(id, std::to_string(value).c_str());
-}
+void ShowNumber(Dialog& dialog, int id, std::uint16_t value) { dialog.SetText(id, std::to_string(value).c_str()); }
 
 }  // namespace
 

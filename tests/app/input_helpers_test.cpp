@@ -21,12 +21,12 @@ using test::DiagCapture;
 using test::ScriptedDriver;
 
 // Edits of template 106 and the helper each one gets in this test page.
-constexpr int kPhoneEdit = 40020;    // FilterEditChars "0123456789+" on change
-constexpr int kDigitsEdit = 40066;   // FilterEditChars "0123456789" on change
-constexpr int kWarnEdit = 40027;     // CheckEditRange 0..59, warning, on change
-constexpr int kQuietEdit = 40028;    // CheckEditRange 0..59, no warning, on change
-constexpr int kMonthEdit = 40032;    // digits on change, CheckEditRange 1..12 quiet on leaving
-constexpr int kNoSetEdit = 40033;    // FilterEditChars with an empty set
+constexpr int kPhoneEdit = 40020;   // FilterEditChars "0123456789+" on change
+constexpr int kDigitsEdit = 40066;  // FilterEditChars "0123456789" on change
+constexpr int kWarnEdit = 40027;    // CheckEditRange 0..59, warning, on change
+constexpr int kQuietEdit = 40028;   // CheckEditRange 0..59, no warning, on change
+constexpr int kMonthEdit = 40032;   // digits on change, CheckEditRange 1..12 quiet on leaving
+constexpr int kNoSetEdit = 40033;   // FilterEditChars with an empty set
 constexpr int kBrowseButton = 40010;
 constexpr int kSaveField = 40012;
 
@@ -39,13 +39,26 @@ public:
         if (e.type == EventType::TextChanged) {
             ++changes[e.id];
             switch (e.id) {
-                case kPhoneEdit: FilterEditChars(dialog, e.id, kPhoneChars); break;
-                case kDigitsEdit: FilterEditChars(dialog, e.id, kDigits); break;
-                case kWarnEdit: CheckEditRange(platform_, dialog, e.id, 0, 59, true); break;
-                case kQuietEdit: CheckEditRange(platform_, dialog, e.id, 0, 59, false); break;
-                case kMonthEdit: FilterEditChars(dialog, e.id, kDigits); break;
-                case kNoSetEdit: FilterEditChars(dialog, e.id, ""); break;
-                default: break;
+                case kPhoneEdit:
+                    FilterEditChars(dialog, e.id, kPhoneChars);
+                    break;
+                case kDigitsEdit:
+                    FilterEditChars(dialog, e.id, kDigits);
+                    break;
+                case kWarnEdit:
+                    CheckEditRange(platform_, dialog, e.id, 0, 59, true);
+                    break;
+                case kQuietEdit:
+                    CheckEditRange(platform_, dialog, e.id, 0, 59, false);
+                    break;
+                case kMonthEdit:
+                    FilterEditChars(dialog, e.id, kDigits);
+                    break;
+                case kNoSetEdit:
+                    FilterEditChars(dialog, e.id, "");
+                    break;
+                default:
+                    break;
             }
         } else if (e.type == EventType::FocusLost && e.id == kMonthEdit) {
             CheckEditRange(platform_, dialog, e.id, 1, 12, false);
@@ -88,14 +101,10 @@ struct Typed {
 
 TEST_F(InputHelpers, FilterRemovesDisallowedBytesAndLeavesTheCaretAtTheFirst) {
     const Typed cases[] = {
-        {kDigitsEdit, "12a", "12", 2},
-        {kDigitsEdit, "1a2b", "12", 1},
-        {kDigitsEdit, "ab", "", 0},
-        {kDigitsEdit, "+86", "86", 0},
-        {kPhoneEdit, "+86 10", "+8610", 3},
-        {kPhoneEdit, std::string("1") + GBK("中") + "2", "12", 1},
-        {kPhoneEdit, GBK("中文"), "", 0},
-        {kNoSetEdit, "a1", "a1", 2},
+        {kDigitsEdit, "12a", "12", 2},      {kDigitsEdit, "1a2b", "12", 1},
+        {kDigitsEdit, "ab", "", 0},         {kDigitsEdit, "+86", "86", 0},
+        {kPhoneEdit, "+86 10", "+8610", 3}, {kPhoneEdit, std::string("1") + GBK("中") + "2", "12", 1},
+        {kPhoneEdit, GBK("中文"), "", 0},   {kNoSetEdit, "a1", "a1", 2},
     };
     for (const Typed& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -168,8 +177,7 @@ TEST_F(InputHelpers, WarningShowsWhileTheFieldStillHoldsTheInputInTheCurrentLang
         ASSERT_EQ(driver_.messages.size(), 1u);
         EXPECT_EQ(shownDuringBox, "75");
         EXPECT_EQ(driver_.messages[0].caption, language == 0 ? GBK("警告") : "Warning");
-        EXPECT_EQ(driver_.messages[0].text,
-                  language == 0 ? GBK("输入内容超出范围！") : "The input is out of range!");
+        EXPECT_EQ(driver_.messages[0].text, language == 0 ? GBK("输入内容超出范围！") : "The input is out of range!");
         EXPECT_EQ(driver_.messages[0].icon, MessageIcon::Warning);
     }
 }
@@ -181,10 +189,7 @@ TEST_F(InputHelpers, RangeCheckOnLeavingNeverWarns) {
         std::string output;
     };
     const Case cases[] = {
-        {"", "1", ""},
-        {"0", "1", "Input value error!\n"},
-        {"13", "12", "Input value error!\n"},
-        {"12", "12", ""},
+        {"", "1", ""},    {"0", "1", "Input value error!\n"}, {"13", "12", "Input value error!\n"}, {"12", "12", ""},
         {"07", "07", ""},
     };
     for (const Case& c : cases) {

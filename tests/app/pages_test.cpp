@@ -2,9 +2,9 @@
 // the headless backend (whose dialogs also tell the window icon).
 #include <gtest/gtest.h>
 
-#include "pages/pages.h"
 #include "app/process_state.h"
 #include "common/gbk_literal.h"
+#include "pages/pages.h"
 #include "platform/headless/headless_dialog.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/layout.h"

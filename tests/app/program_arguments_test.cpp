@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "gui/program_arguments.h"
 #include "common/program_version.h"
+#include "gui/program_arguments.h"
 
 namespace trailcfg {
 namespace {
@@ -36,8 +36,8 @@ TEST(ProgramArguments, HelpNamesBothOptionsAndEndsTheProgram) {
 }
 
 TEST(ProgramArguments, AnythingElseStartsTheProgram) {
-    for (const std::vector<const char*>& args : std::vector<std::vector<const char*>>{
-             {}, {"D:\\CFG.BIN"}, {"--versions"}, {"-v"}, {"help"}, {""}}) {
+    for (const std::vector<const char*>& args :
+         std::vector<std::vector<const char*>>{{}, {"D:\\CFG.BIN"}, {"--versions"}, {"-v"}, {"help"}, {""}}) {
         const ArgumentsAnswer a = Read(args);
         EXPECT_FALSE(a.exitNow) << (args.empty() ? "(none)" : args[0]);
         EXPECT_EQ(a.text, "");

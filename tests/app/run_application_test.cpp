@@ -80,9 +80,8 @@ TEST_F(RunApplicationTest, AbandonedRunStopsAtOnce) {
 }
 
 TEST_F(RunApplicationTest, PagesFollowEachOtherWithoutNestingUntilOneNamesNone) {
-    platform_.runs = {Leave(OpenParameterPage), Leave(OpenSendPage), Leave(OpenParameterPage),
-                      Leave(OpenStartPage),     Leave(OpenCameraSetupPage), Leave(OpenStartPage),
-                      [] { return 0; }};
+    platform_.runs = {Leave(OpenParameterPage),   Leave(OpenSendPage),  Leave(OpenParameterPage), Leave(OpenStartPage),
+                      Leave(OpenCameraSetupPage), Leave(OpenStartPage), [] { return 0; }};
     EXPECT_EQ(RunApplication(platform_), 0);
     EXPECT_EQ(platform_.opened,
               (std::vector<int>{kTemplateStartPage, kTemplateParamPage, kTemplateSendPage, kTemplateParamPage,

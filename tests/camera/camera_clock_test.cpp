@@ -66,7 +66,10 @@ TEST(CameraClockTest, ReadsTheLeadingDigitsWithinTheLimit) {
     EXPECT_EQ(value, 12);
     EXPECT_TRUE(ParseLeadingNumber("20x5", 4, value));
     EXPECT_EQ(value, 20);
-    EXPECT_TRUE(ParseLeadingNumber(std::string("4\0" "9", 3), 4, value));
+    EXPECT_TRUE(ParseLeadingNumber(std::string("4\0"
+                                               "9",
+                                               3),
+                                   4, value));
     EXPECT_EQ(value, 4);
 }
 

@@ -9,10 +9,10 @@
 
 #include "app/process_state.h"
 #include "camera/camera_menu.h"
+#include "camera/menu_file.h"
 #include "pages/camera_page.h"
 #include "pages/camera_page_lists.h"
 #include "pages/camera_page_texts.h"
-#include "camera/menu_file.h"
 #include "platform/headless/headless_dialog.h"
 #include "platform/layout.h"
 #include "test_support.h"

@@ -4,10 +4,10 @@
 
 #include <cstring>
 
+#include "app/menu_verified_write.h"
 #include "app/process_state.h"
 #include "app/state_files.h"
 #include "camera/menu_file.h"
-#include "app/menu_verified_write.h"
 #include "test_support.h"
 
 namespace trailcfg {

@@ -158,7 +158,8 @@ TEST(CliBatch, ReadsUtf16AndTellsHowToSaveATableThatIsNotUtf8) {
         le += static_cast<char>(c & 0xFF), le += static_cast<char>(c >> 8);
         be += static_cast<char>(c >> 8), be += static_cast<char>(c & 0xFF);
     }
-    for (const std::string& table : {le, be, std::string("\xEF\xBB\xBFname,szRecp[3]\n\xE5\x8D\x97\xE9\x97\xA8,s@x.org\n")}) {
+    for (const std::string& table :
+         {le, be, std::string("\xEF\xBB\xBFname,szRecp[3]\n\xE5\x8D\x97\xE9\x97\xA8,s@x.org\n")}) {
         TempDir dir;
         CliRun r = Batch(dir, kTemplate, table);
         EXPECT_EQ(r.status, 0) << r.err;

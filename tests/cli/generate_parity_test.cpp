@@ -9,13 +9,13 @@
 #include <optional>
 
 #include "app/process_state.h"
-#include "gui/run_application.h"
 #include "cli/field_values.h"
 #include "cli_run.h"
 #include "common/file_io.h"
 #include "common/gbk_codec.h"
 #include "common/scramble.h"
 #include "common/text_copy.h"
+#include "gui/run_application.h"
 #include "platform/headless/headless_platform.h"
 #include "scripted_driver.h"
 #include "send/cfg_file.h"
@@ -81,8 +81,7 @@ const ParityCase kCases[] = {
     {"email with the outbox filled in", With({{"bySendBy", "2"}, {"szRecp[2]", "me@home.org"}}, kOutbox), false,
      std::nullopt},
     {"email with a bad outbox address",
-     With(With({{"bySendBy", "2"}, {"szRecp[2]", "me@home.org"}}, kOutbox), {{"sSmtpSet.szAddr", "nobody"}}),
-     false,
+     With(With({{"bySendBy", "2"}, {"szRecp[2]", "me@home.org"}}, kOutbox), {{"sSmtpSet.szAddr", "nobody"}}), false,
      M::BadOutboxAddress},
     {"FTP without a port",
      {{"bySendBy", "3"}, {"sFtpSet.szServer", "ftp.example.com"}, {"sFtpSet.iPort", "0"}},
@@ -219,8 +218,7 @@ TEST(GenerateParity, TheCliRefusesAndWritesAsTheSendPageDoes) {
             if (c.refusal) {
                 EXPECT_EQ(imported.status, 1) << imported.err;
                 // The page's words, then the fields a script must change.
-                const std::string told =
-                    page.messages[0] + " (" + GenerateMessageFields(*c.refusal) + ")\n";
+                const std::string told = page.messages[0] + " (" + GenerateMessageFields(*c.refusal) + ")\n";
                 EXPECT_EQ(imported.err, told);
                 EXPECT_EQ(checked.status, 1);
                 EXPECT_EQ(checked.out, told);

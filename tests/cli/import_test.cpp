@@ -78,8 +78,8 @@ TEST(CliImport, BaseCarriesWhatNoPageShows) {
 
     TempDir out;
     test::WriteText(out / "in.json", Cli({"export", P(dir / "base.bin")}).out);
-    CliRun r = Cli(
-        {"import", P(out / "in.json"), "--dir", P(out.path()), "--base", P(dir / "base.bin"), "--keep-time"});
+    CliRun r =
+        Cli({"import", P(out / "in.json"), "--dir", P(out.path()), "--base", P(dir / "base.bin"), "--keep-time"});
     ASSERT_EQ(r.status, 0) << r.err;
     // The base is no file Generate wrote (no file name entry, daily time 0),
     // so those two rules apply; every other byte stays.
@@ -123,7 +123,8 @@ TEST(CliImport, KeepsTheFieldsThePagesKeepInStep) {
     // database's texts unless they are given.
     TempDir other;
     ASSERT_EQ(Cli({"set", P(dir / "CFG.BIN"), "bySendBy=1", "szRecp[0]=1", "byOperatorCountry=3", "byOperator=7",
-                   "byRemoteInterval=25"}).status,
+                   "byRemoteInterval=25"})
+                  .status,
               0);
     r = Import(other, R"({"byOperatorCountry": 2})", {"--base", P(dir / "CFG.BIN")});
     ASSERT_EQ(r.status, 0) << r.err;
@@ -190,7 +191,9 @@ TEST(CliImport, RefusesBadInputAndWritesNothing) {
     for (int i = 0; i < 25; ++i) tooLong += "中";
     tooLong += "\"}";
     const BadInput cases[] = {
-        {"syntax", "{\"bySendBy\": 1,\n  \"szRecp[0]\" \"1\"}", {},
+        {"syntax",
+         "{\"bySendBy\": 1,\n  \"szRecp[0]\" \"1\"}",
+         {},
          "in.json: line 2, column 17: syntax error while parsing object separator"},
         {"unknown field", R"({"szRecp[5]": "x"})", {}, "unknown field \"szRecp[5]\"; did you mean \"szRecp[0]\"?"},
         {"text for a number", R"({"bySendBy": "1"})", {}, "bySendBy: a number is needed, not string \"1\""},
@@ -206,7 +209,9 @@ TEST(CliImport, RefusesBadInputAndWritesNothing) {
         {"twice", R"({"bySendBy": 1, "bySendBy": 2})", {}, "bySendBy: given twice"},
         {"both files", R"({"bySendBy": 1, "CapMode": 1})", {}, "both CFG.BIN and menu.dat"},
         {"operator beyond the list", R"({"byOperatorCountry": 0, "byOperator": 1})", {}, "beyond the list of China"},
-        {"database text", R"({"byOperatorCountry": 1, "sMmsSet.szMmsApn": "mine"})", {},
+        {"database text",
+         R"({"byOperatorCountry": 1, "sMmsSet.szMmsApn": "mine"})",
+         {},
          "is not what the operator database gives for United States / T-Mobile"},
         {"base of another size", R"({"bySendBy": 1})", {"--base", P(other / "odd.bin")}, "45 bytes is neither"},
         {"base of the other kind", R"({"bySendBy": 1})", {"--base", P(other / "menu.dat")}, "the base"},

@@ -16,13 +16,14 @@ namespace {
 TEST(CsvReader, ReadsWhatSpreadsheetsWrite) {
     CsvTable t;
     std::string error;
-    ASSERT_TRUE(ReadCsv("\xEF\xBB\xBFname,szRecp[2]\r\n"
-                        "cam1,\"a@b.c\"\r\n"
-                        "\r\n"
-                        "\"cam, 2\",\"say \"\"hi\"\"\nnext line\"\n"
-                        "cam3,\n"
-                        "cam4",
-                        t, error))
+    ASSERT_TRUE(
+        ReadCsv("\xEF\xBB\xBFname,szRecp[2]\r\n"
+                "cam1,\"a@b.c\"\r\n"
+                "\r\n"
+                "\"cam, 2\",\"say \"\"hi\"\"\nnext line\"\n"
+                "cam3,\n"
+                "cam4",
+                t, error))
         << error;
     EXPECT_EQ(t.header.cells, (std::vector<std::string>{"name", "szRecp[2]"}));
     ASSERT_EQ(t.rows.size(), 4u);

@@ -70,9 +70,9 @@ TEST(CliDiff, NamesTheFieldsThatDifferLikeDiff) {
     WritePlain(dir / "a.bin", a);
     WritePlain(dir / "same.bin", a);
     std::vector<std::uint8_t> b = a;
-    b[0] = 2 | IF_SEND_BY_APP_SET_FLG;             // bySendBy 1 -> 2
+    b[0] = 2 | IF_SEND_BY_APP_SET_FLG;                 // bySendBy 1 -> 2
     b[offsetof(SendSettings, szRecp) + 49 * 2] = 'x';  // szRecp[2]
-    b[9] = 7;                                      // a reserved byte
+    b[9] = 7;                                          // a reserved byte
     b[offsetof(SendSettings, szDebugUrl) + 10] = 'z';  // behind an empty text
     WritePlain(dir / "b.bin", b);
 
@@ -122,9 +122,9 @@ TEST(CliOperators, ListsWhatThePagesListWithTheirProvisioning) {
 
 TEST(CliOperators, FindsCountriesListedInTheirOwnLanguageByTheirEnglishNames) {
     const std::pair<const char*, const char*> cases[] = {
-        {"Germany", "2  Deutschland\n"},         {"SWITZERLAND", "9  Schweiz\n"},
-        {"austria", "22  Oesterreich\n"},        {"Czech Republic", "26  Ceska republika\n"},
-        {"czechia", "26  Ceska republika\n"},    {"deutschland", "2  Deutschland\n"},
+        {"Germany", "2  Deutschland\n"},      {"SWITZERLAND", "9  Schweiz\n"},
+        {"austria", "22  Oesterreich\n"},     {"Czech Republic", "26  Ceska republika\n"},
+        {"czechia", "26  Ceska republika\n"}, {"deutschland", "2  Deutschland\n"},
     };
     for (const auto& [name, first] : cases) {
         CliRun run = Cli({"operators", "--country", name});
@@ -169,8 +169,9 @@ TEST(CliOperators, ShowWhereEachOperatorsValuesComeFrom) {
     EXPECT_EQ(tmobile["exceptions"], Json::array({"sMmsSet.szMmsGateway"}));
 
     CliRun us = Cli({"operators", "--country", "1"});
-    EXPECT_TRUE(Has(us.out, "    0  T-Mobile\n        Source: lineage-current 310-260 \"T-Mobile US\", MMS \"T-Mobile MMS\"\n"
-                            "        Exceptions: MMS Parameters / Gateway\n"))
+    EXPECT_TRUE(Has(us.out,
+                    "    0  T-Mobile\n        Source: lineage-current 310-260 \"T-Mobile US\", MMS \"T-Mobile MMS\"\n"
+                    "        Exceptions: MMS Parameters / Gateway\n"))
         << us.out;
     CliRun canada = Cli({"operators", "--country", "Canada"});
     EXPECT_TRUE(Has(canada.out, "Source: lineage-current 302-370 \"Fido Internet\", MMS cm-14.1 \"Fido LTE\"\n"))

@@ -74,7 +74,9 @@ TEST(CliCheck, RunsGeneratesChecksOnTheFileAsTheProgramLoadsIt) {
     Cli({"new", "cfg", "--dir", P(dir.path())});
     CliRun r = Cli({"check", P(dir / "CFG.BIN")});
     EXPECT_EQ(r.status, 1) << "the default file sends MMS to nobody";
-    EXPECT_EQ(r.out, "Generate failed!\nPlease enter at least one phone number or email address. (szRecp[0], szRecp[1], szRecp[2], szRecp[3])\n");
+    EXPECT_EQ(r.out,
+              "Generate failed!\nPlease enter at least one phone number or email address. (szRecp[0], szRecp[1], "
+              "szRecp[2], szRecp[3])\n");
 
     // A recipient whose length is not stored is not shown, so not sent to.
     std::vector<std::uint8_t> plain = DefaultRecord(FileKind::Cfg);
@@ -84,7 +86,8 @@ TEST(CliCheck, RunsGeneratesChecksOnTheFileAsTheProgramLoadsIt) {
     trailcfg::test::WriteBytes(dir / "CFG.BIN", plain);
     r = Cli({"check", P(dir / "CFG.BIN"), "--lang", "zh"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, "未生成配置文件！\n请输入至少一个手机号码或邮箱地址。 (szRecp[0], szRecp[1], szRecp[2], szRecp[3])\n");
+    EXPECT_EQ(r.out,
+              "未生成配置文件！\n请输入至少一个手机号码或邮箱地址。 (szRecp[0], szRecp[1], szRecp[2], szRecp[3])\n");
 
     ASSERT_EQ(Cli({"set", P(dir / "CFG.BIN"), "szRecp[0]=1"}).status, 0);
     EXPECT_EQ(Cli({"check", P(dir / "CFG.BIN")}).out, "ok\n");

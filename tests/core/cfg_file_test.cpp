@@ -89,11 +89,12 @@ TEST_F(CfgFileTest, DefaultFileReadsBackWithTheFullDump) {
     EXPECT_EQ(std::memcmp(&g_sSendSet, &defaults, sizeof g_sSendSet), 0);
 
     const std::string path = CfgPath().string();
-    std::string expected = "sizeof = 1320\niGetFileSize = 1320\nOpen file - \"" + path + "\" success!\n_bufsiz = " +
-                           std::to_string(BUFSIZ) + "\nIF_SEND_BY_APP_SET_FLG=1\ng_sSendSet.bySendBy=1\n";
+    std::string expected = "sizeof = 1320\niGetFileSize = 1320\nOpen file - \"" + path +
+                           "\" success!\n_bufsiz = " + std::to_string(BUFSIZ) +
+                           "\nIF_SEND_BY_APP_SET_FLG=1\ng_sSendSet.bySendBy=1\n";
     for (int i = 0; i < 4; ++i)
-        expected += "g_sSendSet.uwRecpLen[" + std::to_string(i) + "]=0\ng_sSendSet.szRecp[" + std::to_string(i) +
-                    "]=\"\"\n";
+        expected +=
+            "g_sSendSet.uwRecpLen[" + std::to_string(i) + "]=0\ng_sSendSet.szRecp[" + std::to_string(i) + "]=\"\"\n";
     expected +=
         "g_sSendSet.bySendFileNum=0\n"
         "g_sSendSet.byOperatorCountry=0\n"
@@ -116,8 +117,10 @@ TEST_F(CfgFileTest, DefaultFileReadsBackWithTheFullDump) {
         "g_sSendSet.byOperatorCountry=0\n"
         "g_sSendSet.byOperator=0\n"
         "g_sSendSet.byDailySendTime=0\n"
-        "g_sSendSet.sLongitude:\t(0)0\xA1\xA3" "0'0\"\n"
-        "g_sSendSet.sLatitude:\t(0)0\xA1\xA3" "0'0\"\n";
+        "g_sSendSet.sLongitude:\t(0)0\xA1\xA3"
+        "0'0\"\n"
+        "g_sSendSet.sLatitude:\t(0)0\xA1\xA3"
+        "0'0\"\n";
     EXPECT_EQ(out.text(), expected);
 }
 
@@ -143,8 +146,10 @@ TEST_F(CfgFileTest, FtpOptionDumpsTheFtpAccountAndCoordinates) {
                               "g_sSendSet.sFtpSet.iPort\t=2121\n"
                               "g_sSendSet.sFtpSet.szUserName\t=hunter\n"
                               "g_sSendSet.sFtpSet.szPassword\t=pw\n"
-                              "g_sSendSet.sLongitude:\t(1)179\xA1\xA3" "59'58\"\n"
-                              "g_sSendSet.sLatitude:\t(0)45\xA1\xA3" "3'7\"\n"),
+                              "g_sSendSet.sLongitude:\t(1)179\xA1\xA3"
+                              "59'58\"\n"
+                              "g_sSendSet.sLatitude:\t(0)45\xA1\xA3"
+                              "3'7\"\n"),
               std::string::npos)
         << out.text();
 }
@@ -156,8 +161,8 @@ TEST_F(CfgFileTest, FilesOfTheWrongSizeAreRefusedAndLeaveTheRecord) {
         DiagCapture out;
         EXPECT_EQ(ReadSendSettings(0), 0) << size;
         EXPECT_TRUE(RecordIsMarked()) << size;
-        EXPECT_EQ(out.text(), "sizeof = 1320\niGetFileSize = " + std::to_string(size) +
-                                  "\nFile szie != struct size!\n");
+        EXPECT_EQ(out.text(),
+                  "sizeof = 1320\niGetFileSize = " + std::to_string(size) + "\nFile szie != struct size!\n");
     }
     std::filesystem::remove(CfgPath());
     MarkRecord();
@@ -365,9 +370,9 @@ TEST_F(CfgFileTest, ReplacingKeepsTheFilesPermissions) {
     std::filesystem::permissions(CfgPath(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
                                                 std::filesystem::perms::group_read);
     WriteSendSettings();
-    EXPECT_EQ(std::filesystem::status(CfgPath()).permissions(),
-              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
-                  std::filesystem::perms::group_read);
+    EXPECT_EQ(std::filesystem::status(CfgPath()).permissions(), std::filesystem::perms::owner_read |
+                                                                    std::filesystem::perms::owner_write |
+                                                                    std::filesystem::perms::group_read);
 }
 
 }  // namespace

@@ -33,11 +33,16 @@ TEST(Gbk, LiteralsAreConvertedAtCompileTime) {
 
 TEST(Gbk, InvalidInputBecomesQuestionMarksNeverACrash) {
     EXPECT_EQ(GbkToUtf8("\xC9\xE8\xD6\xC3"), "设置");
-    EXPECT_EQ(GbkToUtf8("a\xFF" "b"), "a?b");
+    EXPECT_EQ(GbkToUtf8("a\xFF"
+                        "b"),
+              "a?b");
     EXPECT_EQ(GbkToUtf8("ab\xC9"), "ab?") << "a lead byte cut off at the end";
     EXPECT_EQ(GbkToUtf8("\x81\x20x"), "? x") << "a lead byte with an invalid trail costs one byte";
     EXPECT_EQ(Utf8ToGbk("a😀b"), "a?b") << "a character GBK cannot hold";
-    EXPECT_EQ(Utf8ToGbk("a\xE4\xB8" "b"), "a?b") << "a truncated UTF-8 sequence";
+    EXPECT_EQ(Utf8ToGbk("a\xE4\xB8"
+                        "b"),
+              "a?b")
+        << "a truncated UTF-8 sequence";
     EXPECT_EQ(Utf8ToGbk("\xFF\xFE"), "??");
     EXPECT_EQ(Utf8ToGbk(""), "");
 }

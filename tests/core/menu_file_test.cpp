@@ -42,8 +42,8 @@ TEST_F(MenuFileTest, DefaultFileHoldsTheDefaultRecord) {
     expected.resize(36, 0);
     for (std::uint8_t b : {1, 0, 0, 0, 143, 0, 0x81, 0x80}) expected.push_back(b);
     EXPECT_EQ(plain, expected);
-    EXPECT_EQ(out.text(), "Open file - \"" + MenuPath().string() + "\" success!\n[W]Flag = 0x8081\n" +
-                              std::string(48, '_') + "\n");
+    EXPECT_EQ(out.text(),
+              "Open file - \"" + MenuPath().string() + "\" success!\n[W]Flag = 0x8081\n" + std::string(48, '_') + "\n");
 }
 
 TEST_F(MenuFileTest, WriteThenReadGivesBackEveryByte) {

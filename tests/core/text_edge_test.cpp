@@ -13,8 +13,8 @@ namespace trailcfg {
 namespace {
 
 const std::u16string kMixed = u"a\u4E2D\u6587b";  // a中文b: 1 + 2 + 2 + 1 bytes
-const std::u16string kEuro = u"\u20AC1";           // €1: 0x80 '1'
-const std::u16string kEmoji = u"x\U0001F4F7y";     // a surrogate pair: one "?"
+const std::u16string kEuro = u"\u20AC1";          // €1: 0x80 '1'
+const std::u16string kEmoji = u"x\U0001F4F7y";    // a surrogate pair: one "?"
 
 TEST(TextEdge, GbkRoundTripsAndBrokenInputBecomesQuestionMarks) {
     EXPECT_EQ(GbkToUtf16(GBK("相机设置")), u"相机设置");
@@ -23,12 +23,18 @@ TEST(TextEdge, GbkRoundTripsAndBrokenInputBecomesQuestionMarks) {
     EXPECT_EQ(GbkToUtf16(GBK("设置")), u"\u8BBE\u7F6E");
     // A lead byte without its trail byte, and a byte GBK never uses.
     EXPECT_EQ(GbkToUtf16("a\xD6"), u"a?");
-    EXPECT_EQ(GbkToUtf16("\xFF" "b"), u"?b");
+    EXPECT_EQ(GbkToUtf16("\xFF"
+                         "b"),
+              u"?b");
     // The euro sign is GBK's one single byte above ASCII.
-    EXPECT_EQ(Utf16ToGbk(kEuro), "\x80" "1");
+    EXPECT_EQ(Utf16ToGbk(kEuro),
+              "\x80"
+              "1");
     // Characters GBK cannot hold: Latin with umlaut (no best-fit 'o'), an
     // emoji (a surrogate pair: one character, one "?"), and lone surrogates.
-    EXPECT_EQ(Utf16ToGbk(u"\u00F6" u"1"), "?1");
+    EXPECT_EQ(Utf16ToGbk(u"\u00F6"
+                         u"1"),
+              "?1");
     EXPECT_EQ(Utf16ToGbk(kEmoji), "x?y");
     EXPECT_EQ(Utf16ToGbk(std::u16string(1, char16_t(0xD800)) + u"x"), "?x");
     EXPECT_EQ(Utf16ToGbk(u"x" + std::u16string(1, char16_t(0xDC00))), "x?");

@@ -29,8 +29,8 @@ TEST(Utf8, DecodesEveryLength) {
 
 TEST(Utf8, RefusesWhatIsNoCharacter) {
     for (std::string_view bad : {"\xC0\xAF", "\xE0\x80\xAF", "\xF0\x80\x80\xAF",  // overlong
-                                 "\xED\xA0\x80",                                   // a surrogate
-                                 "\xF4\x90\x80\x80",                               // beyond U+10FFFF
+                                 "\xED\xA0\x80",                                  // a surrogate
+                                 "\xF4\x90\x80\x80",                              // beyond U+10FFFF
                                  "\xE4\xB8", "\x80", "\xFF", "\xE4\x41\xAD"}) {
         std::size_t i = 0;
         char32_t cp = 0;
@@ -41,7 +41,10 @@ TEST(Utf8, RefusesWhatIsNoCharacter) {
 }
 
 TEST(Utf8, BrokenSequenceKeepsTheNextCharacter) {
-    EXPECT_EQ(BrokenSequenceLength("\xE4\xB8" "a"), 2u) << "cut short by 'a', which survives";
+    EXPECT_EQ(BrokenSequenceLength("\xE4\xB8"
+                                   "a"),
+              2u)
+        << "cut short by 'a', which survives";
     EXPECT_EQ(BrokenSequenceLength("\xE4\xB8"), 2u) << "cut short by the end";
     EXPECT_EQ(BrokenSequenceLength("\xF0\x9F\x93\xB7z"), 4u) << "whole, but GBK lacks it";
     EXPECT_EQ(BrokenSequenceLength("\x80\x80"), 1u) << "a stray continuation byte";

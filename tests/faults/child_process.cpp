@@ -60,8 +60,7 @@ ChildResult RunInChild(const std::function<std::string()>& body, unsigned second
 
 bool DropToNobody() {
     if (::geteuid() != 0) return false;
-    return ::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0 &&
-           ::geteuid() == kNobody;
+    return ::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0 && ::geteuid() == kNobody;
 }
 
 Blob& Blob::Put(const std::string& field) {

@@ -490,12 +490,18 @@ TEST_P(CliReadBackTest, AFileThatDoesNotReadBackIsNoSuccess) {
 
 std::string CommandName(const ::testing::TestParamInfo<Command>& info) {
     switch (info.param) {
-        case Command::ImportCfg: return "ImportCfg";
-        case Command::ImportMenu: return "ImportMenu";
-        case Command::SetCfg: return "SetCfg";
-        case Command::SetMenu: return "SetMenu";
-        case Command::NewCfg: return "NewCfg";
-        case Command::NewMenu: return "NewMenu";
+        case Command::ImportCfg:
+            return "ImportCfg";
+        case Command::ImportMenu:
+            return "ImportMenu";
+        case Command::SetCfg:
+            return "SetCfg";
+        case Command::SetMenu:
+            return "SetMenu";
+        case Command::NewCfg:
+            return "NewCfg";
+        case Command::NewMenu:
+            return "NewMenu";
     }
     return "unknown";
 }

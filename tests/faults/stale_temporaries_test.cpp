@@ -37,16 +37,19 @@ void Touch(const fs::path& file, std::chrono::minutes age) {
 TEST(StaleTemporaries, TheNamesAreExactlyTheWritersOwn) {
     EXPECT_TRUE(IsPosixTemporaryName(".CFG.BIN.aZ09xy", "CFG.BIN"));
     EXPECT_TRUE(IsPosixTemporaryName(".menu.dat.XXXXXX", "menu.dat"));
-    for (const char* other : {".CFG.BIN.aZ09x", ".CFG.BIN.aZ09xyz", ".CFG.BIN.aZ-9xy", ".CFG.BIN.aZ09x.",
-                              "CFG.BIN.aZ09xy", "..CFG.BIN.aZ09x", ".cfg.bin.aZ09xy", ".CFG.BINaaZ09xy",
-                              ".menu.dat.aZ09xy", ".CFG.BIN.\xC3\xA9" "0909", "CFG.BIN", ".CFG.BIN."})
+    for (const char* other :
+         {".CFG.BIN.aZ09x", ".CFG.BIN.aZ09xyz", ".CFG.BIN.aZ-9xy", ".CFG.BIN.aZ09x.", "CFG.BIN.aZ09xy",
+          "..CFG.BIN.aZ09x", ".cfg.bin.aZ09xy", ".CFG.BINaaZ09xy", ".menu.dat.aZ09xy",
+          ".CFG.BIN.\xC3\xA9"
+          "0909",
+          "CFG.BIN", ".CFG.BIN."})
         EXPECT_FALSE(IsPosixTemporaryName(other, "CFG.BIN")) << other;
     EXPECT_FALSE(IsPosixTemporaryName("..abcdef", ""));
 
     for (const wchar_t* own : {L"tcf1.tmp", L"tcfA3F.tmp", L"TCF00ff.TMP", L"tcfBEEF.tmp"})
         EXPECT_TRUE(IsWindowsTemporaryName(own));
-    for (const wchar_t* other : {L"tcf.tmp", L"tcf12345.tmp", L"tcfG1.tmp", L"tcf1.tmp.bak", L"xtcf1.tmp",
-                                 L"tcf1.tm", L"tcf 1.tmp", L"abc1.tmp", L"tcf1tmp"})
+    for (const wchar_t* other : {L"tcf.tmp", L"tcf12345.tmp", L"tcfG1.tmp", L"tcf1.tmp.bak", L"xtcf1.tmp", L"tcf1.tm",
+                                 L"tcf 1.tmp", L"abc1.tmp", L"tcf1tmp"})
         EXPECT_FALSE(IsWindowsTemporaryName(other)) << std::string(other, other + std::wcslen(other));
 }
 
@@ -54,18 +57,18 @@ TEST(StaleTemporaries, AWriteRemovesOnlyItsOwnOldTemporaries) {
     TempDir dir, elsewhere;
     const fs::path target = dir / "CFG.BIN";
     const std::vector<std::string> kept = {
-        ".CFG.BIN.Young1",       // a write that may still be running
-        ".CFG.BIN.abc12",        // one letter short
-        ".CFG.BIN.abc1234",      // one too many
-        ".CFG.BIN.ab-123",       // not mkstemp's alphabet
-        ".cfg.bin.abc123",       // another name to a file system that tells case
-        "CFG.BIN.abc123",        // not hidden
-        ".menu.dat.abc123",      // the other file's: its own writes see to it
-        "tcf1A.tmp",             // the Windows writer's, not this one's
+        ".CFG.BIN.Young1",   // a write that may still be running
+        ".CFG.BIN.abc12",    // one letter short
+        ".CFG.BIN.abc1234",  // one too many
+        ".CFG.BIN.ab-123",   // not mkstemp's alphabet
+        ".cfg.bin.abc123",   // another name to a file system that tells case
+        "CFG.BIN.abc123",    // not hidden
+        ".menu.dat.abc123",  // the other file's: its own writes see to it
+        "tcf1A.tmp",         // the Windows writer's, not this one's
         "notes.txt",
     };
-    for (const std::string& name : kept) Touch(dir / name, name == ".CFG.BIN.Young1" ? std::chrono::minutes(9)
-                                                                                      : std::chrono::minutes(60));
+    for (const std::string& name : kept)
+        Touch(dir / name, name == ".CFG.BIN.Young1" ? std::chrono::minutes(9) : std::chrono::minutes(60));
     // A folder and a link with the writer's names are nobody's temporary file.
     fs::create_directory(dir / ".CFG.BIN.Folder");
     Age(dir / ".CFG.BIN.Folder", std::chrono::minutes(60));

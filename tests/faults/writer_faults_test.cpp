@@ -382,10 +382,14 @@ INSTANTIATE_TEST_SUITE_P(AllWriters, WriterFaultTest,
                                            Writer::WriteMenuFileAt),
                          [](const ::testing::TestParamInfo<Writer>& info) {
                              switch (info.param) {
-                                 case Writer::WriteSendSettings: return std::string("WriteSendSettings");
-                                 case Writer::WriteCfgFile: return std::string("WriteCfgFile");
-                                 case Writer::WriteMenuFile: return std::string("WriteMenuFile");
-                                 case Writer::WriteMenuFileAt: return std::string("WriteMenuFileAt");
+                                 case Writer::WriteSendSettings:
+                                     return std::string("WriteSendSettings");
+                                 case Writer::WriteCfgFile:
+                                     return std::string("WriteCfgFile");
+                                 case Writer::WriteMenuFile:
+                                     return std::string("WriteMenuFile");
+                                 case Writer::WriteMenuFileAt:
+                                     return std::string("WriteMenuFileAt");
                              }
                              return std::string("unknown");
                          });

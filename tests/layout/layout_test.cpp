@@ -241,12 +241,14 @@ TEST(Layouts, StyleFlagsAreOnExactlyTheirControls) {
         {kTemplateStartPage, kStyleVScroll, {}},
         {kTemplateCameraPage, kStyleDisabled, {}},
         {kTemplateCameraPage, kStyleHidden, {}},
-        {kTemplateCameraPage, kStyleCenter,
-         {40039, 40040, 40042, 40043, 40044, 40045, 40053, 40056, 40055, 40105, 40066, 40067,
-          40072, 40059, 40084, 40088, 40089}},
-        {kTemplateCameraPage, kStyleVScroll,
-         {40076, 40108, 40093, 40098, 40099, 40100, 40109, 40110, 40111, 40112, 40113, 40114,
-          40115, 40116, 40117, 40118, 40119}},
+        {kTemplateCameraPage,
+         kStyleCenter,
+         {40039, 40040, 40042, 40043, 40044, 40045, 40053, 40056, 40055, 40105, 40066, 40067, 40072, 40059, 40084,
+          40088, 40089}},
+        {kTemplateCameraPage,
+         kStyleVScroll,
+         {40076, 40108, 40093, 40098, 40099, 40100, 40109, 40110, 40111, 40112, 40113, 40114, 40115, 40116, 40117,
+          40118, 40119}},
         {kTemplateParamPage, kStyleDisabled, {}},
         {kTemplateParamPage, kStyleHidden, {40020}},
         {kTemplateParamPage, kStyleCenter, {}},
@@ -283,17 +285,17 @@ TEST(Layouts, OnlyCaptionedKindsCarryTemplateText) {
             SCOPED_TRACE(testing::Message() << page.templateId << "/" << c.id);
             ASSERT_NE(c.text, nullptr);
             switch (c.kind) {
-            case ControlKind::Edit:
-            case ControlKind::DropDownList:
-            case ControlKind::DropDownCombo:
-                EXPECT_STREQ(c.text, "");
-                break;
-            case ControlKind::Button:
-            case ControlKind::DefaultButton:
-                EXPECT_STRNE(c.text, "");
-                break;
-            default:
-                break;
+                case ControlKind::Edit:
+                case ControlKind::DropDownList:
+                case ControlKind::DropDownCombo:
+                    EXPECT_STREQ(c.text, "");
+                    break;
+                case ControlKind::Button:
+                case ControlKind::DefaultButton:
+                    EXPECT_STRNE(c.text, "");
+                    break;
+                default:
+                    break;
             }
         }
     }
@@ -353,11 +355,16 @@ TEST(Layouts, ANameIsItsPartsTextsThenItsSuffix) {
     const DialogLayout& camera = Page(kTemplateCameraPage);
     const auto english = [](int id) -> std::string {
         switch (id) {
-        case 40049: return "Timer1";
-        case 40051: return "Start";
-        case 40053: return "Hour";
-        case 40079: return "Serial Number";
-        default: return "";
+            case 40049:
+                return "Timer1";
+            case 40051:
+                return "Start";
+            case 40053:
+                return "Hour";
+            case 40079:
+                return "Serial Number";
+            default:
+                return "";
         }
     };
     const LabelLink* startHour = FindLabelLink(camera, 40110);
@@ -420,13 +427,9 @@ TEST(Layouts, CaptionsKeepTheirExactWording) {
     }
 }
 
-std::uint32_t Le16(const std::vector<std::uint8_t>& b, std::size_t at) {
-    return b.at(at) | b.at(at + 1) << 8;
-}
+std::uint32_t Le16(const std::vector<std::uint8_t>& b, std::size_t at) { return b.at(at) | b.at(at + 1) << 8; }
 
-std::uint32_t Le32(const std::vector<std::uint8_t>& b, std::size_t at) {
-    return Le16(b, at) | Le16(b, at + 2) << 16;
-}
+std::uint32_t Le32(const std::vector<std::uint8_t>& b, std::size_t at) { return Le16(b, at) | Le16(b, at + 2) << 16; }
 
 TEST(Images, BannerIsAPlain24BitBitmapOf360By52) {
     const auto bmp = test::ReadBytes(kImages / "banner.bmp");

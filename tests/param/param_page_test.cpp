@@ -7,9 +7,9 @@
 #include <functional>
 #include <string>
 
-#include "pages/pages.h"
 #include "app/process_state.h"
 #include "common/text_copy.h"
+#include "pages/pages.h"
 #include "platform/headless/headless_platform.h"
 #include "scripted_driver.h"
 #include "send/cfg_file.h"

@@ -58,15 +58,24 @@ private:
 
 const char* Name(EventType type) {
     switch (type) {
-        case EventType::Clicked: return "Clicked";
-        case EventType::TextChanged: return "TextChanged";
-        case EventType::FocusLost: return "FocusLost";
-        case EventType::SelChanged: return "SelChanged";
-        case EventType::SelConfirmed: return "SelConfirmed";
-        case EventType::Enter: return "Enter";
-        case EventType::Escape: return "Escape";
-        case EventType::Close: return "Close";
-        case EventType::Timer: return "Timer";
+        case EventType::Clicked:
+            return "Clicked";
+        case EventType::TextChanged:
+            return "TextChanged";
+        case EventType::FocusLost:
+            return "FocusLost";
+        case EventType::SelChanged:
+            return "SelChanged";
+        case EventType::SelConfirmed:
+            return "SelConfirmed";
+        case EventType::Enter:
+            return "Enter";
+        case EventType::Escape:
+            return "Escape";
+        case EventType::Close:
+            return "Close";
+        case EventType::Timer:
+            return "Timer";
     }
     return "?";
 }

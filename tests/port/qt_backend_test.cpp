@@ -111,7 +111,8 @@ TEST_F(QtBackend, PageIsItsTemplateInDialogUnitsOfItsFont) {
     auto dialog = Open(page);
     const DialogLayout& layout = dialog->Layout();
     // The desktop's own font, whatever Chinese fonts stand behind it.
-    EXPECT_EQ(QFontInfo(dialog->font()).family(), QFontInfo(QFontDatabase::systemFont(QFontDatabase::GeneralFont)).family());
+    EXPECT_EQ(QFontInfo(dialog->font()).family(),
+              QFontInfo(QFontDatabase::systemFont(QFontDatabase::GeneralFont)).family());
     const BaseUnits units = BaseUnitsOf(dialog->font());
     EXPECT_GT(units.x, 0);
     EXPECT_GT(units.y, 0);
@@ -332,7 +333,8 @@ TEST_F(QtBackend, PicksWithMouseAndKeysAreConfirmedThenChanged) {
     const QRect entry = view->visualRect(list->model()->index(2, 0));
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, entry.center());
     EXPECT_EQ(dialog->ListSelection(kSendOptionList), 2);
-    const std::vector<Recorded> pick{{EventType::SelConfirmed, kSendOptionList}, {EventType::SelChanged, kSendOptionList}};
+    const std::vector<Recorded> pick{{EventType::SelConfirmed, kSendOptionList},
+                                     {EventType::SelChanged, kSendOptionList}};
     EXPECT_EQ(page.events, pick);
 
     page.events.clear();
@@ -373,7 +375,8 @@ TEST_F(QtBackend, EnterFromAnyFieldPressesTheDefaultButton) {
     list->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(page.events, (std::vector<Recorded>{{EventType::Clicked, kCameraButton}, {EventType::Clicked, kCameraButton}}));
+    EXPECT_EQ(page.events,
+              (std::vector<Recorded>{{EventType::Clicked, kCameraButton}, {EventType::Clicked, kCameraButton}}));
 }
 
 TEST_F(QtBackend, EnterWithoutDefaultButtonAndEscapeReachThePageOnly) {
@@ -529,7 +532,8 @@ TEST_F(QtBackend, DrivenPageReportsOnlyTheDriversFocusLossAndIgnoresUnreachableC
     platform->SetDriver(&driver);
     EXPECT_EQ(platform->RunModal(page), kPageAbandoned);
     platform->SetDriver(nullptr);
-    EXPECT_EQ(page.events, (std::vector<Recorded>{{EventType::TextChanged, kUrlEdit}, {EventType::FocusLost, kUrlEdit}}));
+    EXPECT_EQ(page.events,
+              (std::vector<Recorded>{{EventType::TextChanged, kUrlEdit}, {EventType::FocusLost, kUrlEdit}}));
 }
 
 TEST_F(QtBackend, DrivenTimerTicksOnlyWhenTheDriverFiresIt) {

@@ -6,6 +6,11 @@
 // forces the page's paint, reports, and gives up the run.
 //
 //     qt_startup_bench [RUNS]     (default 10; offscreen unless QT_QPA_PLATFORM says otherwise)
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <QApplication>
 #include <QWidget>
 #include <algorithm>
@@ -13,12 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
-#include <spawn.h>
 #include <string>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 #include "gui/run_application.h"
@@ -118,8 +118,10 @@ int main(int argc, char** argv) {
     std::vector<long> peaks;
     for (const Sample& s : samples) peaks.push_back(s.peakKb);
     std::sort(peaks.begin(), peaks.end());
-    std::printf("\nplatform %s, %d runs: start page after %.1f ms median (min %.1f, max %.1f); peak memory %ld KiB median (max %ld)\n",
-                std::getenv("QT_QPA_PLATFORM"), runs, samples[samples.size() / 2].ms, samples.front().ms,
-                samples.back().ms, peaks[peaks.size() / 2], peaks.back());
+    std::printf(
+        "\nplatform %s, %d runs: start page after %.1f ms median (min %.1f, max %.1f); peak memory %ld KiB median (max "
+        "%ld)\n",
+        std::getenv("QT_QPA_PLATFORM"), runs, samples[samples.size() / 2].ms, samples.front().ms, samples.back().ms,
+        peaks[peaks.size() / 2], peaks.back());
     return 0;
 }

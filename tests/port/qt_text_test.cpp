@@ -20,11 +20,15 @@ TEST(QtText, GbkRoundTripsAndBrokenInputBecomesQuestionMarks) {
     EXPECT_EQ(ToGbk(U("3G发送设置")), GBK("3G发送设置"));
     // A lead byte without its trail byte, and a byte GBK never uses.
     EXPECT_EQ(FromGbk("a\xD6"), U("a?"));
-    EXPECT_EQ(FromGbk("\xFF" "b"), U("?b"));
+    EXPECT_EQ(FromGbk("\xFF"
+                      "b"),
+              U("?b"));
     // Characters GBK cannot hold: Latin with umlaut, an emoji (a surrogate
     // pair: one character, one "?"), and a lone surrogate.
     EXPECT_EQ(ToGbk(U("ö1")), "?1");
-    EXPECT_EQ(ToGbk(U("a\xF0\x9F\x93\xB7" "b")), "a?b");
+    EXPECT_EQ(ToGbk(U("a\xF0\x9F\x93\xB7"
+                      "b")),
+              "a?b");
     EXPECT_EQ(ToGbk(QString(QChar(0xD800)) + U("x")), "?x");
 }
 
@@ -84,8 +88,8 @@ TEST(QtFolderText, OnlyFoldersGbkCanSpellAreHandedOn) {
 
     gbk = "before";
     EXPECT_FALSE(FolderAsGbk("/home/j\xC3\xB6rg/Karte", gbk));  // ö
-    EXPECT_FALSE(FolderAsGbk("/tmp/\xF0\x9F\x93\xB7", gbk));     // an emoji
-    EXPECT_FALSE(FolderAsGbk("/tmp/\xFF\xFE", gbk));             // not UTF-8 at all
+    EXPECT_FALSE(FolderAsGbk("/tmp/\xF0\x9F\x93\xB7", gbk));    // an emoji
+    EXPECT_FALSE(FolderAsGbk("/tmp/\xFF\xFE", gbk));            // not UTF-8 at all
     EXPECT_EQ(gbk, "before");
 }
 

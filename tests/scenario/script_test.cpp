@@ -40,8 +40,9 @@ TEST(ScriptTest, LinesBecomeStepsOfWordsAndTexts) {
 }
 
 TEST(ScriptTest, TextsAreGbkWithEscapesAndRawBytesAfterConversion) {
-    std::vector<Step> steps =
-        Parse(R"(t "设置\"\\\r\n\t" "\xC9\xE8中" "{work}/CFG.BIN" "")" "\n", "/tmp/" + std::string(GBK("卡")));
+    std::vector<Step> steps = Parse(R"(t "设置\"\\\r\n\t" "\xC9\xE8中" "{work}/CFG.BIN" "")"
+                                    "\n",
+                                    "/tmp/" + std::string(GBK("卡")));
     ASSERT_EQ(steps.size(), 1u);
     const auto& t = steps[0].tokens;
     EXPECT_EQ(*t[1].text, std::string(GBK("设置")) + "\"\\\r\n\t");

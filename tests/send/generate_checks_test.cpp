@@ -47,18 +47,12 @@ TEST(IsEmailLike, WantsOnlyAnAtWithADotSomewhereAfterIt) {
         bool passes;
     };
     const Case cases[] = {
-        {"a@b.c", true},
-        {"@.", true},
-        {"a@b@c.d", true},
-        {"@@.", true},
-        {"x@.y", true},
-        {"name with spaces@host.", true},
-        {"", false},
-        {"a.b@c", false},  // every dot before the "@"
-        {"a@b", false},
-        {".@", false},
-        {"abc.def", false},
-        {std::string_view("a@b\0.c", 6), false},  // the terminator ends the text
+        {"a@b.c", true},    {"@.", true},
+        {"a@b@c.d", true},  {"@@.", true},
+        {"x@.y", true},     {"name with spaces@host.", true},
+        {"", false},        {"a.b@c", false},  // every dot before the "@"
+        {"a@b", false},     {".@", false},
+        {"abc.def", false}, {std::string_view("a@b\0.c", 6), false},  // the terminator ends the text
     };
     for (const Case& c : cases) EXPECT_EQ(IsEmailLike(c.text), c.passes) << '"' << c.text << '"';
 }
@@ -171,12 +165,12 @@ TEST(ChooseDataChain, OutboxForEmailAndForRemoteCommandsThenFtp) {
         DataChain expected;
     };
     const Case cases[] = {
-        {kSendByClose3G, 0, 0, DataChain::None},   {kSendByClose3G, 1, 0, DataChain::Outbox},
-        {kSendByClose3G, 1, 1, DataChain::None},   {kSendByMms, 0, 0, DataChain::None},
-        {kSendByMms, 1, 0, DataChain::Outbox},     {kSendByMms, 1, 1, DataChain::None},
-        {kSendByEmail, 0, 0, DataChain::Outbox},   {kSendByEmail, 0, 1, DataChain::Outbox},
-        {kSendByEmail, 1, 1, DataChain::Outbox},   {kSendByFtp, 0, 0, DataChain::Ftp},
-        {kSendByFtp, 0, 1, DataChain::Ftp},        {kSendByFtp, 1, 0, DataChain::Outbox},
+        {kSendByClose3G, 0, 0, DataChain::None}, {kSendByClose3G, 1, 0, DataChain::Outbox},
+        {kSendByClose3G, 1, 1, DataChain::None}, {kSendByMms, 0, 0, DataChain::None},
+        {kSendByMms, 1, 0, DataChain::Outbox},   {kSendByMms, 1, 1, DataChain::None},
+        {kSendByEmail, 0, 0, DataChain::Outbox}, {kSendByEmail, 0, 1, DataChain::Outbox},
+        {kSendByEmail, 1, 1, DataChain::Outbox}, {kSendByFtp, 0, 0, DataChain::Ftp},
+        {kSendByFtp, 0, 1, DataChain::Ftp},      {kSendByFtp, 1, 0, DataChain::Outbox},
         {kSendByFtp, 1, 1, DataChain::Ftp},
     };
     for (const Case& c : cases) {

@@ -56,8 +56,6 @@ bool MakeReadOnly(const std::filesystem::path& folder) {
     return !CanCreateIn(folder);
 }
 
-void UndoReadOnly(const std::filesystem::path& folder) {
-    SetFileAttributesW(folder.c_str(), FILE_ATTRIBUTE_DIRECTORY);
-}
+void UndoReadOnly(const std::filesystem::path& folder) { SetFileAttributesW(folder.c_str(), FILE_ATTRIBUTE_DIRECTORY); }
 
 }  // namespace trailcfg::test

@@ -15,10 +15,10 @@ using test::Log;
 using test::TestPage;
 using test::WindowOf;
 
-constexpr int kUrlEdit = 40035;        // template 107: no default button
-constexpr int kNextButton = 40082;     // template 107
-constexpr int kCameraButton = 40000;   // template 111: the default button
-constexpr int kLanguageList = 40004;   // template 111
+constexpr int kUrlEdit = 40035;       // template 107: no default button
+constexpr int kNextButton = 40082;    // template 107
+constexpr int kCameraButton = 40000;  // template 111: the default button
+constexpr int kLanguageList = 40004;  // template 111
 
 // A key press as the message loop hands it to IsDialogMessage.
 bool PressKey(Dialog& dialog, HWND focus, WPARAM key) {

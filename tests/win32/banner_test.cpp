@@ -46,8 +46,8 @@ int RunPage(Page& page, std::vector<trailcfg::test::ScriptedDriver::Action> acti
 }
 
 TEST(Win32Banner, PaintedPixelsAreTheBitmapsAndTheRestIsBackground) {
-    HBITMAP bitmap = static_cast<HBITMAP>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kBannerBitmap), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    HBITMAP bitmap = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kBannerBitmap),
+                                                     IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     ASSERT_NE(bitmap, nullptr) << "bitmap 114 is part of the program";
     BITMAP info{};
     GetObjectW(bitmap, sizeof info, &info);
@@ -58,16 +58,16 @@ TEST(Win32Banner, PaintedPixelsAreTheBitmapsAndTheRestIsBackground) {
 
     StartLikePage page;
     RunPage(page, {[&](Dialog& dialog, DialogProbe&) {
-        HWND window = WindowOf(dialog);
-        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-        HDC dc = GetDC(window);
-        for (POINT p : {POINT{0, 0}, POINT{339, 0}, POINT{0, 51}, POINT{170, 26}, POINT{339, 51}})
-            EXPECT_EQ(GetPixel(dc, 24 + p.x, 10 + p.y), GetPixel(memory, p.x, p.y)) << p.x << "," << p.y;
-        const COLORREF background = GetSysColor(COLOR_BTNFACE);
-        EXPECT_EQ(GetPixel(dc, 24 + 20, 10 + 60), background) << "below the bitmap's 52 rows";
-        EXPECT_EQ(GetPixel(dc, 10, 20), background) << "left of the block";
-        ReleaseDC(window, dc);
-    }});
+                HWND window = WindowOf(dialog);
+                RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+                HDC dc = GetDC(window);
+                for (POINT p : {POINT{0, 0}, POINT{339, 0}, POINT{0, 51}, POINT{170, 26}, POINT{339, 51}})
+                    EXPECT_EQ(GetPixel(dc, 24 + p.x, 10 + p.y), GetPixel(memory, p.x, p.y)) << p.x << "," << p.y;
+                const COLORREF background = GetSysColor(COLOR_BTNFACE);
+                EXPECT_EQ(GetPixel(dc, 24 + 20, 10 + 60), background) << "below the bitmap's 52 rows";
+                EXPECT_EQ(GetPixel(dc, 10, 20), background) << "left of the block";
+                ReleaseDC(window, dc);
+            }});
 
     SelectObject(memory, previous);
     DeleteDC(memory);
@@ -78,17 +78,17 @@ TEST(Win32Banner, KeptWhenThePageIsLeftThroughAButtonReleasedWhenClosed) {
     ReleaseBanner();
     StartLikePage first;
     RunPage(first, {[](Dialog&, DialogProbe& probe) {
-        EXPECT_TRUE(BannerLoaded());
-        probe.UserClick(kCameraButton);
-    }});
+                EXPECT_TRUE(BannerLoaded());
+                probe.UserClick(kCameraButton);
+            }});
     EXPECT_TRUE(BannerLoaded());
     const HBITMAP kept = AcquireBanner();
 
     StartLikePage second;
     RunPage(second, {[&](Dialog&, DialogProbe& probe) {
-        EXPECT_EQ(AcquireBanner(), kept) << "the same copy, not a new one";
-        probe.UserClose();
-    }});
+                EXPECT_EQ(AcquireBanner(), kept) << "the same copy, not a new one";
+                probe.UserClose();
+            }});
     EXPECT_FALSE(BannerLoaded());
 
     // Abandoned by a driver, the page was neither left nor closed by the user.

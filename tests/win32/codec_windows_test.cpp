@@ -19,7 +19,9 @@ TEST(GbkWindows, WideConversionsRoundTripChineseAndTheEuroSign) {
 }
 
 TEST(GbkWindows, BrokenBytesCostOneQuestionMarkEach) {
-    EXPECT_EQ(GbkToWide("a\xFF" "b"), L"a?b");
+    EXPECT_EQ(GbkToWide("a\xFF"
+                        "b"),
+              L"a?b");
     EXPECT_EQ(GbkToWide("ab\xC9"), L"ab?");
     EXPECT_EQ(GbkToWide("\x81\x20x"), L"? x");
 }

@@ -30,11 +30,15 @@ const wchar_t* ExpectedClass(ControlKind kind) {
         case ControlKind::GroupBox:
         case ControlKind::CheckBox:
         case ControlKind::Button:
-        case ControlKind::DefaultButton: return L"Button";
-        case ControlKind::Label: return L"Static";
-        case ControlKind::Edit: return L"Edit";
+        case ControlKind::DefaultButton:
+            return L"Button";
+        case ControlKind::Label:
+            return L"Static";
+        case ControlKind::Edit:
+            return L"Edit";
         case ControlKind::DropDownList:
-        case ControlKind::DropDownCombo: return L"ComboBox";
+        case ControlKind::DropDownCombo:
+            return L"ComboBox";
     }
     return L"";
 }
@@ -128,11 +132,21 @@ TEST(Win32Template, EveryControlHasItsClassStylePlaceAndTextInLayoutOrder) {
             EXPECT_EQ((style & WS_DISABLED) != 0, (c.style & kStyleDisabled) != 0);
             const bool centred = (c.style & kStyleCenter) != 0;
             switch (c.kind) {
-                case ControlKind::GroupBox: EXPECT_EQ(style & BS_TYPEMASK, DWORD(BS_GROUPBOX)); break;
-                case ControlKind::CheckBox: EXPECT_EQ(style & BS_TYPEMASK, DWORD(BS_AUTOCHECKBOX)); break;
-                case ControlKind::Button: EXPECT_EQ(style & BS_TYPEMASK, DWORD(BS_PUSHBUTTON)); break;
-                case ControlKind::DefaultButton: EXPECT_EQ(style & BS_TYPEMASK, DWORD(BS_DEFPUSHBUTTON)); break;
-                case ControlKind::Label: EXPECT_EQ(style & SS_TYPEMASK, DWORD(centred ? SS_CENTER : SS_LEFT)); break;
+                case ControlKind::GroupBox:
+                    EXPECT_EQ(style & BS_TYPEMASK, DWORD(BS_GROUPBOX));
+                    break;
+                case ControlKind::CheckBox:
+                    EXPECT_EQ(style & BS_TYPEMASK, DWORD(BS_AUTOCHECKBOX));
+                    break;
+                case ControlKind::Button:
+                    EXPECT_EQ(style & BS_TYPEMASK, DWORD(BS_PUSHBUTTON));
+                    break;
+                case ControlKind::DefaultButton:
+                    EXPECT_EQ(style & BS_TYPEMASK, DWORD(BS_DEFPUSHBUTTON));
+                    break;
+                case ControlKind::Label:
+                    EXPECT_EQ(style & SS_TYPEMASK, DWORD(centred ? SS_CENTER : SS_LEFT));
+                    break;
                 case ControlKind::Edit:
                     EXPECT_TRUE(style & ES_AUTOHSCROLL);
                     EXPECT_EQ((style & ES_CENTER) != 0, centred);

@@ -9,9 +9,9 @@
 namespace trailcfg::win32 {
 namespace {
 
-const std::wstring kMixed = L"a\u4E2D\u6587b";          // a中文b: 1 + 2 + 2 + 1 bytes
-const std::wstring kEuro = L"\u20AC1";                   // €1: 0x80 '1'
-const std::wstring kEmoji = L"x\U0001F4F7y";             // a surrogate pair: one "?"
+const std::wstring kMixed = L"a\u4E2D\u6587b";  // a中文b: 1 + 2 + 2 + 1 bytes
+const std::wstring kEuro = L"\u20AC1";          // €1: 0x80 '1'
+const std::wstring kEmoji = L"x\U0001F4F7y";    // a surrogate pair: one "?"
 
 TEST(Win32Text, PositionsAreTheSharedEdgesOverWideText) {
     // The rules themselves are tests/core/text_edge_test.cpp's; here only
@@ -25,7 +25,9 @@ TEST(Win32Text, PositionsAreTheSharedEdgesOverWideText) {
 TEST(Win32Text, ConversionsAtTheEdge) {
     EXPECT_EQ(Gbk(kMixed), std::string("a") + GBK("中文") + "b");
     EXPECT_EQ(Wide(GBK("设置")), L"\u8BBE\u7F6E");
-    EXPECT_EQ(Gbk(kEuro), "\x80" "1");
+    EXPECT_EQ(Gbk(kEuro),
+              "\x80"
+              "1");
     EXPECT_EQ(Gbk(kEmoji), "x?y");
     EXPECT_EQ(Gbk(L"\u00F6"), "?") << "no best-fit 'o' for a character GBK lacks";
 }

@@ -9,9 +9,7 @@ namespace {
 
 bool IsEditKind(ControlKind kind) { return kind == ControlKind::Edit; }
 
-bool IsListKind(ControlKind kind) {
-    return kind == ControlKind::DropDownList || kind == ControlKind::DropDownCombo;
-}
+bool IsListKind(ControlKind kind) { return kind == ControlKind::DropDownList || kind == ControlKind::DropDownCombo; }
 
 bool IsButtonKind(ControlKind kind) {
     return kind == ControlKind::Button || kind == ControlKind::DefaultButton || kind == ControlKind::CheckBox;

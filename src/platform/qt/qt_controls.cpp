@@ -15,35 +15,36 @@ QWidget* CreateWidget(QWidget& dialog, const ControlLayout& c, EventSink& sink) 
     const QString text = FromGbk(c.text ? c.text : "");
     const bool centred = (c.style & kStyleCenter) != 0;
     switch (c.kind) {
-    case ControlKind::GroupBox: {
-        auto* frame = new GroupFrame(&dialog);
-        frame->SetTitle(text);
-        return frame;
-    }
-    case ControlKind::Label: {
-        QLabel* label = CreateLabel(&dialog, centred);
-        label->setText(text);
-        return label;
-    }
-    case ControlKind::Edit: {
-        auto* edit = new EditControl(&dialog, c.id, sink);
-        if (centred) edit->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-        edit->SetTextSilently(text);
-        return edit;
-    }
-    case ControlKind::DropDownList:
-    case ControlKind::DropDownCombo: return new ListControl(&dialog, c.id, c.kind == ControlKind::DropDownCombo, sink);
-    case ControlKind::CheckBox: {
-        QCheckBox* box = CreateCheckBox(&dialog, c.id, sink);
-        box->setText(text);
-        return box;
-    }
-    case ControlKind::Button:
-    case ControlKind::DefaultButton: {
-        QPushButton* button = CreatePushButton(&dialog, c.id, c.kind == ControlKind::DefaultButton, sink);
-        button->setText(text);
-        return button;
-    }
+        case ControlKind::GroupBox: {
+            auto* frame = new GroupFrame(&dialog);
+            frame->SetTitle(text);
+            return frame;
+        }
+        case ControlKind::Label: {
+            QLabel* label = CreateLabel(&dialog, centred);
+            label->setText(text);
+            return label;
+        }
+        case ControlKind::Edit: {
+            auto* edit = new EditControl(&dialog, c.id, sink);
+            if (centred) edit->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+            edit->SetTextSilently(text);
+            return edit;
+        }
+        case ControlKind::DropDownList:
+        case ControlKind::DropDownCombo:
+            return new ListControl(&dialog, c.id, c.kind == ControlKind::DropDownCombo, sink);
+        case ControlKind::CheckBox: {
+            QCheckBox* box = CreateCheckBox(&dialog, c.id, sink);
+            box->setText(text);
+            return box;
+        }
+        case ControlKind::Button:
+        case ControlKind::DefaultButton: {
+            QPushButton* button = CreatePushButton(&dialog, c.id, c.kind == ControlKind::DefaultButton, sink);
+            button->setText(text);
+            return button;
+        }
     }
     return new QWidget(&dialog);
 }

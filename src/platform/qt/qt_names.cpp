@@ -22,14 +22,19 @@ const Control* Find(const std::vector<Control>& controls, int id) {
 
 QString TextOf(const Control& c) {
     switch (c.layout->kind) {
-    case ControlKind::GroupBox: return static_cast<GroupFrame*>(c.widget)->Title();
-    case ControlKind::Label: return static_cast<QLabel*>(c.widget)->text();
-    case ControlKind::DropDownList:
-    case ControlKind::DropDownCombo: return static_cast<ListControl*>(c.widget)->SelectedText();
-    case ControlKind::CheckBox:
-    case ControlKind::Button:
-    case ControlKind::DefaultButton: return static_cast<QAbstractButton*>(c.widget)->text();
-    case ControlKind::Edit: break;  // what the user typed names nothing
+        case ControlKind::GroupBox:
+            return static_cast<GroupFrame*>(c.widget)->Title();
+        case ControlKind::Label:
+            return static_cast<QLabel*>(c.widget)->text();
+        case ControlKind::DropDownList:
+        case ControlKind::DropDownCombo:
+            return static_cast<ListControl*>(c.widget)->SelectedText();
+        case ControlKind::CheckBox:
+        case ControlKind::Button:
+        case ControlKind::DefaultButton:
+            return static_cast<QAbstractButton*>(c.widget)->text();
+        case ControlKind::Edit:
+            break;  // what the user typed names nothing
     }
     return {};
 }

@@ -28,7 +28,9 @@ QString Text(const char* gbk) { return FromGbk(gbk ? gbk : ""); }
 PageDialog::PageDialog(const DialogLayout& layout, Page& page, bool driven)
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint),
-      layout_(layout), page_(page), driven_(driven) {
+      layout_(layout),
+      page_(page),
+      driven_(driven) {
     setFont(DialogFont(layout));
     setWindowTitle(Text(layout.title));
     setSizeGripEnabled(false);
@@ -104,14 +106,23 @@ void PageDialog::SetText(int id, const char* text) {
     if (!c) return;
     const QString value = Text(text);
     switch (c->layout->kind) {
-    case ControlKind::GroupBox: static_cast<GroupFrame*>(c->widget)->SetTitle(value); break;
-    case ControlKind::Label: static_cast<QLabel*>(c->widget)->setText(value); break;
-    case ControlKind::Edit: static_cast<EditControl*>(c->widget)->SetProgramText(value); break;
-    case ControlKind::DropDownList:
-    case ControlKind::DropDownCombo: break;  // a list shows its selected entry
-    case ControlKind::CheckBox:
-    case ControlKind::Button:
-    case ControlKind::DefaultButton: static_cast<QAbstractButton*>(c->widget)->setText(value); break;
+        case ControlKind::GroupBox:
+            static_cast<GroupFrame*>(c->widget)->SetTitle(value);
+            break;
+        case ControlKind::Label:
+            static_cast<QLabel*>(c->widget)->setText(value);
+            break;
+        case ControlKind::Edit:
+            static_cast<EditControl*>(c->widget)->SetProgramText(value);
+            break;
+        case ControlKind::DropDownList:
+        case ControlKind::DropDownCombo:
+            break;  // a list shows its selected entry
+        case ControlKind::CheckBox:
+        case ControlKind::Button:
+        case ControlKind::DefaultButton:
+            static_cast<QAbstractButton*>(c->widget)->setText(value);
+            break;
     }
     if (IsNamePart(layout_, id)) NameControls(layout_, controls_);
 }
@@ -120,14 +131,19 @@ std::string PageDialog::GetText(int id) const {
     const Control* c = Find(id);
     if (!c) return {};
     switch (c->layout->kind) {
-    case ControlKind::GroupBox: return ToGbk(static_cast<GroupFrame*>(c->widget)->Title());
-    case ControlKind::Label: return ToGbk(static_cast<QLabel*>(c->widget)->text());
-    case ControlKind::Edit: return ToGbk(static_cast<EditControl*>(c->widget)->text());
-    case ControlKind::DropDownList:
-    case ControlKind::DropDownCombo: return ToGbk(static_cast<ListControl*>(c->widget)->SelectedText());
-    case ControlKind::CheckBox:
-    case ControlKind::Button:
-    case ControlKind::DefaultButton: return ToGbk(static_cast<QAbstractButton*>(c->widget)->text());
+        case ControlKind::GroupBox:
+            return ToGbk(static_cast<GroupFrame*>(c->widget)->Title());
+        case ControlKind::Label:
+            return ToGbk(static_cast<QLabel*>(c->widget)->text());
+        case ControlKind::Edit:
+            return ToGbk(static_cast<EditControl*>(c->widget)->text());
+        case ControlKind::DropDownList:
+        case ControlKind::DropDownCombo:
+            return ToGbk(static_cast<ListControl*>(c->widget)->SelectedText());
+        case ControlKind::CheckBox:
+        case ControlKind::Button:
+        case ControlKind::DefaultButton:
+            return ToGbk(static_cast<QAbstractButton*>(c->widget)->text());
     }
     return {};
 }
@@ -283,6 +299,5 @@ void PageDialog::closeEvent(QCloseEvent* event) {
     event->ignore();
     if (!ended_) Raise(EventType::Close, 0);
 }
-
 
 }  // namespace trailcfg::qt

@@ -33,7 +33,6 @@ class QTimer;
 
 namespace trailcfg::qt {
 
-
 class PageDialog final : public QDialog, public Dialog, public BackendPage, private EventSink {
 public:
     PageDialog(const DialogLayout& layout, Page& page, bool driven);

@@ -60,8 +60,8 @@ private:
     }
 
     bool PersonBrowseFolder(Dialog& owner, std::string& folder) override {
-        const QString chosen = QFileDialog::getExistingDirectory(AsPage(owner), QString(), QString(),
-                                                                 QFileDialog::ShowDirsOnly);
+        const QString chosen =
+            QFileDialog::getExistingDirectory(AsPage(owner), QString(), QString(), QFileDialog::ShowDirsOnly);
         if (chosen.isEmpty()) return false;
         return qt::FolderAsGbk(QFile::encodeName(chosen).toStdString(), folder);
     }

@@ -44,10 +44,13 @@ void PageProbe::UserClick(int id) {
     const Control* c = dialog_.Reachable(id);
     if (!c) return;
     switch (c->layout->kind) {
-    case ControlKind::Button:
-    case ControlKind::DefaultButton:
-    case ControlKind::CheckBox: static_cast<QAbstractButton*>(c->widget)->click(); break;
-    default: break;
+        case ControlKind::Button:
+        case ControlKind::DefaultButton:
+        case ControlKind::CheckBox:
+            static_cast<QAbstractButton*>(c->widget)->click();
+            break;
+        default:
+            break;
     }
 }
 

@@ -1,8 +1,8 @@
 #include "qt_static.h"
 
+#include <qdrawutil.h>
 #include <QFontMetrics>
 #include <QPainter>
-#include <qdrawutil.h>
 #include <algorithm>
 
 namespace trailcfg::qt {

@@ -32,19 +32,19 @@ struct PrimaryId {
 };
 
 constexpr PrimaryId kPrimary[] = {
-    {QLocale::Arabic, 0x01},     {QLocale::Bulgarian, 0x02},  {QLocale::Catalan, 0x03},
-    {QLocale::Czech, 0x05},      {QLocale::Danish, 0x06},     {QLocale::German, 0x07},
-    {QLocale::Greek, 0x08},      {QLocale::Spanish, 0x0A},    {QLocale::Finnish, 0x0B},
-    {QLocale::French, 0x0C},     {QLocale::Hebrew, 0x0D},     {QLocale::Hungarian, 0x0E},
-    {QLocale::Icelandic, 0x0F},  {QLocale::Italian, 0x10},    {QLocale::Japanese, 0x11},
-    {QLocale::Korean, 0x12},     {QLocale::Dutch, 0x13},      {QLocale::NorwegianBokmal, 0x14},
-    {QLocale::Polish, 0x15},     {QLocale::Portuguese, 0x16}, {QLocale::Romanian, 0x18},
-    {QLocale::Russian, 0x19},    {QLocale::Croatian, 0x1A},   {QLocale::Slovak, 0x1B},
-    {QLocale::Albanian, 0x1C},   {QLocale::Swedish, 0x1D},    {QLocale::Thai, 0x1E},
-    {QLocale::Turkish, 0x1F},    {QLocale::Urdu, 0x20},       {QLocale::Indonesian, 0x21},
-    {QLocale::Ukrainian, 0x22},  {QLocale::Belarusian, 0x23}, {QLocale::Slovenian, 0x24},
-    {QLocale::Estonian, 0x25},   {QLocale::Latvian, 0x26},    {QLocale::Lithuanian, 0x27},
-    {QLocale::Persian, 0x29},    {QLocale::Vietnamese, 0x2A}, {QLocale::Hindi, 0x39},
+    {QLocale::Arabic, 0x01},    {QLocale::Bulgarian, 0x02},  {QLocale::Catalan, 0x03},
+    {QLocale::Czech, 0x05},     {QLocale::Danish, 0x06},     {QLocale::German, 0x07},
+    {QLocale::Greek, 0x08},     {QLocale::Spanish, 0x0A},    {QLocale::Finnish, 0x0B},
+    {QLocale::French, 0x0C},    {QLocale::Hebrew, 0x0D},     {QLocale::Hungarian, 0x0E},
+    {QLocale::Icelandic, 0x0F}, {QLocale::Italian, 0x10},    {QLocale::Japanese, 0x11},
+    {QLocale::Korean, 0x12},    {QLocale::Dutch, 0x13},      {QLocale::NorwegianBokmal, 0x14},
+    {QLocale::Polish, 0x15},    {QLocale::Portuguese, 0x16}, {QLocale::Romanian, 0x18},
+    {QLocale::Russian, 0x19},   {QLocale::Croatian, 0x1A},   {QLocale::Slovak, 0x1B},
+    {QLocale::Albanian, 0x1C},  {QLocale::Swedish, 0x1D},    {QLocale::Thai, 0x1E},
+    {QLocale::Turkish, 0x1F},   {QLocale::Urdu, 0x20},       {QLocale::Indonesian, 0x21},
+    {QLocale::Ukrainian, 0x22}, {QLocale::Belarusian, 0x23}, {QLocale::Slovenian, 0x24},
+    {QLocale::Estonian, 0x25},  {QLocale::Latvian, 0x26},    {QLocale::Lithuanian, 0x27},
+    {QLocale::Persian, 0x29},   {QLocale::Vietnamese, 0x2A}, {QLocale::Hindi, 0x39},
     {QLocale::Malay, 0x3E},
 };
 
@@ -59,12 +59,14 @@ std::uint16_t ByRegion(const RegionalId (&table)[N], QLocale::Territory territor
 
 std::uint16_t LanguageIdFor(const QLocale& locale) {
     switch (locale.language()) {
-    case QLocale::Chinese: {
-        const std::uint16_t byScript = locale.script() == QLocale::TraditionalChineseScript ? 0x0404 : 0x0804;
-        return ByRegion(kChinese, locale.territory(), byScript);
-    }
-    case QLocale::English: return ByRegion(kEnglish, locale.territory(), kEnglishUs);
-    default: break;
+        case QLocale::Chinese: {
+            const std::uint16_t byScript = locale.script() == QLocale::TraditionalChineseScript ? 0x0404 : 0x0804;
+            return ByRegion(kChinese, locale.territory(), byScript);
+        }
+        case QLocale::English:
+            return ByRegion(kEnglish, locale.territory(), kEnglishUs);
+        default:
+            break;
     }
     for (const PrimaryId& entry : kPrimary)
         if (entry.language == locale.language()) return MakeLangId(entry.primary, 1);

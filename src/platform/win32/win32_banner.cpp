@@ -8,7 +8,8 @@
 
 namespace trailcfg::win32 {
 
-static_assert(IDB_BANNER == kBannerBitmap && IDB_BANNER_2X == kBannerBitmap2x && IDI_APP == kIconApp && IDI_FILE == kIconFile,
+static_assert(IDB_BANNER == kBannerBitmap && IDB_BANNER_2X == kBannerBitmap2x && IDI_APP == kIconApp &&
+                  IDI_FILE == kIconFile,
               "the resource script and the layouts must name the same resources");
 
 namespace {

@@ -24,10 +24,10 @@ struct Control {
     // the edit control's own limit counts UTF-16 units and is only the
     // first, looser cut.
     int limit = kDefaultEditLimit;
-    std::wstring committed;   // the text after the last change that stood
-    int programSetting = 0;   // SetText calls in progress on this edit
-    bool puttingBack = false; // the backend is replacing a user edit's text
-    int changesRaised = 0;    // TextChanged reported for this edit so far
+    std::wstring committed;    // the text after the last change that stood
+    int programSetting = 0;    // SetText calls in progress on this edit
+    bool puttingBack = false;  // the backend is replacing a user edit's text
+    int changesRaised = 0;     // TextChanged reported for this edit so far
 
     // Lists: the program's own calls in progress, whose notifications (if a
     // system sends any) are not the user's.

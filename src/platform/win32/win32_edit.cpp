@@ -53,8 +53,7 @@ bool AcceptChange(Control& edit) {
     // own limit as a change, Windows does not.
     if (text == edit.committed) return false;
     if (GbkLength(text) > edit.limit) {
-        const FittedEdit fitted =
-            FitUserEdit(Utf16Of(edit.committed), Utf16Of(text), SelectionEnd(edit), edit.limit);
+        const FittedEdit fitted = FitUserEdit(Utf16Of(edit.committed), Utf16Of(text), SelectionEnd(edit), edit.limit);
         std::wstring fittedText = WideOf(fitted.text);
         PutBack(edit, fittedText, fitted.caret);
         if (fitted.refused) {

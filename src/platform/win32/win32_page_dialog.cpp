@@ -103,7 +103,8 @@ INT_PTR PageDialog::Handle(UINT message, WPARAM wParam) {
             if (!banner_) return FALSE;
             Paint();
             return TRUE;
-        default: return FALSE;
+        default:
+            return FALSE;
     }
 }
 

@@ -113,14 +113,14 @@ private:
     std::vector<Control> controls_;
     std::set<int> timers_;
     HBITMAP banner_ = nullptr;
-    int handling_ = 0;        // page handlers running now (they nest)
-    bool opened_ = false;     // WM_INITDIALOG has run
+    int handling_ = 0;     // page handlers running now (they nest)
+    bool opened_ = false;  // WM_INITDIALOG has run
     bool ended_ = false;
     bool finished_ = false;
     bool closeRequest_ = false;  // the page is handling the close box now
     bool endedByClose_ = false;
     bool userLeaving_ = false;
-    int focusLosses_ = 0;     // FocusLost reported so far
+    int focusLosses_ = 0;  // FocusLost reported so far
     int result_ = 0;
 };
 

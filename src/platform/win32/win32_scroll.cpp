@@ -12,8 +12,8 @@ namespace {
 constexpr const wchar_t* kProperty = L"trailcfg.scroll";
 
 struct ScrollState {
-    SIZE page{};   // the page's full size in pixels
-    POINT at{};    // how far it is scrolled
+    SIZE page{};  // the page's full size in pixels
+    POINT at{};   // how far it is scrolled
     bool h = false;
     bool v = false;
 };
@@ -39,8 +39,9 @@ void ScrollTo(HWND dialog, ScrollState& state, POINT to) {
     const int dx = state.at.x - to.x;
     const int dy = state.at.y - to.y;
     state.at = to;
-    if (dx || dy) ScrollWindowEx(dialog, dx, dy, nullptr, nullptr, nullptr, nullptr,
-                                 SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
+    if (dx || dy)
+        ScrollWindowEx(dialog, dx, dy, nullptr, nullptr, nullptr, nullptr,
+                       SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
     if (state.h) SetScrollPos(dialog, SB_HORZ, state.at.x, TRUE);
     if (state.v) SetScrollPos(dialog, SB_VERT, state.at.y, TRUE);
 }
@@ -72,15 +73,23 @@ int NewPosition(HWND dialog, int bar, int code, int pos, int line) {
     info.fMask = SIF_ALL;
     GetScrollInfo(dialog, bar, &info);
     switch (code) {
-        case SB_LINEUP: return pos - line;
-        case SB_LINEDOWN: return pos + line;
-        case SB_PAGEUP: return pos - static_cast<int>(info.nPage);
-        case SB_PAGEDOWN: return pos + static_cast<int>(info.nPage);
+        case SB_LINEUP:
+            return pos - line;
+        case SB_LINEDOWN:
+            return pos + line;
+        case SB_PAGEUP:
+            return pos - static_cast<int>(info.nPage);
+        case SB_PAGEDOWN:
+            return pos + static_cast<int>(info.nPage);
         case SB_THUMBTRACK:
-        case SB_THUMBPOSITION: return info.nTrackPos;
-        case SB_TOP: return 0;
-        case SB_BOTTOM: return info.nMax;
-        default: return pos;
+        case SB_THUMBPOSITION:
+            return info.nTrackPos;
+        case SB_TOP:
+            return 0;
+        case SB_BOTTOM:
+            return info.nMax;
+        default:
+            return pos;
     }
 }
 
@@ -152,11 +161,13 @@ bool HandleScrollMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
         case WM_VSCROLL:
             if (!state->v) return false;
-            ScrollTo(dialog, *state, POINT{state->at.x, NewPosition(dialog, SB_VERT, LOWORD(wParam), state->at.y, line)});
+            ScrollTo(dialog, *state,
+                     POINT{state->at.x, NewPosition(dialog, SB_VERT, LOWORD(wParam), state->at.y, line)});
             return true;
         case WM_HSCROLL:
             if (!state->h) return false;
-            ScrollTo(dialog, *state, POINT{NewPosition(dialog, SB_HORZ, LOWORD(wParam), state->at.x, line), state->at.y});
+            ScrollTo(dialog, *state,
+                     POINT{NewPosition(dialog, SB_HORZ, LOWORD(wParam), state->at.x, line), state->at.y});
             return true;
         case WM_MOUSEWHEEL: {
             if (!state->v) return false;
@@ -167,7 +178,8 @@ bool HandleScrollMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
         case kMsgRevealFocus:
             RevealControl(dialog, GetFocus());
             return true;
-        default: return false;
+        default:
+            return false;
     }
 }
 

@@ -24,26 +24,30 @@ ControlClass ClassOf(const ControlLayout& c) {
     if (!(c.style & kStyleHidden)) style |= WS_VISIBLE;
     if (c.style & kStyleDisabled) style |= WS_DISABLED;
     switch (c.kind) {
-        case ControlKind::GroupBox: return {kButtonAtom, style | BS_GROUPBOX};
-        case ControlKind::Label: return {kStaticAtom, style | (centred ? SS_CENTER : SS_LEFT)};
+        case ControlKind::GroupBox:
+            return {kButtonAtom, style | BS_GROUPBOX};
+        case ControlKind::Label:
+            return {kStaticAtom, style | (centred ? SS_CENTER : SS_LEFT)};
         case ControlKind::Edit:
             return {kEditAtom, style | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL | (centred ? ES_CENTER : ES_LEFT)};
         case ControlKind::DropDownList:
         case ControlKind::DropDownCombo: {
-            style |= WS_TABSTOP | (c.kind == ControlKind::DropDownList ? CBS_DROPDOWNLIST : CBS_DROPDOWN | CBS_AUTOHSCROLL);
+            style |=
+                WS_TABSTOP | (c.kind == ControlKind::DropDownList ? CBS_DROPDOWNLIST : CBS_DROPDOWN | CBS_AUTOHSCROLL);
             if (c.style & kStyleVScroll) style |= WS_VSCROLL;
             return {kComboBoxAtom, style};
         }
-        case ControlKind::CheckBox: return {kButtonAtom, style | WS_TABSTOP | BS_AUTOCHECKBOX};
-        case ControlKind::Button: return {kButtonAtom, style | WS_TABSTOP | BS_PUSHBUTTON};
-        case ControlKind::DefaultButton: return {kButtonAtom, style | WS_TABSTOP | BS_DEFPUSHBUTTON};
+        case ControlKind::CheckBox:
+            return {kButtonAtom, style | WS_TABSTOP | BS_AUTOCHECKBOX};
+        case ControlKind::Button:
+            return {kButtonAtom, style | WS_TABSTOP | BS_PUSHBUTTON};
+        case ControlKind::DefaultButton:
+            return {kButtonAtom, style | WS_TABSTOP | BS_DEFPUSHBUTTON};
     }
     return {kStaticAtom, style};
 }
 
-int TemplateHeightOf(const ControlLayout& c) {
-    return IsList(c.kind) ? c.cy + kDropDownEntries * kEntryHeight : c.cy;
-}
+int TemplateHeightOf(const ControlLayout& c) { return IsList(c.kind) ? c.cy + kDropDownEntries * kEntryHeight : c.cy; }
 
 void DialogTemplate::Dword(DWORD value) {
     Word(LOWORD(value));

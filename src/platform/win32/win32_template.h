@@ -32,8 +32,7 @@ private:
 };
 
 // The page window's own styles.
-inline constexpr DWORD kDialogStyle =
-    DS_SETFONT | DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU;
+inline constexpr DWORD kDialogStyle = DS_SETFONT | DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU;
 
 // The window class and styles a control of the layout is created with.
 struct ControlClass {
