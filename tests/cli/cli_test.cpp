@@ -77,13 +77,17 @@ TEST(CliNewExport, NewKeepsAFileThatIsThereUnlessForced) {
         EXPECT_EQ(forced.out, "wrote " + (dir / name).string() + "\n");
         EXPECT_EQ(test::ReadBytes(dir / name).size(), kind == FileKind::Cfg ? kSendSettingsSize : kCameraMenuSize);
     }
-    // Whatever holds the name: a folder, or a link that leads nowhere.
+    // Whatever holds the name: a folder, or a link that leads nowhere (where
+    // the system lets this process make links: not under Wine, nor for a
+    // Windows user without the right).
     TempDir other;
     std::filesystem::create_directory(other / "CFG.BIN");
-    std::filesystem::create_symlink(other / "gone", other / "menu.dat");
     EXPECT_EQ(New(FileKind::Cfg, other.path()).status, 2);
-    EXPECT_EQ(New(FileKind::Menu, other.path()).status, 2);
     EXPECT_TRUE(std::filesystem::is_directory(other / "CFG.BIN"));
+    std::error_code noLinks;
+    std::filesystem::create_symlink(other / "gone", other / "menu.dat", noLinks);
+    if (noLinks) return;
+    EXPECT_EQ(New(FileKind::Menu, other.path()).status, 2);
     EXPECT_TRUE(std::filesystem::is_symlink(other / "menu.dat"));
     EXPECT_EQ(test::ListFolder(other.path()), (std::vector<std::string>{"CFG.BIN", "menu.dat"}));
 }
