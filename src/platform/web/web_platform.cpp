@@ -7,11 +7,13 @@
 #include <filesystem>
 
 #include "common/file_io.h"
+#include "common/gbk_codec.h"
 #include "common/text_edge.h"
 #include "platform/backend.h"
 #include "platform/layout.h"
 #include "web_dialog.h"
 #include "web_dom.h"
+#include "web_files.h"
 #include "web_language.h"
 
 namespace trailcfg {
@@ -70,9 +72,17 @@ private:
 
     LocalTime PersonNow() override { return BrowserLocalTime(); }
 
-    // The folder a person picks in the browser comes with the site's own
-    // file handling; until then Browse changes nothing.
-    bool PersonBrowseFolder(Dialog&, std::string&) override { return false; }
+    // Browsers without a folder picker (Firefox, Safari) keep the folder
+    // inside the browser: Browse changes nothing there.
+    bool PersonBrowseFolder(Dialog&, std::string& folder) override {
+        char picked[1024] = {};
+        if (trailcfg_web_pick_folder(picked, sizeof picked) != 1) return false;
+        // A name GBK cannot spell would name another folder, or none.
+        std::string gbk;
+        if (!Utf8ToGbkStrict(picked, gbk)) return false;
+        folder = std::move(gbk);
+        return true;
+    }
 
     void PersonShowMessage(Dialog&, const std::string& text, const std::string& caption, MessageIcon icon) override {
         const std::u16string shownCaption = GbkToUtf16(caption);
