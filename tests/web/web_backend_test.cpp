@@ -2,6 +2,10 @@
 // tag is, and Windows' dialog-unit arithmetic on the browser's font.
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "common/gbk_codec.h"
+#include "common/gbk_literal.h"
 #include "platform/web/web_language.h"
 #include "platform/web/web_units.h"
 
@@ -41,6 +45,34 @@ TEST(WebUnits, BaseUnitsAndMappingFollowWindows) {
     EXPECT_EQ(MulDiv(-3, 1, 2), -2);  // half away from zero
     EXPECT_EQ(MulDiv(5, 5, 0), -1);
     EXPECT_EQ(ClosedListHeight(units), 21);
+}
+
+// The browser's C library decodes GBK but has no encoder; the program's own
+// encoder must give back every code the decoder reads, as a full iconv does.
+TEST(WebGbk, EveryDoubleByteCodeComesBackAsItWas) {
+    int codes = 0;
+    for (unsigned lead = 0x81; lead <= 0xFE; ++lead) {
+        for (unsigned trail = 0x40; trail <= 0xFE; ++trail) {
+            if (trail == 0x7F) continue;
+            const std::string gbk{static_cast<char>(lead), static_cast<char>(trail)};
+            const std::string utf8 = GbkToUtf8(gbk);
+            if (utf8 == "?") continue;
+            ++codes;
+            EXPECT_EQ(Utf8ToGbk(utf8), gbk) << std::hex << lead << trail;
+        }
+    }
+    EXPECT_GT(codes, 21000);  // GBK's 21,886 characters, less the unassigned
+}
+
+TEST(WebGbk, TextsAndWhatGbkCannotHold) {
+    EXPECT_EQ(Utf8ToGbk("\xE7\x9B\xB8\xE6\x9C\xBA cards"), GBK("相机 cards"));
+    EXPECT_EQ(Utf8ToGbk("a\xF0\x9F\x93\xB7" "b"), "a?b");  // an emoji: one "?"
+    EXPECT_EQ(Utf8ToGbk("a\xE7\x9B" "b"), "a?b");            // cut short: the next character stays
+    EXPECT_EQ(Utf8ToGbk("\xFF"), "?");
+    std::string gbk;
+    EXPECT_FALSE(Utf8ToGbkStrict("\xF0\x9F\x93\xB7", gbk));
+    EXPECT_TRUE(Utf8ToGbkStrict("\xE8\xAE\xBE\xE7\xBD\xAE", gbk));
+    EXPECT_EQ(gbk, GBK("设置"));
 }
 
 }  // namespace
