@@ -2,7 +2,9 @@
 """End to end, the browser edition as a person uses it: headless Chromium
 shows the real site, and this test clicks and types through the DevTools
 protocol. It sets up e-mail sending, picks a folder with Browse, Generates,
-and checks the bytes of CFG.BIN in that folder.
+and checks the bytes of CFG.BIN in that folder; then the camera's page
+writes menu.dat there, and a new run that picks the folder reads it on the
+page's first opening.
 
 The folder is a real directory handle of the Origin Private File System;
 the browser's folder dialog, which headless Chromium cannot show, is the one
@@ -98,6 +100,39 @@ def main():
             return names.sort();
         })()""")
         check("the folder holds CFG.BIN and nothing else (%s)" % leftovers, leftovers == ["CFG.BIN"])
+
+        # The camera's page writes menu.dat into the same folder ...
+        browser.navigate(site.url + "index.html")
+        page_shown(browser, 111)
+        browser.click("#c40000")  # Camera Setup
+        page_shown(browser, 113)
+        mode = browser.evaluate("document.querySelector('#c40006').options[2].text")
+        browser.choose("#c40006", mode)
+        browser.click("#c40073")  # Browse
+        browser.wait_for("document.querySelector('#c40094').value === '/picked/card'")
+        browser.click("#c40096")  # Generate
+        message = browser.wait_for("(() => { const m = document.querySelector('.tc-message');"
+                                   " return m && m.innerText; })()")
+        check("the camera page's Generate succeeds (%r)" % message, "Generate Success!" in message)
+        browser.click(".tc-ok")
+
+        # ... and a new run that picks the folder first opens that page with
+        # the mode the file in the folder holds, not the default.
+        browser.navigate(site.url + "index.html")
+        page_shown(browser, 111)
+        browser.click("#c40002")  # 3G Setup
+        page_shown(browser, 107)
+        browser.click("#c40082")  # Next
+        page_shown(browser, 106)
+        browser.click("#c40010")  # Browse
+        browser.wait_for("document.querySelector('#c40012').value === '/picked/card'")
+        browser.click(".tc-close")
+        page_shown(browser, 111)
+        browser.click("#c40000")  # Camera Setup, its first opening in this run
+        page_shown(browser, 113)
+        shown = browser.evaluate("(() => { const l = document.querySelector('#c40006');"
+                                 " return l.selectedIndex >= 0 ? l.options[l.selectedIndex].text : ''; })()")
+        check("the picked folder's menu.dat is read on the page's first opening (%r)" % shown, shown == mode)
     except Exception:
         # What the page showed when it went wrong.
         shot = os.path.join(os.environ.get("TMPDIR", "/tmp"), "trailcfg-e2e-failure.png")
