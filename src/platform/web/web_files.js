@@ -55,8 +55,15 @@ var LibraryTrailcfgFiles = {
           TCF.download(name, bytes);
           continue;
         }
+        var created = false;
         try {
-          var file = await handle.getFileHandle(name, { create: true });
+          var file;
+          try {
+            file = await handle.getFileHandle(name);
+          } catch (e) {
+            file = await handle.getFileHandle(name, { create: true });
+            created = true;
+          }
           var stream = await file.createWritable();
           await stream.write(bytes);
           await stream.close();
@@ -64,6 +71,8 @@ var LibraryTrailcfgFiles = {
           if (!TCF.same(back, bytes)) throw new Error(name + ' reads back differently');
           TCF.synced[path] = bytes;
         } catch (e) {
+          // No empty file of ours stays behind on the card.
+          if (created) await handle.removeEntry(name).catch(function () {});
           if (before) FS.writeFile(path, before); else FS.unlink(path);
           throw e;
         }
