@@ -77,10 +77,11 @@ std::string Utf8ToGbk(std::string_view utf8) {
 #ifdef __EMSCRIPTEN__
     // Emscripten's iconv decodes GBK but has no GBK encoder.
     return Utf8ToGbkByDecoderTable(utf8);
-#endif
+#else
     return Convert("GBK", "UTF-8", utf8, [](const unsigned char* p, std::size_t left) {
         return BrokenSequenceLength(std::string_view(reinterpret_cast<const char*>(p), left));
     });
+#endif
 }
 
 #else  // _WIN32
