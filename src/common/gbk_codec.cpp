@@ -12,6 +12,9 @@
 
 #include <cerrno>
 #endif
+#ifdef __EMSCRIPTEN__
+#include "common/gbk_encoder.h"
+#endif
 
 namespace trailcfg {
 
@@ -71,9 +74,14 @@ std::string GbkToUtf8(std::string_view gbk) {
 }
 
 std::string Utf8ToGbk(std::string_view utf8) {
+#ifdef __EMSCRIPTEN__
+    // Emscripten's iconv decodes GBK but has no GBK encoder.
+    return Utf8ToGbkByDecoderTable(utf8);
+#else
     return Convert("GBK", "UTF-8", utf8, [](const unsigned char* p, std::size_t left) {
         return BrokenSequenceLength(std::string_view(reinterpret_cast<const char*>(p), left));
     });
+#endif
 }
 
 #else  // _WIN32

@@ -7,6 +7,9 @@
 #ifdef TRAILCFG_HAVE_WIN32
 #include "platform/win32/win32_platform.h"
 #endif
+#ifdef TRAILCFG_HAVE_WEB
+#include "platform/web/web_platform.h"
+#endif
 
 namespace trailcfg::scenario {
 
@@ -29,6 +32,11 @@ constexpr Backend kBackends[] = {
 #else
     {"win32", nullptr},
 #endif
+#ifdef TRAILCFG_HAVE_WEB
+    {"web", MakeWebPlatform},
+#else
+    {"web", nullptr},
+#endif
 };
 
 }  // namespace
@@ -42,7 +50,7 @@ std::unique_ptr<DrivablePlatform> MakeBackend(std::string_view name, std::string
         }
         return backend.make();
     }
-    error = "unknown backend " + std::string(name) + " (headless, qt or win32)";
+    error = "unknown backend " + std::string(name) + " (headless, qt, win32 or web)";
     return nullptr;
 }
 

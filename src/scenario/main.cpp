@@ -11,7 +11,7 @@ int main(int argc, char** argv) {
     CLI::App app{"trailcfg-scenario: run scenario files (*.scn) against the whole program"};
     std::string backendName = "headless";
     std::vector<std::string> files;
-    app.add_option("--backend", backendName, "headless, qt or win32 (default headless)");
+    app.add_option("--backend", backendName, "headless, qt, win32 or web (default headless)");
     app.add_option("files", files, "Scenario files")->required();
     CLI11_PARSE(app, argc, argv);
 

@@ -1,0 +1,21 @@
+// The browser edition: the pages on HTML controls (Emscripten). The program
+// starts in a folder inside the browser, from which Generate's files are
+// offered as downloads, until the user picks a real folder with Browse.
+#include <unistd.h>
+
+#include "gui/run_application.h"
+#include "platform/web/web_files.h"
+#include "platform/web/web_platform.h"
+
+namespace {
+
+constexpr const char* kBrowserFolder = "/in-browser";
+
+}  // namespace
+
+int main() {
+    trailcfg_web_mount_browser_folder(kBrowserFolder);
+    if (::chdir(kBrowserFolder) != 0) return -1;
+    std::unique_ptr<trailcfg::DrivablePlatform> platform = trailcfg::MakeWebPlatform();
+    return trailcfg::RunApplication(*platform);
+}

@@ -1,0 +1,12 @@
+// The browser edition's folders (web_files.js): the one inside the browser,
+// whose written files are offered as downloads, and the ones the user picks
+// with the File System Access API, written through to the real folder.
+#pragma once
+
+extern "C" {
+
+void trailcfg_web_mount_browser_folder(const char* path);
+// 1 with the picked folder's path (UTF-8) in `buffer`, -1 when cancelled, 0
+// when the browser has no folder picker. Waits for the user (ASYNCIFY).
+int trailcfg_web_pick_folder(char* buffer, int capacity);
+}

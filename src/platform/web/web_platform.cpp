@@ -1,0 +1,105 @@
+#include "web_platform.h"
+
+#include <emscripten.h>
+#include <sys/stat.h>
+
+#include <ctime>
+#include <filesystem>
+
+#include "common/file_io.h"
+#include "common/gbk_codec.h"
+#include "common/text_edge.h"
+#include "platform/backend.h"
+#include "platform/layout.h"
+#include "web_dialog.h"
+#include "web_dom.h"
+#include "web_files.h"
+#include "web_language.h"
+
+namespace trailcfg {
+
+namespace {
+
+using web::WebDialog;
+
+// How long the page's loop leaves the browser to itself between looks at
+// the user's events: one frame.
+constexpr int kIdleMs = 16;
+
+LocalTime BrowserLocalTime() {
+    std::time_t now = std::time(nullptr);
+    std::tm tm{};
+    localtime_r(&now, &tm);
+    return LocalTime{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
+}
+
+class WebPlatform final : public BackendPlatform {
+public:
+    int RunModal(Page& page) override {
+        const DialogLayout* layout = FindDialogLayout(page.TemplateId());
+        if (!layout) return kPageNotCreated;
+        WebDialog dialog(*layout, page);
+        // As with WM_INITDIALOG, the page fills itself in before it shows.
+        page.OnOpen(dialog);
+        if (dialog.Ended()) return dialog.Result();
+        if (AttachedDriver()) return DriveUntilEnded(dialog, dialog, dialog, [&dialog] { dialog.TakeUserEvents(); });
+        while (true) {
+            dialog.TakeUserEvents();
+            if (!dialog.Ended()) dialog.FireDueTimers(emscripten_get_now());
+            if (dialog.Ended()) return dialog.Result();
+            emscripten_sleep(kIdleMs);
+        }
+    }
+
+    // A folder whose name GBK cannot spell would come out with "?" in it and
+    // name another folder, or none; such a directory counts as unreadable.
+    bool CurrentDirectory(std::string& folder) override {
+        std::error_code ec;
+        std::filesystem::path cwd = std::filesystem::current_path(ec);
+        if (ec) return false;
+        std::string gbk = GbkFromPath(cwd);
+        if (PathFromGbk(gbk) != cwd) return false;
+        folder = std::move(gbk);
+        return true;
+    }
+
+private:
+    std::uint16_t PersonLanguage() override {
+        char tag[64] = {};
+        trailcfg_web_language(tag, sizeof tag);
+        return web::LanguageIdForTag(tag);
+    }
+
+    LocalTime PersonNow() override { return BrowserLocalTime(); }
+
+    // Browsers without a folder picker (Firefox, Safari) keep the folder
+    // inside the browser: Browse changes nothing there.
+    bool PersonBrowseFolder(Dialog&, std::string& folder) override {
+        char picked[1024] = {};
+        if (trailcfg_web_pick_folder(picked, sizeof picked) != 1) return false;
+        // A name GBK cannot spell would name another folder, or none.
+        std::string gbk;
+        if (!Utf8ToGbkStrict(picked, gbk)) return false;
+        folder = std::move(gbk);
+        return true;
+    }
+
+    void PersonShowMessage(Dialog&, const std::string& text, const std::string& caption, MessageIcon icon) override {
+        const std::u16string shownCaption = GbkToUtf16(caption);
+        const std::u16string shownText = GbkToUtf16(text);
+        trailcfg_web_message_open(shownCaption.data(), static_cast<int>(shownCaption.size()), shownText.data(),
+                                  static_cast<int>(shownText.size()), icon == MessageIcon::Warning);
+        while (trailcfg_web_message_open_now()) emscripten_sleep(kIdleMs);
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<DrivablePlatform> MakeWebPlatform() {
+    // Emscripten's C library starts with a umask of 0777, which leaves every
+    // file the program writes unreadable, its own read-back included.
+    ::umask(022);
+    return std::make_unique<WebPlatform>();
+}
+
+}  // namespace trailcfg

@@ -1,0 +1,15 @@
+// The web backend: the pages as HTML controls in the browser, built with
+// Emscripten. A page's modal run and a message box wait for the person at
+// the screen through ASYNCIFY (emscripten_sleep), so the program's loop is
+// the desktop program's own.
+#pragma once
+
+#include <memory>
+
+#include "platform/driver.h"
+
+namespace trailcfg {
+
+std::unique_ptr<DrivablePlatform> MakeWebPlatform();
+
+}  // namespace trailcfg

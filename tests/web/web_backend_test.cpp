@@ -1,0 +1,79 @@
+// The web backend's own rules: which Windows language a browser's language
+// tag is, and Windows' dialog-unit arithmetic on the browser's font.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "common/gbk_codec.h"
+#include "common/gbk_literal.h"
+#include "platform/web/web_language.h"
+#include "platform/web/web_units.h"
+
+namespace trailcfg::web {
+namespace {
+
+TEST(WebLanguage, ChineseOfThePrcIsTheOneChineseTheProgramKnows) {
+    EXPECT_EQ(LanguageIdForTag("zh-CN"), 0x0804);
+    EXPECT_EQ(LanguageIdForTag("zh_cn"), 0x0804);
+    EXPECT_EQ(LanguageIdForTag("zh"), 0x0804);
+    EXPECT_EQ(LanguageIdForTag("zh-Hans-CN"), 0x0804);
+    // Other Chinese regions are other Windows languages, shown in English.
+    EXPECT_EQ(LanguageIdForTag("zh-TW"), 0x0404);
+    EXPECT_EQ(LanguageIdForTag("zh-Hant-HK"), 0x0404);
+    EXPECT_EQ(LanguageIdForTag("zh-SG"), 0x1004);
+}
+
+TEST(WebLanguage, LongerTagsFallBackAndUnknownTagsAreUsEnglish) {
+    EXPECT_EQ(LanguageIdForTag("en-US"), 0x0409);
+    EXPECT_EQ(LanguageIdForTag("en-GB"), 0x0809);
+    EXPECT_EQ(LanguageIdForTag("de-AT"), 0x0407);
+    EXPECT_EQ(LanguageIdForTag(""), 0x0409);
+    EXPECT_EQ(LanguageIdForTag("tlh"), 0x0409);
+    EXPECT_EQ(LanguageIdForTag("-"), 0x0409);
+}
+
+TEST(WebUnits, BaseUnitsAndMappingFollowWindows) {
+    // Tahoma 8 pt at 96 dpi: the alphabet is 286 pixels wide, 13 high.
+    const BaseUnits units = BaseUnitsOf(286, 13);
+    EXPECT_EQ(units.x, 6);
+    EXPECT_EQ(units.y, 13);
+    const PixelRect r = MapDialogRect(units, 21, 44, 107, 30);
+    EXPECT_EQ(r.x, 32);   // 21 * 6 / 4 = 31.5, rounded up
+    EXPECT_EQ(r.y, 72);   // 44 * 13 / 8 = 71.5
+    EXPECT_EQ(r.width, 161);
+    EXPECT_EQ(r.height, 49);
+    EXPECT_EQ(MulDiv(-3, 1, 2), -2);  // half away from zero
+    EXPECT_EQ(MulDiv(5, 5, 0), -1);
+    EXPECT_EQ(ClosedListHeight(units), 21);
+}
+
+// The browser's C library decodes GBK but has no encoder; the program's own
+// encoder must give back every code the decoder reads, as a full iconv does.
+TEST(WebGbk, EveryDoubleByteCodeComesBackAsItWas) {
+    int codes = 0;
+    for (unsigned lead = 0x81; lead <= 0xFE; ++lead) {
+        for (unsigned trail = 0x40; trail <= 0xFE; ++trail) {
+            if (trail == 0x7F) continue;
+            const std::string gbk{static_cast<char>(lead), static_cast<char>(trail)};
+            const std::string utf8 = GbkToUtf8(gbk);
+            if (utf8 == "?") continue;
+            ++codes;
+            EXPECT_EQ(Utf8ToGbk(utf8), gbk) << std::hex << lead << trail;
+        }
+    }
+    EXPECT_GT(codes, 21000);  // GBK's 21,886 characters, less the unassigned
+}
+
+TEST(WebGbk, TextsAndWhatGbkCannotHold) {
+    EXPECT_EQ(Utf8ToGbk("\xE7\x9B\xB8\xE6\x9C\xBA cards"), GBK("相机 cards"));
+    EXPECT_EQ(Utf8ToGbk("a\xF0\x9F\x93\xB7" "b"), "a?b");  // an emoji: one "?"
+    EXPECT_EQ(Utf8ToGbk("a\xE7\x9B" "b"), "a?b");            // cut short: the next character stays
+    EXPECT_EQ(Utf8ToGbk("\xFF"), "?");
+    std::string gbk;
+    EXPECT_FALSE(Utf8ToGbkStrict("\xF0\x9F\x93\xB7", gbk));
+    EXPECT_TRUE(Utf8ToGbkStrict("\xE8\xAE\xBE\xE7\xBD\xAE", gbk));
+    EXPECT_EQ(gbk, GBK("设置"));
+}
+
+}  // namespace
+}  // namespace trailcfg::web
