@@ -38,8 +38,8 @@ TEST(WebUnits, BaseUnitsAndMappingFollowWindows) {
     EXPECT_EQ(units.x, 6);
     EXPECT_EQ(units.y, 13);
     const PixelRect r = MapDialogRect(units, 21, 44, 107, 30);
-    EXPECT_EQ(r.x, 32);   // 21 * 6 / 4 = 31.5, rounded up
-    EXPECT_EQ(r.y, 72);   // 44 * 13 / 8 = 71.5
+    EXPECT_EQ(r.x, 32);  // 21 * 6 / 4 = 31.5, rounded up
+    EXPECT_EQ(r.y, 72);  // 44 * 13 / 8 = 71.5
     EXPECT_EQ(r.width, 161);
     EXPECT_EQ(r.height, 49);
     EXPECT_EQ(MulDiv(-3, 1, 2), -2);  // half away from zero
@@ -66,8 +66,12 @@ TEST(WebGbk, EveryDoubleByteCodeComesBackAsItWas) {
 
 TEST(WebGbk, TextsAndWhatGbkCannotHold) {
     EXPECT_EQ(Utf8ToGbk("\xE7\x9B\xB8\xE6\x9C\xBA cards"), GBK("相机 cards"));
-    EXPECT_EQ(Utf8ToGbk("a\xF0\x9F\x93\xB7" "b"), "a?b");  // an emoji: one "?"
-    EXPECT_EQ(Utf8ToGbk("a\xE7\x9B" "b"), "a?b");            // cut short: the next character stays
+    EXPECT_EQ(Utf8ToGbk("a\xF0\x9F\x93\xB7"
+                        "b"),
+              "a?b");  // an emoji: one "?"
+    EXPECT_EQ(Utf8ToGbk("a\xE7\x9B"
+                        "b"),
+              "a?b");  // cut short: the next character stays
     EXPECT_EQ(Utf8ToGbk("\xFF"), "?");
     std::string gbk;
     EXPECT_FALSE(Utf8ToGbkStrict("\xF0\x9F\x93\xB7", gbk));

@@ -15,9 +15,7 @@ namespace {
 
 bool IsEditKind(ControlKind kind) { return kind == ControlKind::Edit; }
 
-bool IsListKind(ControlKind kind) {
-    return kind == ControlKind::DropDownList || kind == ControlKind::DropDownCombo;
-}
+bool IsListKind(ControlKind kind) { return kind == ControlKind::DropDownList || kind == ControlKind::DropDownCombo; }
 
 bool IsButtonKind(ControlKind kind) {
     return kind == ControlKind::Button || kind == ControlKind::DefaultButton || kind == ControlKind::CheckBox;
@@ -100,10 +98,17 @@ void WebDialog::TakeUserEvents() {
 void WebDialog::OnDomEvent(int type, int id) {
     if (ended_) return;
     switch (type) {
-        case kDomEnter: PressEnter(); return;
-        case kDomEscape: Raise(EventType::Escape, 0); return;
-        case kDomClose: Raise(EventType::Close, 0); return;
-        default: break;
+        case kDomEnter:
+            PressEnter();
+            return;
+        case kDomEscape:
+            Raise(EventType::Escape, 0);
+            return;
+        case kDomClose:
+            Raise(EventType::Close, 0);
+            return;
+        default:
+            break;
     }
     WebControl* c = Reachable(id);
     if (!c) return;
@@ -202,8 +207,7 @@ void WebDialog::SetText(int id, const char* text) {
 std::string WebDialog::GetText(int id) const {
     const WebControl* c = Find(id);
     if (!c) return {};
-    if (IsListKind(c->layout->kind))
-        return c->selection >= 0 ? c->items[static_cast<std::size_t>(c->selection)] : "";
+    if (IsListKind(c->layout->kind)) return c->selection >= 0 ? c->items[static_cast<std::size_t>(c->selection)] : "";
     return c->text;
 }
 

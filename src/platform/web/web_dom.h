@@ -42,8 +42,7 @@ void trailcfg_web_user_choose(int page, int id, int index);
 void trailcfg_web_user_key(int page, int escape);
 void trailcfg_web_user_close(int page);
 
-void trailcfg_web_message_open(const char16_t* caption, int captionLen, const char16_t* text, int textLen,
-                               int warning);
+void trailcfg_web_message_open(const char16_t* caption, int captionLen, const char16_t* text, int textLen, int warning);
 int trailcfg_web_message_open_now();
 void trailcfg_web_language(char* buffer, int capacity);
 }

@@ -4,9 +4,7 @@
 
 namespace trailcfg::web {
 
-BaseUnits BaseUnitsOf(int alphabetWidth, int lineHeight) {
-    return BaseUnits{(alphabetWidth / 26 + 1) / 2, lineHeight};
-}
+BaseUnits BaseUnitsOf(int alphabetWidth, int lineHeight) { return BaseUnits{(alphabetWidth / 26 + 1) / 2, lineHeight}; }
 
 int MulDiv(int a, int b, int c) {
     if (c == 0) return -1;
