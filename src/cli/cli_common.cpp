@@ -1,6 +1,7 @@
 #include "cli_common.h"
 
 #include <cstdio>
+#include <ostream>
 #include <system_error>
 
 #include "camera/camera_menu.h"
@@ -21,6 +22,11 @@ std::optional<FileKind> KindBySize(std::uintmax_t size) {
     if (size == kSendSettingsSize) return FileKind::Cfg;
     if (size == kCameraMenuSize) return FileKind::Menu;
     return std::nullopt;
+}
+
+int Fail(std::ostream& err, const std::string& message) {
+    err << "trailcfg-cli: " << message << "\n";
+    return kExitBadInput;
 }
 
 std::string Shown(const std::filesystem::path& path) {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,6 +33,10 @@ std::optional<FileKind> KindBySize(std::uintmax_t size);
 // A file's unscrambled bytes, exactly as stored. On failure `error` says why.
 bool ReadPlainImage(const std::filesystem::path& file, FileKind& kind, std::vector<std::uint8_t>& plain,
                     std::string& error);
+
+// Says `message` as the tool's refusal of its input and gives the status
+// that goes with it.
+int Fail(std::ostream& err, const std::string& message);
 
 // A whole input file ("-" is standard input), refused beyond `maxBytes` so
 // that a wrong argument cannot fill the memory.

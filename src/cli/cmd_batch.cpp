@@ -21,11 +21,6 @@ constexpr std::size_t kMaxJsonBytes = 16u << 20;
 constexpr std::size_t kMaxCsvBytes = 256u << 20;
 constexpr std::string_view kNameColumn = "name";
 
-int Fail(std::ostream& err, const std::string& message) {
-    err << "trailcfg-cli: " << message << "\n";
-    return kExitBadInput;
-}
-
 // The output folder, made when it is missing and the folder it belongs in
 // exists; a missing parent is more likely a typing slip than a wish for a
 // new tree of folders.

@@ -28,10 +28,8 @@ int CmdCheck(const std::filesystem::path& file, bool noCmd22, int language, std:
     std::vector<std::uint8_t> stored, base;
     std::vector<std::string> notes;
     std::string error;
-    if (!ReadPlainImage(file, kind, stored, error) || !LoadBase(file, kind, base, notes, error)) {
-        err << "trailcfg-cli: " << error << "\n";
-        return kExitBadInput;
-    }
+    if (!ReadPlainImage(file, kind, stored, error) || !LoadBase(file, kind, base, notes, error))
+        return Fail(err, error);
     if (kind == FileKind::Menu && !CheckMenuValues(base, error)) {
         out << error << "\n";
         return kExitRefused;

@@ -45,10 +45,7 @@ int CmdDiff(const std::filesystem::path& fileA, const std::filesystem::path& fil
     FileKind kindA, kindB;
     std::vector<std::uint8_t> a, b;
     std::string error;
-    if (!ReadPlainImage(fileA, kindA, a, error) || !ReadPlainImage(fileB, kindB, b, error)) {
-        err << "trailcfg-cli: " << error << "\n";
-        return kExitBadInput;
-    }
+    if (!ReadPlainImage(fileA, kindA, a, error) || !ReadPlainImage(fileB, kindB, b, error)) return Fail(err, error);
     if (kindA != kindB) {
         err << "trailcfg-cli: " << Shown(fileA) << " is a " << FileNameOf(kindA) << " and " << Shown(fileB) << " a "
             << FileNameOf(kindB) << "; only files of one kind compare\n";

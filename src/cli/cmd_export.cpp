@@ -9,10 +9,7 @@ int CmdExport(const std::filesystem::path& file, bool pretty, std::ostream& out,
     FileKind kind;
     std::vector<std::uint8_t> plain;
     std::string error;
-    if (!ReadPlainImage(file, kind, plain, error)) {
-        err << "trailcfg-cli: " << error << "\n";
-        return kExitBadInput;
-    }
+    if (!ReadPlainImage(file, kind, plain, error)) return Fail(err, error);
     out << RecordToJson(kind, plain.data()).dump(pretty ? 2 : -1) << "\n";
     return kExitOk;
 }

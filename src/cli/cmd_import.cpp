@@ -13,11 +13,6 @@ namespace {
 
 constexpr std::size_t kMaxJsonBytes = 16u << 20;
 
-int Fail(std::ostream& err, const std::string& message) {
-    err << "trailcfg-cli: " << message << "\n";
-    return kExitBadInput;
-}
-
 }  // namespace
 
 int CmdImport(const ImportOptions& options, std::ostream& out, std::ostream& err) {

@@ -24,10 +24,7 @@ int CmdNew(FileKind kind, const std::filesystem::path& dir, bool force, std::ost
     // Read back like every other command that writes, so that 0 always means
     // a file the camera will take.
     std::string error;
-    if (!WriteVerified(file, kind, DefaultRecord(kind), error)) {
-        err << "trailcfg-cli: " << error << "\n";
-        return kExitBadInput;
-    }
+    if (!WriteVerified(file, kind, DefaultRecord(kind), error)) return Fail(err, error);
     out << "wrote " << Shown(file) << "\n";
     return kExitOk;
 }

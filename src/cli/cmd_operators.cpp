@@ -177,10 +177,7 @@ int CmdOperators(const std::optional<std::string>& country, bool json, int langu
     int first = 0, last = kCountryCount - 1;
     if (country) {
         std::string error;
-        if (!FindCountry(*country, first, error)) {
-            err << "trailcfg-cli: " << error << "\n";
-            return kExitBadInput;
-        }
+        if (!FindCountry(*country, first, error)) return Fail(err, error);
         last = first;
     }
     if (json) {

@@ -9,11 +9,6 @@ namespace trailcfg::cli {
 
 namespace {
 
-int Fail(std::ostream& err, const std::string& message) {
-    err << "trailcfg-cli: " << message << "\n";
-    return kExitBadInput;
-}
-
 // "FIELD=VALUE": the value is everything after the first "=", so texts may
 // hold one; an empty value empties a text.
 bool ParseAssignment(FileKind kind, const std::string& assignment, FieldValue& value, std::string& error) {

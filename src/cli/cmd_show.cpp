@@ -18,10 +18,7 @@ int CmdShow(const std::filesystem::path& file, int language, std::ostream& out, 
     FileKind kind;
     std::vector<std::uint8_t> plain;
     std::string error;
-    if (!ReadPlainImage(file, kind, plain, error)) {
-        err << "trailcfg-cli: " << error << "\n";
-        return kExitBadInput;
-    }
+    if (!ReadPlainImage(file, kind, plain, error)) return Fail(err, error);
     out << Shown(file) << ": " << FileNameOf(kind) << "\n";
     for (const FieldDesc& f : FieldsOf(kind)) {
         const FieldGuide& g = *GuideOf(kind, f.name);
