@@ -54,6 +54,13 @@ std::string MountCard(const fs::path& card) {
     return "";
 }
 
+Fault OnMountedCard(std::function<std::string(const fs::path& card)> inflict) {
+    Fault f;
+    f.prepare = [](const fs::path& card, const fs::path&) { return MountCard(card); };
+    f.inflict = [inflict = std::move(inflict)](const fs::path& card, const fs::path&) { return inflict(card); };
+    return f;
+}
+
 std::string FillCard(const fs::path& card, std::size_t roomForFiles) {
     int fd = ::open((card / "IMAG0001.JPG").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (fd < 0) return "cannot create the filler";

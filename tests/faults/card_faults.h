@@ -33,6 +33,10 @@ struct Fault {
     std::function<std::string(const std::filesystem::path& card, const std::filesystem::path& folder)> inflict;
 };
 
+// `inflict` (FillCard, LockCard) on a small card mounted for the test
+// alone, so that filling or locking it reaches nothing else.
+Fault OnMountedCard(std::function<std::string(const std::filesystem::path& card)> inflict);
+
 // The faults. Each returns "" once it is in place, otherwise why this
 // system cannot make it.
 

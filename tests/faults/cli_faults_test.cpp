@@ -421,19 +421,13 @@ TEST_P(CliWriteFaultTest, FileSizeLimitReachedInTheMiddleOfTheWrite) {
 }
 
 TEST_P(CliWriteFaultTest, FullCard) {
-    Fault f;
-    f.prepare = [](const fs::path& card, const fs::path&) { return support::MountCard(card); };
-    f.inflict = [](const fs::path& card, const fs::path&) { return support::FillCard(card); };
-    const Outcome o = Run(f);
+    const Outcome o = Run(support::OnMountedCard([](const fs::path& card) { return support::FillCard(card); }));
     SKIP_UNLESS_ARRANGED(o);
     ExpectFileErrorAndNothingChanged(o, CannotWrite(card_));
 }
 
 TEST_P(CliWriteFaultTest, LockedCard) {
-    Fault f;
-    f.prepare = [](const fs::path& card, const fs::path&) { return support::MountCard(card); };
-    f.inflict = [](const fs::path& card, const fs::path&) { return support::LockCard(card); };
-    const Outcome o = Run(f);
+    const Outcome o = Run(support::OnMountedCard([](const fs::path& card) { return support::LockCard(card); }));
     SKIP_UNLESS_ARRANGED(o);
     ExpectFileErrorAndNothingChanged(o, CannotWrite(card_));
 }
@@ -699,10 +693,7 @@ TEST_P(CliBatchFaultTest, FileSizeLimitReachedInTheMiddleOfEveryWrite) {
 }
 
 TEST_P(CliBatchFaultTest, FullCard) {
-    Fault f;
-    f.prepare = [](const fs::path& card, const fs::path&) { return support::MountCard(card); };
-    f.inflict = [](const fs::path& card, const fs::path&) { return support::FillCard(card); };
-    const Outcome o = Run(f);
+    const Outcome o = Run(support::OnMountedCard([](const fs::path& card) { return support::FillCard(card); }));
     SKIP_UNLESS_ARRANGED(o);
     ExpectRows(o, card_, EveryRowFails(card_));
 }
@@ -725,10 +716,7 @@ TEST_P(CliBatchFaultTest, CardWithRoomForOneCamera) {
 }
 
 TEST_P(CliBatchFaultTest, LockedCard) {
-    Fault f;
-    f.prepare = [](const fs::path& card, const fs::path&) { return support::MountCard(card); };
-    f.inflict = [](const fs::path& card, const fs::path&) { return support::LockCard(card); };
-    const Outcome o = Run(f);
+    const Outcome o = Run(support::OnMountedCard([](const fs::path& card) { return support::LockCard(card); }));
     SKIP_UNLESS_ARRANGED(o);
     ExpectRows(o, card_, EveryRowFails(card_));
 }

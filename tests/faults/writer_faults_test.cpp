@@ -309,20 +309,14 @@ TEST_P(WriterFaultTest, FileSizeLimitReachedInTheMiddleOfTheWrite) {
 
 // A card of its own, full of pictures.
 TEST_P(WriterFaultTest, FullCard) {
-    Fault f;
-    f.prepare = [](const fs::path& card, const fs::path&) { return test::MountCard(card); };
-    f.inflict = [](const fs::path& card, const fs::path&) { return test::FillCard(card); };
-    const Outcome o = Run(f);
+    const Outcome o = Run(test::OnMountedCard([](const fs::path& card) { return test::FillCard(card); }));
     SKIP_UNLESS_ARRANGED(o);
     ExpectNothingChanged(o);
 }
 
 // The card's lock switch: the system mounts a locked card read-only.
 TEST_P(WriterFaultTest, LockedCard) {
-    Fault f;
-    f.prepare = [](const fs::path& card, const fs::path&) { return test::MountCard(card); };
-    f.inflict = [](const fs::path& card, const fs::path&) { return test::LockCard(card); };
-    const Outcome o = Run(f);
+    const Outcome o = Run(test::OnMountedCard([](const fs::path& card) { return test::LockCard(card); }));
     SKIP_UNLESS_ARRANGED(o);
     ExpectNothingChanged(o);
 }
