@@ -17,8 +17,7 @@ import sys
 import tempfile
 import time
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "web", "harness"))
-from cdp import Browser, Site  # noqa: E402
+from e2e_session import MESSAGE, page_shown, run
 
 LOCKED_PICKER = """
 window.showDirectoryPicker = async () => {
@@ -38,11 +37,6 @@ window.showDirectoryPicker = async () => {
 """
 
 CFG_SIZE = 1320
-SETTLED = "typeof TC === 'object' && TC.queue.length === 0"
-
-
-def page_shown(browser, template):
-    browser.wait_for("!!document.querySelector('.tc-window[data-template=\"%d\"]')" % template)
 
 
 def to_send_page_with_mms(browser):
@@ -64,73 +58,60 @@ def console_lines(browser):
     return lines
 
 
-def main():
-    site = Site(sys.argv[1])
+def steps(site, browser, check):
     downloads = tempfile.mkdtemp(prefix="trailcfg-downloads-")
-    browser = Browser(width=900, height=700)
-    browser.settled = SETTLED
-    failures = []
-
-    def check(what, ok):
-        print(("ok   " if ok else "FAIL ") + what)
-        if not ok:
-            failures.append(what)
-
     try:
-        browser.call("Browser.setDownloadBehavior", behavior="allow", downloadPath=downloads)
-        browser.navigate(site.url + "index.html")
-        to_send_page_with_mms(browser)
-        path = browser.evaluate("document.querySelector('#c40012').value")
-        check("the save path shows the folder inside the browser (%s)" % path, path == "/in-browser")
-        browser.click("#c40013")  # Generate
-        message = browser.wait_for("(() => { const m = document.querySelector('.tc-message');"
-                                   " return m && m.innerText; })()")
-        check("Generate succeeds (%r)" % message, "Generate Success!" in message)
-        browser.click(".tc-ok")
-        target = os.path.join(downloads, "CFG.BIN")
-        deadline = time.time() + 30
-        while not (os.path.exists(target) and os.path.getsize(target) == CFG_SIZE) and time.time() < deadline:
-            time.sleep(0.1)
-        check("CFG.BIN is downloaded (%s)" % sorted(os.listdir(downloads)),
-              os.path.exists(target) and os.path.getsize(target) == CFG_SIZE)
-
-        browser.call("Page.addScriptToEvaluateOnNewDocument", source=LOCKED_PICKER)
-        browser.navigate(site.url + "index.html")
-        browser.wait_for("document.readyState === 'complete'")
-        browser.evaluate("navigator.storage.getDirectory().then(r => r.removeEntry('locked', {recursive: true}))"
-                         ".catch(() => true)")
-        to_send_page_with_mms(browser)
-        browser.click("#c40010")  # Browse
-        browser.wait_for("document.querySelector('#c40012').value === '/picked/locked'")
-        del browser.events[:]
-        browser.click("#c40013")  # Generate
-        browser.wait_for("(() => { const m = document.querySelector('.tc-message');"
-                         " return !!m || performance.now() > (window.__until ||= performance.now() + 2000); })()")
-        message = browser.evaluate("(() => { const m = document.querySelector('.tc-message');"
-                                   " return m ? m.innerText : ''; })()")
-        check("Generate into the locked folder reports no success (%r)" % message,
-              "Generate Success!" not in message)
-        browser.evaluate("1")  # collects the console events sent meanwhile
-        check("the program says Generate failed", any("Generate fail!" in line for line in console_lines(browser)))
-        names = browser.evaluate("""(async () => {
-            const folder = await (await navigator.storage.getDirectory()).getDirectoryHandle('locked');
-            const names = [];
-            for await (const name of folder.keys()) names.push(name);
-            return names;
-        })()""")
-        check("the locked folder holds no file (%s)" % names, names == [])
-    except Exception:
-        shot = os.path.join(os.environ.get("TMPDIR", "/tmp"), "trailcfg-e2e-files-failure.png")
-        browser.screenshot(shot)
-        print("FAIL the page at the failure: " + shot)
-        raise
+        downloaded(site, browser, check, downloads)
     finally:
-        browser.close()
-        site.close()
         shutil.rmtree(downloads, ignore_errors=True)
-    print("%d failed" % len(failures))
-    return 1 if failures else 0
+    refused(site, browser, check)
+
+
+def downloaded(site, browser, check, downloads):
+    browser.call("Browser.setDownloadBehavior", behavior="allow", downloadPath=downloads)
+    browser.navigate(site.url + "index.html")
+    to_send_page_with_mms(browser)
+    path = browser.evaluate("document.querySelector('#c40012').value")
+    check("the save path shows the folder inside the browser (%s)" % path, path == "/in-browser")
+    browser.click("#c40013")  # Generate
+    message = browser.wait_for(MESSAGE)
+    check("Generate succeeds (%r)" % message, "Generate Success!" in message)
+    browser.click(".tc-ok")
+    target = os.path.join(downloads, "CFG.BIN")
+    deadline = time.time() + 30
+    while not (os.path.exists(target) and os.path.getsize(target) == CFG_SIZE) and time.time() < deadline:
+        time.sleep(0.1)
+    check("CFG.BIN is downloaded (%s)" % sorted(os.listdir(downloads)),
+          os.path.exists(target) and os.path.getsize(target) == CFG_SIZE)
+
+
+def refused(site, browser, check):
+    browser.call("Page.addScriptToEvaluateOnNewDocument", source=LOCKED_PICKER)
+    browser.navigate(site.url + "index.html")
+    browser.wait_for("document.readyState === 'complete'")
+    browser.evaluate("navigator.storage.getDirectory().then(r => r.removeEntry('locked', {recursive: true}))"
+                     ".catch(() => true)")
+    to_send_page_with_mms(browser)
+    browser.click("#c40010")  # Browse
+    browser.wait_for("document.querySelector('#c40012').value === '/picked/locked'")
+    del browser.events[:]
+    browser.click("#c40013")  # Generate
+    browser.wait_for("(() => { const m = document.querySelector('.tc-message');"
+                     " return !!m || performance.now() > (window.__until ||= performance.now() + 2000); })()")
+    message = browser.evaluate("(() => { const m = document.querySelector('.tc-message');"
+                               " return m ? m.innerText : ''; })()")
+    check("Generate into the locked folder reports no success (%r)" % message,
+          "Generate Success!" not in message)
+    browser.evaluate("1")  # collects the console events sent meanwhile
+    check("the program says Generate failed", any("Generate fail!" in line for line in console_lines(browser)))
+    names = browser.evaluate("""(async () => {
+        const folder = await (await navigator.storage.getDirectory()).getDirectoryHandle('locked');
+        const names = [];
+        for await (const name of folder.keys()) names.push(name);
+        return names;
+    })()""")
+    check("the locked folder holds no file (%s)" % names, names == [])
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(run("e2e-files", steps))

@@ -11,11 +11,9 @@ the browser's folder dialog, which headless Chromium cannot show, is the one
 thing replaced: it answers with that handle.
 
 e2e_generate.py SITE_DIR"""
-import os
 import sys
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "web", "harness"))
-from cdp import Browser, Site  # noqa: E402
+from e2e_session import MESSAGE, page_shown, run
 
 PICKER = """
 window.showDirectoryPicker = async () => {
@@ -34,117 +32,87 @@ def unscramble(data):
     return bytes((((b << 2) | (b >> 6)) & 0xFF) ^ 0xA7 for b in data)
 
 
-def page_shown(browser, template):
-    browser.wait_for("!!document.querySelector('.tc-window[data-template=\"%d\"]')" % template)
+def steps(site, browser, check):
+    browser.call("Page.addScriptToEvaluateOnNewDocument", source=PICKER)
+    browser.navigate(site.url + "index.html")
+    # A folder of an earlier run must not be mistaken for this run's.
+    browser.wait_for("document.readyState === 'complete'")
+    browser.evaluate("navigator.storage.getDirectory().then(r => r.removeEntry('card', {recursive: true}))"
+                     ".catch(() => true)")
+    page_shown(browser, 111)
 
+    browser.click("#c40002")  # 3G Setup
+    page_shown(browser, 107)
+    browser.choose("#c40014", "Email")
+    browser.type_into("#c40052", "smtp.example.org")
+    browser.type_into("#c40053", "587")
+    browser.type_into("#c40054", "camera@example.org")
+    browser.type_into("#c40056", "secret")
+    browser.click("#c40082")  # Next
+    page_shown(browser, 106)
+    browser.type_into("#c40000", "owner@example.org")
+    browser.click("#c40010")  # Browse
+    folder = browser.wait_for("(() => { const e = document.querySelector('#c40012');"
+                              " return e && e.value.startsWith('/picked/') && e.value; })()")
+    check("Browse shows the picked folder in the save path (%s)" % folder, folder == "/picked/card")
 
-def main():
-    site = Site(sys.argv[1])
-    browser = Browser(width=900, height=700)
-    failures = []
+    browser.click("#c40013")  # Generate
+    message = browser.wait_for(MESSAGE)
+    check("Generate says it succeeded (%r)" % message, "Generate Success!" in message)
+    browser.click(".tc-ok")
 
-    def check(what, ok):
-        print(("ok   " if ok else "FAIL ") + what)
-        if not ok:
-            failures.append(what)
+    data = bytes(browser.evaluate("""(async () => {
+        const root = await navigator.storage.getDirectory();
+        const card = await root.getDirectoryHandle('card');
+        const file = await (await card.getFileHandle('CFG.BIN')).getFile();
+        return [...new Uint8Array(await file.arrayBuffer())];
+    })()"""))
+    check("CFG.BIN in the folder is %d bytes (%d)" % (CFG_SIZE, len(data)), len(data) == CFG_SIZE)
+    plain = unscramble(data)
+    check("it is marked as set by the program, sending by e-mail (0x%02X)" % plain[0],
+          plain[0] == APP_SET_MARK | EMAIL_SEND)
+    for text in (b"smtp.example.org", b"camera@example.org", b"owner@example.org", b"secret"):
+        check("it holds %s" % text.decode(), text in plain)
+    leftovers = browser.evaluate("""(async () => {
+        const card = await (await navigator.storage.getDirectory()).getDirectoryHandle('card');
+        const names = [];
+        for await (const name of card.keys()) names.push(name);
+        return names.sort();
+    })()""")
+    check("the folder holds CFG.BIN and nothing else (%s)" % leftovers, leftovers == ["CFG.BIN"])
 
-    try:
-        # The program has taken in every input once web_dom.js's queue is
-        # empty: it handles what it takes at once, on the page's one thread.
-        browser.settled = "typeof TC === 'object' && TC.queue.length === 0"
-        browser.call("Page.addScriptToEvaluateOnNewDocument", source=PICKER)
-        browser.navigate(site.url + "index.html")
-        # A folder of an earlier run must not be mistaken for this run's.
-        browser.wait_for("document.readyState === 'complete'")
-        browser.evaluate("navigator.storage.getDirectory().then(r => r.removeEntry('card', {recursive: true}))"
-                         ".catch(() => true)")
-        page_shown(browser, 111)
+    # The camera's page writes menu.dat into the same folder ...
+    browser.navigate(site.url + "index.html")
+    page_shown(browser, 111)
+    browser.click("#c40000")  # Camera Setup
+    page_shown(browser, 113)
+    mode = browser.evaluate("document.querySelector('#c40006').options[2].text")
+    browser.choose("#c40006", mode)
+    browser.click("#c40073")  # Browse
+    browser.wait_for("document.querySelector('#c40094').value === '/picked/card'")
+    browser.click("#c40096")  # Generate
+    message = browser.wait_for(MESSAGE)
+    check("the camera page's Generate succeeds (%r)" % message, "Generate Success!" in message)
+    browser.click(".tc-ok")
 
-        browser.click("#c40002")  # 3G Setup
-        page_shown(browser, 107)
-        browser.choose("#c40014", "Email")
-        browser.type_into("#c40052", "smtp.example.org")
-        browser.type_into("#c40053", "587")
-        browser.type_into("#c40054", "camera@example.org")
-        browser.type_into("#c40056", "secret")
-        browser.click("#c40082")  # Next
-        page_shown(browser, 106)
-        browser.type_into("#c40000", "owner@example.org")
-        browser.click("#c40010")  # Browse
-        folder = browser.wait_for("(() => { const e = document.querySelector('#c40012');"
-                                  " return e && e.value.startsWith('/picked/') && e.value; })()")
-        check("Browse shows the picked folder in the save path (%s)" % folder, folder == "/picked/card")
-
-        browser.click("#c40013")  # Generate
-        message = browser.wait_for("(() => { const m = document.querySelector('.tc-message');"
-                                   " return m && m.innerText; })()")
-        check("Generate says it succeeded (%r)" % message, "Generate Success!" in message)
-        browser.click(".tc-ok")
-
-        data = bytes(browser.evaluate("""(async () => {
-            const root = await navigator.storage.getDirectory();
-            const card = await root.getDirectoryHandle('card');
-            const file = await (await card.getFileHandle('CFG.BIN')).getFile();
-            return [...new Uint8Array(await file.arrayBuffer())];
-        })()"""))
-        check("CFG.BIN in the folder is %d bytes (%d)" % (CFG_SIZE, len(data)), len(data) == CFG_SIZE)
-        plain = unscramble(data)
-        check("it is marked as set by the program, sending by e-mail (0x%02X)" % plain[0],
-              plain[0] == APP_SET_MARK | EMAIL_SEND)
-        for text in (b"smtp.example.org", b"camera@example.org", b"owner@example.org", b"secret"):
-            check("it holds %s" % text.decode(), text in plain)
-        leftovers = browser.evaluate("""(async () => {
-            const card = await (await navigator.storage.getDirectory()).getDirectoryHandle('card');
-            const names = [];
-            for await (const name of card.keys()) names.push(name);
-            return names.sort();
-        })()""")
-        check("the folder holds CFG.BIN and nothing else (%s)" % leftovers, leftovers == ["CFG.BIN"])
-
-        # The camera's page writes menu.dat into the same folder ...
-        browser.navigate(site.url + "index.html")
-        page_shown(browser, 111)
-        browser.click("#c40000")  # Camera Setup
-        page_shown(browser, 113)
-        mode = browser.evaluate("document.querySelector('#c40006').options[2].text")
-        browser.choose("#c40006", mode)
-        browser.click("#c40073")  # Browse
-        browser.wait_for("document.querySelector('#c40094').value === '/picked/card'")
-        browser.click("#c40096")  # Generate
-        message = browser.wait_for("(() => { const m = document.querySelector('.tc-message');"
-                                   " return m && m.innerText; })()")
-        check("the camera page's Generate succeeds (%r)" % message, "Generate Success!" in message)
-        browser.click(".tc-ok")
-
-        # ... and a new run that picks the folder first opens that page with
-        # the mode the file in the folder holds, not the default.
-        browser.navigate(site.url + "index.html")
-        page_shown(browser, 111)
-        browser.click("#c40002")  # 3G Setup
-        page_shown(browser, 107)
-        browser.click("#c40082")  # Next
-        page_shown(browser, 106)
-        browser.click("#c40010")  # Browse
-        browser.wait_for("document.querySelector('#c40012').value === '/picked/card'")
-        browser.click(".tc-close")
-        page_shown(browser, 111)
-        browser.click("#c40000")  # Camera Setup, its first opening in this run
-        page_shown(browser, 113)
-        shown = browser.evaluate("(() => { const l = document.querySelector('#c40006');"
-                                 " return l.selectedIndex >= 0 ? l.options[l.selectedIndex].text : ''; })()")
-        check("the picked folder's menu.dat is read on the page's first opening (%r)" % shown, shown == mode)
-    except Exception:
-        # What the page showed when it went wrong.
-        shot = os.path.join(os.environ.get("TMPDIR", "/tmp"), "trailcfg-e2e-failure.png")
-        browser.screenshot(shot)
-        print("FAIL the page at the failure: " + shot)
-        raise
-    finally:
-        browser.close()
-        site.close()
-    print("%d failed" % len(failures))
-    return 1 if failures else 0
+    # ... and a new run that picks the folder first opens that page with
+    # the mode the file in the folder holds, not the default.
+    browser.navigate(site.url + "index.html")
+    page_shown(browser, 111)
+    browser.click("#c40002")  # 3G Setup
+    page_shown(browser, 107)
+    browser.click("#c40082")  # Next
+    page_shown(browser, 106)
+    browser.click("#c40010")  # Browse
+    browser.wait_for("document.querySelector('#c40012').value === '/picked/card'")
+    browser.click(".tc-close")
+    page_shown(browser, 111)
+    browser.click("#c40000")  # Camera Setup, its first opening in this run
+    page_shown(browser, 113)
+    shown = browser.evaluate("(() => { const l = document.querySelector('#c40006');"
+                             " return l.selectedIndex >= 0 ? l.options[l.selectedIndex].text : ''; })()")
+    check("the picked folder's menu.dat is read on the page's first opening (%r)" % shown, shown == mode)
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(run("e2e", steps))

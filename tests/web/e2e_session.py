@@ -1,0 +1,45 @@
+"""What the end-to-end tests share: the real site served to headless
+Chromium, the pages and the message box as the DOM shows them, and the tally
+of checks, with a screenshot of the page when a step goes wrong."""
+import os
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "web", "harness"))
+from cdp import Browser, Site  # noqa: E402,F401
+
+# The program has taken in every input once web_dom.js's queue is empty: it
+# handles what it takes at once, on the page's one thread.
+SETTLED = "typeof TC === 'object' && TC.queue.length === 0"
+# The open message box's text, or a false value while none is open.
+MESSAGE = "(() => { const m = document.querySelector('.tc-message'); return m && m.innerText; })()"
+
+
+def page_shown(browser, template):
+    browser.wait_for("!!document.querySelector('.tc-window[data-template=\"%d\"]')" % template)
+
+
+def run(name, body):
+    """Serves the site given on the command line, calls body(site, browser,
+    check) and returns the exit status: 1 when a check failed."""
+    site = Site(sys.argv[1])
+    browser = Browser(width=900, height=700)
+    browser.settled = SETTLED
+    failures = []
+
+    def check(what, ok):
+        print(("ok   " if ok else "FAIL ") + what)
+        if not ok:
+            failures.append(what)
+
+    try:
+        body(site, browser, check)
+    except Exception:
+        shot = os.path.join(os.environ.get("TMPDIR", "/tmp"), "trailcfg-%s-failure.png" % name)
+        browser.screenshot(shot)
+        print("FAIL the page at the failure: " + shot)
+        raise
+    finally:
+        browser.close()
+        site.close()
+    print("%d failed" % len(failures))
+    return 1 if failures else 0
