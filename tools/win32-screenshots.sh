@@ -25,23 +25,9 @@ out=$(realpath -m "${2:-$root/docs/screenshots}")
 export WINEPREFIX="${TRAILCFG_SCREENSHOT_PREFIX:-$build/wineprefix-screenshots}"
 mkdir -p "$out"
 work=$(mktemp -d)
-xvfb_pid=
-cleanup() {
-    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-# display SIZE: a fresh Xvfb of that size for what follows.
-display() {
-    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
-    rm -f "$work/display"
-    mkfifo "$work/display"
-    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-    xvfb_pid=$!
-    read -r -t 20 number <"$work/display"
-    export DISPLAY=":$number" TRAILCFG_WINE_DISPLAY=":$number"
-}
+# shellcheck source=tools/xvfb.sh
+. "$root/tools/xvfb.sh"
+trap 'stop_xvfb; rm -rf "$work"' EXIT
 
 wine=wine
 [ -x /usr/lib/wine/wine64 ] && wine=/usr/lib/wine/wine64
@@ -59,7 +45,7 @@ dpi() {
     "$wineserver" -w >/dev/null 2>&1 || true
 }
 
-display 1024x768
+start_xvfb 1024x768
 # The window of ours that is on screen now (Wine names the class after the
 # program file).
 page_window() { timeout 120 xdotool search --sync --onlyvisible --classname trailcfg.exe | tail -n 1; }
@@ -124,19 +110,19 @@ laptop_shots() {
     shot "$tag-3g-parameters-zh" zh_CN.UTF-8 Tab Tab Tab space
     shot "$tag-3g-parameters-zh-bottom" zh_CN.UTF-8 Tab Tab Tab space shift+Tab
 }
-display 1366x768
+start_xvfb 1366x768
 laptop_shots 1366x768
-display 1920x1080
+start_xvfb 1920x1080
 dpi 144
 laptop_shots 1920x1080-150
 # Wine shows no task bar, so a 1920 x 1080 screen at 150 % holds even Camera
 # Setup; a 1366 x 768 one at 150 % shows how the pages scroll.
-display 1366x768
+start_xvfb 1366x768
 shot 1366x768-150-camera-setup-en en_US.UTF-8 Return
 shot 1366x768-150-camera-setup-en-bottom en_US.UTF-8 Return shift+Tab
 shot 1366x768-150-3g-send-en-bottom en_US.UTF-8 Tab Tab Tab space shift+Tab space shift+Tab
 shot 1366x768-150-3g-parameters-zh-bottom zh_CN.UTF-8 Tab Tab Tab space shift+Tab
-display 2560x1440
+start_xvfb 2560x1440
 dpi 192
 shot 2560x1440-200-camera-setup-zh zh_CN.UTF-8 Return
 shot 2560x1440-200-start-page-zh-on-english en_US.UTF-8 Up

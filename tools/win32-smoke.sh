@@ -18,19 +18,11 @@ here=$(cd "$(dirname "$0")" && pwd)
 convert=/usr/bin/convert
 identify=/usr/bin/identify
 work=$(mktemp -d)
-xvfb_pid=
-cleanup() {
-    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
+# shellcheck source=tools/xvfb.sh
+. "$here/xvfb.sh"
+trap 'stop_xvfb; rm -rf "$work"' EXIT
 
-fifo="$work/display"
-mkfifo "$fifo"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
-xvfb_pid=$!
-read -r -t 20 number <"$fifo" || { echo "smoke: Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$number" TRAILCFG_WINE_DISPLAY=":$number"
+start_xvfb 1024x768
 
 # The banner's pixels as the screen holds them (24-bit RGB, rows top down).
 "$convert" "$banner" -depth 8 rgb:"$work/banner.rgb"
