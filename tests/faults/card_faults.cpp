@@ -54,6 +54,40 @@ std::string MountCard(const fs::path& card) {
     return "";
 }
 
+FaultRun RunUnderFault(const fs::path& card, const Fault& fault,
+                       const std::function<std::string(const fs::path& folder)>& earlier,
+                       const std::function<std::string(const fs::path& folder, Blob& results)>& act) {
+    const ChildResult child = RunInChild([&]() -> std::string {
+        const fs::path folder = fault.folder(card);
+        std::string why = fault.prepare ? fault.prepare(card, folder) : "";
+        if (why.empty() && fault.previousFile) why = earlier(folder);
+        if (why.empty() && fault.inflict) why = fault.inflict(card, folder);
+        Blob results;
+        if (why.empty()) why = act(folder, results);
+        Blob head;
+        head.Put(why.empty()).Put(why);
+        return why.empty() ? head.bytes() + results.bytes() : head.bytes();
+    });
+    FaultRun run;
+    run.exitedNormally = child.exitedNormally;
+    run.status = child.status;
+    Blob b(child.blob);
+    run.arranged = b.TakeFlag();
+    run.whyNot = b.Take();
+    // The results follow the two head fields: the blob is read on from there.
+    if (run.arranged) run.results = std::move(b);
+    return run;
+}
+
+Fault InChineseFolder() {
+    Fault f;
+    f.folder = [](const fs::path& card) { return card / kChineseFolder; };
+    f.prepare = [](const fs::path&, const fs::path& folder) {
+        return fs::create_directory(folder) ? "" : "cannot create the folder";
+    };
+    return f;
+}
+
 Fault OnMountedCard(std::function<std::string(const fs::path& card)> inflict) {
     Fault f;
     f.prepare = [](const fs::path& card, const fs::path&) { return MountCard(card); };

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "child_process.h"
+
 namespace trailcfg::test {
 
 // Everything in the card, names relative to it, folders marked with a slash.
@@ -36,6 +38,25 @@ struct Fault {
 // `inflict` (FillCard, LockCard) on a small card mounted for the test
 // alone, so that filling or locking it reaches nothing else.
 Fault OnMountedCard(std::function<std::string(const std::filesystem::path& card)> inflict);
+
+// A fault's run in a forked child: `prepare`, then, where the fault wants
+// a previous file, `earlier` (the write that leaves it; it returns why it
+// failed, "" when it did not), then `inflict`; then `act` runs what is under
+// test and puts its results, or returns why this system cannot run it.
+struct FaultRun {
+    bool exitedNormally = false;  // the child returned, within its time
+    int status = 0;               // its waitpid status
+    bool arranged = false;        // the fault was in place and `act` ran
+    std::string whyNot;
+    Blob results;  // what `act` put, to Take in the same order
+};
+FaultRun RunUnderFault(const std::filesystem::path& card, const Fault& fault,
+                       const std::function<std::string(const std::filesystem::path& folder)>& earlier,
+                       const std::function<std::string(const std::filesystem::path& folder, Blob& results)>& act);
+
+// No fault yet: the write goes into a new folder kChineseFolder of the
+// card, whose name has blanks and Chinese characters.
+Fault InChineseFolder();
 
 // The faults. Each returns "" once it is in place, otherwise why this
 // system cannot make it.

@@ -119,30 +119,28 @@ using CommandLine = std::function<std::vector<std::string>(const fs::path& folde
 // card just before and after it.
 Outcome RunWithFault(const fs::path& card, const Fault& fault, const CommandLine& previous, const CommandLine& command,
                      const Runner& runner = AsIs) {
-    support::ChildResult child = support::RunInChild([&]() -> std::string {
-        Blob b;
-        const fs::path folder = fault.folder(card);
-        std::string why = fault.prepare ? fault.prepare(card, folder) : "";
-        if (why.empty() && fault.previousFile) {
+    support::FaultRun child = support::RunUnderFault(
+        card, fault,
+        [&](const fs::path& folder) -> std::string {
             const CliRun earlier = Cli(previous(folder));
-            if (earlier.status != kExitOk) why = "the earlier run failed: " + earlier.err;
-        }
-        if (why.empty() && fault.inflict) why = fault.inflict(card, folder);
-        if (!why.empty()) return b.Put(false).Put(why).bytes();
-        const Card before = Look(card);
-        const CliRun run = runner(command(folder), why);
-        if (!why.empty()) return b.Put(false).Put(why).bytes();
-        b.Put(true).Put(std::string()).Put(std::to_string(run.status)).Put(run.out).Put(run.err);
-        PutCard(b, before);
-        PutCard(b, Look(card));
-        return b.bytes();
-    });
+            return earlier.status == kExitOk ? "" : "the earlier run failed: " + earlier.err;
+        },
+        [&](const fs::path& folder, Blob& b) {
+            const Card before = Look(card);
+            std::string why;
+            const CliRun run = runner(command(folder), why);
+            if (!why.empty()) return why;
+            b.Put(std::to_string(run.status)).Put(run.out).Put(run.err);
+            PutCard(b, before);
+            PutCard(b, Look(card));
+            return why;
+        });
     Outcome o;
     EXPECT_TRUE(child.exitedNormally) << "child status " << child.status;
-    Blob b(child.blob);
-    o.arranged = b.TakeFlag();
-    o.whyNot = b.Take();
+    o.arranged = child.arranged;
+    o.whyNot = child.whyNot;
     if (!o.arranged) return o;
+    Blob& b = child.results;
     const std::string status = b.Take();
     o.run.status = status.empty() ? -1 : std::stoi(status);
     o.run.out = b.Take();
@@ -434,11 +432,7 @@ TEST_P(CliWriteFaultTest, LockedCard) {
 
 TEST_P(CliWriteFaultTest, FolderWithBlanksAndChineseCharacters) {
     const fs::path folder = card_ / kChineseFolder;
-    Fault f;
-    f.folder = [](const fs::path& card) { return card / kChineseFolder; };
-    f.prepare = [](const fs::path&, const fs::path& folder) {
-        return fs::create_directory(folder) ? "" : "cannot create the folder";
-    };
+    Fault f = support::InChineseFolder();
     const Outcome works = Run(f);
     ASSERT_TRUE(works.arranged) << works.whyNot;
     EXPECT_EQ(works.run.status, kExitOk) << works.run.err;
@@ -723,11 +717,7 @@ TEST_P(CliBatchFaultTest, LockedCard) {
 
 TEST_P(CliBatchFaultTest, OutputFolderWithBlanksAndChineseCharacters) {
     const fs::path out = card_ / kChineseFolder;
-    Fault f;
-    f.folder = [](const fs::path& card) { return card / kChineseFolder; };
-    f.prepare = [](const fs::path&, const fs::path& folder) {
-        return fs::create_directory(folder) ? "" : "cannot create the folder";
-    };
+    Fault f = support::InChineseFolder();
     const Outcome works = Run(f);
     ASSERT_TRUE(works.arranged) << works.whyNot;
     ExpectRows(works, out, {});

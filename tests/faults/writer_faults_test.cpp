@@ -139,39 +139,40 @@ protected:
     Outcome Run(const Fault& fault) {
         const Writer w = writer();
         const fs::path card = card_;
-        test::ChildResult child = test::RunInChild([&]() -> std::string {
-            Blob b;
+        // Each run starts from the records a new process has.
+        Fault fresh = fault;
+        fresh.prepare = [prepare = fault.prepare](const fs::path& card, const fs::path& folder) {
             ResetProcessState();
-            const fs::path folder = fault.folder(card);
-            std::string why = fault.prepare ? fault.prepare(card, folder) : "";
-            if (why.empty() && fault.previousFile) {
+            return prepare ? prepare(card, folder) : std::string();
+        };
+        test::FaultRun child = test::RunUnderFault(
+            card, fresh,
+            [&](const fs::path& folder) -> std::string {
                 EditRecord(w, 1);
                 DiagCapture quiet;
-                if (!Write(w, folder, quiet)) why = "the earlier Generate failed: " + quiet.text();
-            }
-            if (why.empty() && fault.inflict) why = fault.inflict(card, folder);
-            if (!why.empty()) return b.Put(false).Put(why).bytes();
-
-            const fs::path target = folder / FileNameOf(w);
-            const std::vector<std::string> treeBefore = Tree(card);
-            const std::string stateBefore = StateOf(target);
-            const std::vector<std::uint8_t> fileBefore = FileBytes(target);
-            EditRecord(w, 2);
-            const std::vector<std::uint8_t> recordBefore = RecordOf(w);
-            DiagCapture out;
-            const bool ok = Write(w, folder, out);
-            b.Put(true).Put(std::string()).Put(ok).Put(out.text()).Put(GbkFromPath(target));
-            b.Put(recordBefore).Put(RecordOf(w));
-            b.Put(treeBefore).Put(Tree(card)).Put(stateBefore).Put(StateOf(target));
-            b.Put(fileBefore).Put(FileBytes(target));
-            return b.bytes();
-        });
+                return Write(w, folder, quiet) ? "" : "the earlier Generate failed: " + quiet.text();
+            },
+            [&](const fs::path& folder, Blob& b) {
+                const fs::path target = folder / FileNameOf(w);
+                const std::vector<std::string> treeBefore = Tree(card);
+                const std::string stateBefore = StateOf(target);
+                const std::vector<std::uint8_t> fileBefore = FileBytes(target);
+                EditRecord(w, 2);
+                const std::vector<std::uint8_t> recordBefore = RecordOf(w);
+                DiagCapture out;
+                const bool ok = Write(w, folder, out);
+                b.Put(ok).Put(out.text()).Put(GbkFromPath(target));
+                b.Put(recordBefore).Put(RecordOf(w));
+                b.Put(treeBefore).Put(Tree(card)).Put(stateBefore).Put(StateOf(target));
+                b.Put(fileBefore).Put(FileBytes(target));
+                return std::string();
+            });
         Outcome o;
         EXPECT_TRUE(child.exitedNormally) << "child status " << child.status;
-        Blob b(child.blob);
-        o.arranged = b.TakeFlag();
-        o.whyNot = b.Take();
+        o.arranged = child.arranged;
+        o.whyNot = child.whyNot;
         if (!o.arranged) return o;
+        Blob& b = child.results;
         o.ok = b.TakeFlag();
         o.diag = b.Take();
         o.shownPath = b.Take();
@@ -325,11 +326,7 @@ TEST_P(WriterFaultTest, LockedCard) {
 const char* const kChineseFolderGbk = "\xCF\xE0\xBB\xFA \xBF\xA8 (SD)";
 
 TEST_P(WriterFaultTest, FolderWithBlanksAndChineseCharacters) {
-    Fault f;
-    f.folder = [](const fs::path& card) { return card / kChineseFolder; };
-    f.prepare = [](const fs::path&, const fs::path& folder) {
-        return fs::create_directory(folder) ? "" : "cannot create the folder";
-    };
+    Fault f = test::InChineseFolder();
     const Outcome works = Run(f);
     ASSERT_TRUE(works.arranged) << works.whyNot;
     EXPECT_TRUE(works.ok) << works.diag;

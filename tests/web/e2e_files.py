@@ -17,7 +17,7 @@ import sys
 import tempfile
 import time
 
-from e2e_session import MESSAGE, page_shown, run
+from e2e_session import MESSAGE, open_with_picker, page_shown, run
 
 LOCKED_PICKER = """
 window.showDirectoryPicker = async () => {
@@ -86,11 +86,7 @@ def downloaded(site, browser, check, downloads):
 
 
 def refused(site, browser, check):
-    browser.call("Page.addScriptToEvaluateOnNewDocument", source=LOCKED_PICKER)
-    browser.navigate(site.url + "index.html")
-    browser.wait_for("document.readyState === 'complete'")
-    browser.evaluate("navigator.storage.getDirectory().then(r => r.removeEntry('locked', {recursive: true}))"
-                     ".catch(() => true)")
+    open_with_picker(site, browser, LOCKED_PICKER, "locked")
     to_send_page_with_mms(browser)
     browser.click("#c40010")  # Browse
     browser.wait_for("document.querySelector('#c40012').value === '/picked/locked'")

@@ -13,7 +13,7 @@ thing replaced: it answers with that handle.
 e2e_generate.py SITE_DIR"""
 import sys
 
-from e2e_session import MESSAGE, page_shown, run
+from e2e_session import MESSAGE, open_with_picker, page_shown, run
 
 PICKER = """
 window.showDirectoryPicker = async () => {
@@ -33,12 +33,7 @@ def unscramble(data):
 
 
 def steps(site, browser, check):
-    browser.call("Page.addScriptToEvaluateOnNewDocument", source=PICKER)
-    browser.navigate(site.url + "index.html")
-    # A folder of an earlier run must not be mistaken for this run's.
-    browser.wait_for("document.readyState === 'complete'")
-    browser.evaluate("navigator.storage.getDirectory().then(r => r.removeEntry('card', {recursive: true}))"
-                     ".catch(() => true)")
+    open_with_picker(site, browser, PICKER, "card")
     page_shown(browser, 111)
 
     browser.click("#c40002")  # 3G Setup

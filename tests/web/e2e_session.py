@@ -18,6 +18,17 @@ def page_shown(browser, template):
     browser.wait_for("!!document.querySelector('.tc-window[data-template=\"%d\"]')" % template)
 
 
+def open_with_picker(site, browser, picker, folder):
+    """Opens the site with `picker` standing in for the browser's folder
+    dialog, over a fresh folder `folder` of the origin's private file system:
+    a folder of an earlier run must not be mistaken for this run's."""
+    browser.call("Page.addScriptToEvaluateOnNewDocument", source=picker)
+    browser.navigate(site.url + "index.html")
+    browser.wait_for("document.readyState === 'complete'")
+    browser.evaluate("navigator.storage.getDirectory().then(r => r.removeEntry('%s', {recursive: true}))"
+                     ".catch(() => true)" % folder)
+
+
 def run(name, body):
     """Serves the site given on the command line, calls body(site, browser,
     check) and returns the exit status: 1 when a check failed."""
