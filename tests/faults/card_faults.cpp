@@ -79,6 +79,14 @@ FaultRun RunUnderFault(const fs::path& card, const Fault& fault,
     return run;
 }
 
+Fault InReadOnlyFolder() {
+    Fault f;
+    f.inflict = [](const fs::path&, const fs::path& folder) -> std::string {
+        return MakeReadOnly(folder) ? "" : "this system cannot make a folder read-only";
+    };
+    return f;
+}
+
 Fault InChineseFolder() {
     Fault f;
     f.folder = [](const fs::path& card) { return card / kChineseFolder; };

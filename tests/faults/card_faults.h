@@ -54,6 +54,10 @@ FaultRun RunUnderFault(const std::filesystem::path& card, const Fault& fault,
                        const std::function<std::string(const std::filesystem::path& folder)>& earlier,
                        const std::function<std::string(const std::filesystem::path& folder, Blob& results)>& act);
 
+// The folder the write goes into is made read-only (for root, whom
+// permissions do not stop, immutable), as a locked card is to a writer.
+Fault InReadOnlyFolder();
+
 // No fault yet: the write goes into a new folder kChineseFolder of the
 // card, whose name has blanks and Chinese characters.
 Fault InChineseFolder();

@@ -380,11 +380,7 @@ TEST_P(CliWriteFaultTest, FolderInTheFilesPlace) {
 
 // Root passes over permissions, so the folder is made immutable.
 TEST_P(CliWriteFaultTest, FolderMadeReadOnly) {
-    Fault f;
-    f.inflict = [](const fs::path&, const fs::path& folder) -> std::string {
-        return support::MakeReadOnly(folder) ? "" : "this system cannot make a folder read-only";
-    };
-    const Outcome o = Run(f);
+    const Outcome o = Run(support::InReadOnlyFolder());
     SKIP_UNLESS_ARRANGED(o);
     EXPECT_EQ(o.before.tree, std::vector<std::string>{fileName()});
     ExpectFileErrorAndNothingChanged(o, CannotWrite(card_));

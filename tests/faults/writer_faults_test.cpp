@@ -256,11 +256,7 @@ TEST_P(WriterFaultTest, FolderInTheFilesPlace) {
 // A locked card as this process sees it when it may not write into the
 // folder. Root passes over permissions, so the folder is made immutable.
 TEST_P(WriterFaultTest, FolderMadeReadOnly) {
-    Fault f;
-    f.inflict = [](const fs::path&, const fs::path& folder) -> std::string {
-        return test::MakeReadOnly(folder) ? "" : "this system cannot make a folder read-only";
-    };
-    const Outcome o = Run(f);
+    const Outcome o = Run(test::InReadOnlyFolder());
     SKIP_UNLESS_ARRANGED(o);
     ExpectNothingChanged(o);
 }
