@@ -93,21 +93,15 @@ bool AssignAll(Session& s, const Step& step, Record& record, const FieldTable& t
     return true;
 }
 
-Outcome MakeCfg(Session& s, const Step& step, const fs::path& file) {
-    SendSettings record;
-    MakeSendDefaults(record);
-    if (!AssignAll(s, step, record, SendSettingsFields())) return Outcome::Failed;
-    std::uint8_t image[kSendSettingsSize];
-    EncodeCfgImage(record, image);
-    return WriteFile(file, image, sizeof image) ? Outcome::Done : s.Fail(step, "make: cannot write the file");
-}
-
-Outcome MakeMenu(Session& s, const Step& step, const fs::path& file) {
-    CameraMenu record;
-    MakeMenuDefaults(record);
-    if (!AssignAll(s, step, record, CameraMenuFields())) return Outcome::Failed;
-    std::uint8_t image[kCameraMenuSize];
-    EncodeMenuImage(record, image);
+// A record file: the defaults, the step's assignments, the file's encoding.
+template <typename Record, std::size_t kSize>
+Outcome MakeRecordFile(Session& s, const Step& step, const fs::path& file, void (*makeDefaults)(Record&),
+                       const FieldTable& fields, void (*encode)(const Record&, std::uint8_t (&)[kSize])) {
+    Record record;
+    makeDefaults(record);
+    if (!AssignAll(s, step, record, fields)) return Outcome::Failed;
+    std::uint8_t image[kSize];
+    encode(record, image);
     return WriteFile(file, image, sizeof image) ? Outcome::Done : s.Fail(step, "make: cannot write the file");
 }
 
@@ -140,8 +134,8 @@ Outcome Make(Session& s, const Step& step) {
     if (!HasArgsAtLeast(s, step, 3, kUsage)) return Outcome::Failed;
     const std::string& what = step.tokens[1].word;
     fs::path file = PathArg(s, step.tokens[2]);
-    if (what == "cfg") return MakeCfg(s, step, file);
-    if (what == "menu") return MakeMenu(s, step, file);
+    if (what == "cfg") return MakeRecordFile(s, step, file, &MakeSendDefaults, SendSettingsFields(), &EncodeCfgImage);
+    if (what == "menu") return MakeRecordFile(s, step, file, &MakeMenuDefaults, CameraMenuFields(), &EncodeMenuImage);
     if (what == "bytes") return MakeBytes(s, step, file);
     if (what == "zeros") return MakeZeros(s, step, file);
     return s.Fail(step, std::string("usage: ") + kUsage);
