@@ -1,5 +1,7 @@
 #include "card_faults.h"
 
+#include <gtest/gtest.h>
+
 #include <fcntl.h>
 #include <sched.h>
 #include <signal.h>
@@ -68,9 +70,8 @@ FaultRun RunUnderFault(const fs::path& card, const Fault& fault,
         head.Put(why.empty()).Put(why);
         return why.empty() ? head.bytes() + results.bytes() : head.bytes();
     });
+    EXPECT_TRUE(child.exitedNormally) << "child status " << child.status;
     FaultRun run;
-    run.exitedNormally = child.exitedNormally;
-    run.status = child.status;
     Blob b(child.blob);
     run.arranged = b.TakeFlag();
     run.whyNot = b.Take();

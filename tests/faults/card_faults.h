@@ -42,11 +42,10 @@ Fault OnMountedCard(std::function<std::string(const std::filesystem::path& card)
 // A fault's run in a forked child: `prepare`, then, where the fault wants
 // a previous file, `earlier` (the write that leaves it; it returns why it
 // failed, "" when it did not), then `inflict`; then `act` runs what is under
-// test and puts its results, or returns why this system cannot run it.
+// test and puts its results, or returns why this system cannot run it. A
+// child that does not return in its time fails the test.
 struct FaultRun {
-    bool exitedNormally = false;  // the child returned, within its time
-    int status = 0;               // its waitpid status
-    bool arranged = false;        // the fault was in place and `act` ran
+    bool arranged = false;  // the fault was in place and `act` ran
     std::string whyNot;
     Blob results;  // what `act` put, to Take in the same order
 };

@@ -136,7 +136,6 @@ Outcome RunWithFault(const fs::path& card, const Fault& fault, const CommandLine
             return why;
         });
     Outcome o;
-    EXPECT_TRUE(child.exitedNormally) << "child status " << child.status;
     o.arranged = child.arranged;
     o.whyNot = child.whyNot;
     if (!o.arranged) return o;
