@@ -12,24 +12,22 @@
 namespace trailcfg::web {
 namespace {
 
-TEST(WebLanguage, ChineseOfThePrcIsTheOneChineseTheProgramKnows) {
-    EXPECT_EQ(LanguageIdForTag("zh-CN"), 0x0804);
-    EXPECT_EQ(LanguageIdForTag("zh_cn"), 0x0804);
-    EXPECT_EQ(LanguageIdForTag("zh"), 0x0804);
-    EXPECT_EQ(LanguageIdForTag("zh-Hans-CN"), 0x0804);
-    // Other Chinese regions are other Windows languages, shown in English.
-    EXPECT_EQ(LanguageIdForTag("zh-TW"), 0x0404);
-    EXPECT_EQ(LanguageIdForTag("zh-Hant-HK"), 0x0404);
-    EXPECT_EQ(LanguageIdForTag("zh-SG"), 0x1004);
-}
+struct TagCase {
+    const char* tag;
+    int languageId;
+};
 
-TEST(WebLanguage, LongerTagsFallBackAndUnknownTagsAreUsEnglish) {
-    EXPECT_EQ(LanguageIdForTag("en-US"), 0x0409);
-    EXPECT_EQ(LanguageIdForTag("en-GB"), 0x0809);
-    EXPECT_EQ(LanguageIdForTag("de-AT"), 0x0407);
-    EXPECT_EQ(LanguageIdForTag(""), 0x0409);
-    EXPECT_EQ(LanguageIdForTag("tlh"), 0x0409);
-    EXPECT_EQ(LanguageIdForTag("-"), 0x0409);
+// Chinese of the PRC is the one Chinese the program knows; other Chinese
+// regions are other Windows languages, shown in English. Longer tags fall
+// back to their language, and unknown tags are US English.
+constexpr TagCase kTagCases[] = {
+    {"zh-CN", 0x0804},      {"zh_cn", 0x0804}, {"zh", 0x0804},    {"zh-Hans-CN", 0x0804}, {"zh-TW", 0x0404},
+    {"zh-Hant-HK", 0x0404}, {"zh-SG", 0x1004}, {"en-US", 0x0409}, {"en-GB", 0x0809},      {"de-AT", 0x0407},
+    {"", 0x0409},           {"tlh", 0x0409},   {"-", 0x0409},
+};
+
+TEST(WebLanguage, BrowserTagsMapToWindowsLanguages) {
+    for (const TagCase& c : kTagCases) EXPECT_EQ(LanguageIdForTag(c.tag), c.languageId) << '"' << c.tag << '"';
 }
 
 TEST(WebUnits, BaseUnitsAndMappingFollowWindows) {
