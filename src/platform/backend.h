@@ -1,29 +1,18 @@
 // What every backend repeats, written once: the hand-off to a driver and the
 // bookkeeping of an open page. A backend derives its Platform from
-// BackendPlatform and its page from BackendPage, and is left with widget
-// wiring: making the controls, reporting the user's events, converting text
-// at its edge (common/text_edge.h) and answering a person at the screen.
+// BackendPlatform and its page from ControlPage (backend_page.h), and is
+// left with widget wiring: making the controls, reporting the user's events,
+// converting text at its edge (common/text_edge.h) and answering a person at
+// the screen.
 // docs/BACKENDS.md lists the rest; tests/port's conformance suite checks it.
 #pragma once
 
 #include <string>
 
+#include "platform/backend_page.h"
 #include "platform/driver.h"
 
 namespace trailcfg {
-
-// An open page as its platform sees it.
-class BackendPage {
-public:
-    virtual ~BackendPage() = default;
-
-    // True once the page has called End; its RunModal returns Result().
-    virtual bool Ended() const = 0;
-    virtual int Result() const = 0;
-    // The page's periodic timers (Platform::StartTimer, StopTimer).
-    virtual void StartTimer(int timerId, int periodMs) = 0;
-    virtual void StopTimer(int timerId) = 0;
-};
 
 class BackendPlatform : public DrivablePlatform {
 public:
@@ -47,11 +36,11 @@ protected:
     // looks; then the driver acts, until the page has ended. The page's
     // result, or kPageAbandoned when the driver gives up (or is taken away).
     template <typename Settle>
-    int DriveUntilEnded(BackendPage& page, Dialog& dialog, DialogProbe& probe, Settle settle) {
+    int DriveUntilEnded(BackendPage& page, Settle settle) {
         while (true) {
             settle();
             if (page.Ended()) return page.Result();
-            if (!driver_ || !driver_->Act(dialog, probe)) return kPageAbandoned;
+            if (!driver_ || !driver_->Act(page, page)) return kPageAbandoned;
         }
     }
 

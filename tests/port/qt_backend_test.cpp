@@ -34,7 +34,6 @@
 #include "qt_list.h"
 #include "qt_page_dialog.h"
 #include "qt_platform.h"
-#include "qt_probe.h"
 #include "scripted_driver.h"
 #include "test_support.h"
 
@@ -358,8 +357,7 @@ TEST_F(QtBackend, PageMayRebuildAListWhileItsPickIsReported) {
     dialog->ListAdd(kLanguageList, GBK("中文"));
     dialog->ListAdd(kLanguageList, "English");
     dialog->ListSelect(kLanguageList, 0);
-    PageProbe probe(*dialog);
-    probe.UserChoose(kLanguageList, 1);
+    dialog->UserChoose(kLanguageList, 1);
     EXPECT_EQ(dialog->ListSelection(kLanguageList), 1);
     EXPECT_EQ(dialog->ListCount(kLanguageList), 2);
     EXPECT_EQ(dialog->GetText(kLanguageList), "English");

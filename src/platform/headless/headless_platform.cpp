@@ -36,7 +36,7 @@ public:
         if (!AttachedDriver()) return kPageAbandoned;
         HeadlessDialog dialog(*layout, page);
         page.OnOpen(dialog);
-        return DriveUntilEnded(dialog, dialog, dialog, [] {});
+        return DriveUntilEnded(dialog, [] {});
     }
 
     // A folder whose name GBK cannot spell would come out with "?" in it and

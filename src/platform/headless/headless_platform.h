@@ -1,6 +1,7 @@
 // The headless backend: pages live in memory and a Driver plays the user.
-// It is the reference for the port's event semantics (see headless_dialog.h
-// for the choices it makes where a toolkit would have its own habits).
+// It is the reference for the port's event semantics (see
+// platform/state_page.h for the choices it makes where a toolkit would have
+// its own habits).
 #pragma once
 
 #include <memory>

@@ -51,8 +51,6 @@ QWidget* CreateWidget(QWidget& dialog, const ControlLayout& c, EventSink& sink) 
 
 }  // namespace
 
-bool IsListKind(ControlKind kind) { return kind == ControlKind::DropDownList || kind == ControlKind::DropDownCombo; }
-
 std::vector<Control> CreateControls(QWidget& dialog, const DialogLayout& layout, EventSink& sink) {
     const BaseUnits units = BaseUnitsOf(dialog.font());
     std::vector<Control> controls;

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "platform/control_table.h"
 #include "platform/layout.h"
 #include "qt_event_sink.h"
 
@@ -17,8 +18,6 @@ struct Control {
     const ControlLayout* layout;
     QWidget* widget;  // owned by the dialog
 };
-
-bool IsListKind(ControlKind kind);
 
 // Creates the controls of `layout` as children of `dialog`, which must
 // already have its font; they report to `sink`.

@@ -12,12 +12,10 @@
 #include <QLineEdit>
 #include <string>
 
+#include "platform/control_table.h"
 #include "qt_event_sink.h"
 
 namespace trailcfg::qt {
-
-// The limit of an edit whose page never set one (Windows' default).
-inline constexpr int kDefaultEditLimit = 32767;
 
 class EditControl final : public QLineEdit {
 public:

@@ -28,8 +28,7 @@ QString Text(const char* gbk) { return FromGbk(gbk ? gbk : ""); }
 PageDialog::PageDialog(const DialogLayout& layout, Page& page, bool driven)
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint),
-      layout_(layout),
-      page_(page),
+      ControlPage(layout, page),
       driven_(driven) {
     setFont(DialogFont(layout));
     setWindowTitle(Text(layout.title));
@@ -37,25 +36,18 @@ PageDialog::PageDialog(const DialogLayout& layout, Page& page, bool driven)
     const BaseUnits units = BaseUnitsOf(font());
     auto* canvas = new PageCanvas(this, layout.templateId);
     canvas->setFixedSize(MapDialogRect(units, 0, 0, layout.cx, layout.cy).size());
-    controls_ = CreateControls(*canvas, layout, *this);
+    controls_ = ControlTable<Control>(CreateControls(*canvas, layout, *this));
     FitPageToScreen(*this, *canvas);
-    NameControls(layout_, controls_);
+    NameControls(layout, controls_.Rows());
 }
 
 PageDialog::~PageDialog() {
     // The controls report to this object, so they go while it is whole:
     // hiding moves the focus, and a focus loss must not reach a half
     // destroyed sink.
-    ended_ = true;
-    timers_.clear();
+    Detach();
     hide();
-    for (const Control& c : controls_) delete c.widget;
-}
-
-const Control* PageDialog::Find(int id) const {
-    for (const Control& c : controls_)
-        if (c.layout->id == id) return &c;
-    return nullptr;
+    for (const Control& c : controls_.Rows()) delete c.widget;
 }
 
 EditControl* PageDialog::Edit(int id) const {
@@ -68,31 +60,18 @@ ListControl* PageDialog::List(int id) const {
     return c && IsListKind(c->layout->kind) ? static_cast<ListControl*>(c->widget) : nullptr;
 }
 
-const Control* PageDialog::Reachable(int id) const {
-    const Control* c = Find(id);
-    if (!c || ended_ || !c->widget->isEnabled() || !c->widget->isVisibleTo(this)) return nullptr;
-    return c;
-}
-
 void PageDialog::Raise(EventType type, int id) {
     // An ended page still hears what its own calls raise (a text it sets),
     // but the clock and the window system have nothing more to tell it.
-    if (ended_ && (type == EventType::Timer || type == EventType::FocusLost)) return;
-    if (type == EventType::SelChanged && IsNamePart(layout_, id)) NameControls(layout_, controls_);
-    page_.OnEvent(*this, Event{type, id});
+    if (Ended() && (type == EventType::Timer || type == EventType::FocusLost)) return;
+    if (type == EventType::SelChanged && IsNamePart(Layout(), id)) NameControls(Layout(), controls_.Rows());
+    BackendPage::Raise(type, id);
 }
 
 void PageDialog::EditLostFocus(int id, Qt::FocusReason reason) {
-    if (ended_ || reason == Qt::PopupFocusReason) return;
+    if (Ended() || reason == Qt::PopupFocusReason) return;
     if (driven_ && !userLeaving_) return;
     Raise(EventType::FocusLost, id);
-}
-
-void PageDialog::LeaveAsUser(EditControl& edit) {
-    userLeaving_ = true;
-    QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);
-    QCoreApplication::sendEvent(&edit, &focusOut);
-    userLeaving_ = false;
 }
 
 void PageDialog::SetTitle(const char* text) { setWindowTitle(Text(text)); }
@@ -124,7 +103,7 @@ void PageDialog::SetText(int id, const char* text) {
             static_cast<QAbstractButton*>(c->widget)->setText(value);
             break;
     }
-    if (IsNamePart(layout_, id)) NameControls(layout_, controls_);
+    if (IsNamePart(Layout(), id)) NameControls(Layout(), controls_.Rows());
 }
 
 std::string PageDialog::GetText(int id) const {
@@ -199,7 +178,7 @@ void PageDialog::ListEmpty(int id) {
 
 void PageDialog::ListSelect(int id, int index) {
     if (ListControl* list = List(id)) list->Select(index);
-    if (IsNamePart(layout_, id)) NameControls(layout_, controls_);
+    if (IsNamePart(Layout(), id)) NameControls(Layout(), controls_.Rows());
 }
 
 int PageDialog::ListSelection(int id) const {
@@ -218,13 +197,9 @@ std::string PageDialog::ListItem(int id, int index) const {
     return ToGbk(list->itemText(index));
 }
 
-void PageDialog::End(int result) {
-    if (ended_) return;
-    ended_ = true;
-    result_ = result;
-    timers_.clear();
+void PageDialog::OnEnded() {
     hide();
-    if (loop_) loop_->exit(result);
+    if (loop_) loop_->exit(Result());
 }
 
 void PageDialog::RunEventLoop() {
@@ -234,38 +209,31 @@ void PageDialog::RunEventLoop() {
     activateWindow();
     // Showing moves the focus, and a handler of that may already have ended
     // the page; an exit asked for before exec() would be lost.
-    if (ended_) return;
+    if (Ended()) return;
     QEventLoop loop;
     loop_ = &loop;
     loop.exec(QEventLoop::DialogExec);
     loop_ = nullptr;
 }
 
-void PageDialog::StartTimer(int timerId, int periodMs) {
-    if (ended_) return;
-    std::unique_ptr<QTimer>& timer = timers_[timerId];
-    if (!timer) {
-        timer = std::make_unique<QTimer>();
-        QObject::connect(timer.get(), &QTimer::timeout, this, [this, timerId] { Raise(EventType::Timer, timerId); });
+bool PageDialog::ArmTimer(int timerId, int periodMs) {
+    std::unique_ptr<QTimer>& clock = clocks_[timerId];
+    if (!clock) {
+        clock = std::make_unique<QTimer>();
+        QObject::connect(clock.get(), &QTimer::timeout, this, [this, timerId] { Raise(EventType::Timer, timerId); });
     }
     // A driver delivers the ticks itself; a person gets them from the clock.
-    if (!driven_) timer->start(periodMs);
+    if (!driven_) clock->start(periodMs);
+    return true;
 }
 
-void PageDialog::StopTimer(int timerId) { timers_.erase(timerId); }
-
-bool PageDialog::TimerRunning(int timerId) const { return timers_.count(timerId) != 0; }
-
-void PageDialog::FireTimer(int timerId) {
-    if (!ended_ && TimerRunning(timerId)) Raise(EventType::Timer, timerId);
-}
+void PageDialog::DisarmTimer(int timerId) { clocks_.erase(timerId); }
 
 void PageDialog::PressDefaultButton() {
-    for (const Control& c : controls_) {
-        if (c.layout->kind != ControlKind::DefaultButton) continue;
-        // Windows presses the default button even when it is hidden, but
-        // never while it is disabled.
-        if (c.widget->isEnabled()) static_cast<QPushButton*>(c.widget)->click();
+    // Windows presses the default button even when it is hidden, but never
+    // while it is disabled.
+    if (const Control* button = controls_.FirstOfKind(ControlKind::DefaultButton)) {
+        if (button->widget->isEnabled()) static_cast<QPushButton*>(button->widget)->click();
         return;
     }
     Raise(EventType::Enter, 0);
@@ -275,11 +243,11 @@ void PageDialog::keyPressEvent(QKeyEvent* event) {
     const bool plain = event->modifiers() == Qt::NoModifier ||
                        (event->modifiers() == Qt::KeypadModifier && event->key() == Qt::Key_Enter);
     if (plain && event->key() == Qt::Key_Escape) {
-        if (!ended_) Raise(EventType::Escape, 0);
+        if (!Ended()) Raise(EventType::Escape, 0);
         return;
     }
     if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
-        if (!ended_) PressDefaultButton();
+        if (!Ended()) PressDefaultButton();
         return;
     }
     QDialog::keyPressEvent(event);
@@ -291,13 +259,13 @@ void PageDialog::setVisible(bool visible) {
     // Showing, QDialog makes the first push button the default of a dialog
     // that has none; a Windows dialog without a default button shows none
     // until a button takes the focus.
-    for (const Control& c : controls_)
+    for (const Control& c : controls_.Rows())
         if (c.layout->kind == ControlKind::Button) static_cast<QPushButton*>(c.widget)->setDefault(false);
 }
 
 void PageDialog::closeEvent(QCloseEvent* event) {
     event->ignore();
-    if (!ended_) Raise(EventType::Close, 0);
+    if (!Ended()) Raise(EventType::Close, 0);
 }
 
 }  // namespace trailcfg::qt

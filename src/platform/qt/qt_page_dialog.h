@@ -23,9 +23,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/backend.h"
+#include "platform/backend_page.h"
 #include "platform/layout.h"
-#include "platform/port.h"
 #include "qt_controls.h"
 #include "qt_event_sink.h"
 
@@ -33,7 +32,7 @@ class QTimer;
 
 namespace trailcfg::qt {
 
-class PageDialog final : public QDialog, public Dialog, public BackendPage, private EventSink {
+class PageDialog final : public QDialog, public ControlPage<Control>, private EventSink {
 public:
     PageDialog(const DialogLayout& layout, Page& page, bool driven);
     ~PageDialog() override;
@@ -58,26 +57,27 @@ public:
     int ListSelection(int id) const override;
     int ListCount(int id) const override;
     std::string ListItem(int id, int index) const override;
-    void End(int result) override;
 
-    // For the platform and the probe.
-    const DialogLayout& Layout() const { return layout_; }
-    bool Ended() const override { return ended_; }
-    int Result() const override { return result_; }
+    // DialogProbe (qt_probe.cpp): each action goes through the real widget
+    // the way Qt delivers the user's own (a click, an insert over the
+    // selection, a focus-out event, a key event to the dialog, a close
+    // event), so what a driver checks is what a person would get.
+    std::string Title() const override;
+    bool IsMasked(int id) const override;
+    int Caret(int id) const override;
+    int Limit(int id) const override;
+    void UserType(int id, const std::string& text) override;
+    void UserClick(int id) override;
+    void UserLeave(int id) override;
+    void UserChoose(int id, int index) override;
+    void UserPressKey(UserKey key) override;
+    void UserClose() override;
+
     // Shows the page modally and waits for End.
     void RunEventLoop();
-    void StartTimer(int timerId, int periodMs) override;
-    void StopTimer(int timerId) override;
-    bool TimerRunning(int timerId) const;
-    void FireTimer(int timerId);
 
-    const Control* Find(int id) const;
     EditControl* Edit(int id) const;
     ListControl* List(int id) const;
-    // The control if a user could act on it now, else nullptr.
-    const Control* Reachable(int id) const;
-    // Reports the focus loss that UserLeave sends to an edit.
-    void LeaveAsUser(EditControl& edit);
 
     // QDialog would close on Escape and the close box; the page decides.
     void reject() override {}
@@ -89,18 +89,18 @@ protected:
 
 private:
     void Raise(EventType type, int id) override;
+    void OnEnded() override;
+    bool ArmTimer(int timerId, int periodMs) override;
+    void DisarmTimer(int timerId) override;
     void EditLostFocus(int id, Qt::FocusReason reason) override;
+    // Reports the focus loss that UserLeave sends to an edit.
+    void LeaveAsUser(EditControl& edit);
     void PressDefaultButton();
 
-    const DialogLayout& layout_;
-    Page& page_;
     const bool driven_;
-    std::vector<Control> controls_;
-    std::map<int, std::unique_ptr<QTimer>> timers_;
+    std::map<int, std::unique_ptr<QTimer>> clocks_;  // the running timers'
     QEventLoop* loop_ = nullptr;
-    bool ended_ = false;
     bool userLeaving_ = false;
-    int result_ = 0;
 };
 
 }  // namespace trailcfg::qt

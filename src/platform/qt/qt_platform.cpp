@@ -13,7 +13,6 @@
 #include "qt_application.h"
 #include "qt_folder_text.h"
 #include "qt_page_dialog.h"
-#include "qt_probe.h"
 #include "qt_system_language.h"
 #include "qt_text.h"
 
@@ -39,8 +38,7 @@ public:
             return dialog.Result();
         }
         dialog.show();
-        qt::PageProbe probe(dialog);
-        return DriveUntilEnded(dialog, dialog, probe, [] { QCoreApplication::processEvents(); });
+        return DriveUntilEnded(dialog, [] { QCoreApplication::processEvents(); });
     }
 
     bool CurrentDirectory(std::string& folder) override {

@@ -1,5 +1,4 @@
-#include "qt_probe.h"
-
+// The driver's hands and eyes on a Qt page (PageDialog's DialogProbe).
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -12,71 +11,61 @@
 
 namespace trailcfg::qt {
 
-int PageProbe::TemplateId() const { return dialog_.Layout().templateId; }
+std::string PageDialog::Title() const { return ToGbk(windowTitle()); }
 
-std::string PageProbe::Title() const { return ToGbk(dialog_.windowTitle()); }
-
-bool PageProbe::HasControl(int id) const { return dialog_.Find(id) != nullptr; }
-
-bool PageProbe::IsMasked(int id) const {
-    const EditControl* edit = dialog_.Edit(id);
+bool PageDialog::IsMasked(int id) const {
+    const EditControl* edit = Edit(id);
     return edit && edit->IsMasked();
 }
 
-int PageProbe::Caret(int id) const {
-    const EditControl* edit = dialog_.Edit(id);
+int PageDialog::Caret(int id) const {
+    const EditControl* edit = Edit(id);
     return edit ? edit->CaretByte() : 0;
 }
 
-int PageProbe::Limit(int id) const {
-    const EditControl* edit = dialog_.Edit(id);
+int PageDialog::Limit(int id) const {
+    const EditControl* edit = Edit(id);
     return edit ? edit->Limit() : 0;
 }
 
-bool PageProbe::TimerRunning(int timerId) const { return dialog_.TimerRunning(timerId); }
-
-void PageProbe::UserType(int id, const std::string& text) {
-    if (!dialog_.Reachable(id)) return;
-    if (EditControl* edit = dialog_.Edit(id)) edit->ReplaceAsUser(FromGbk(text));
+void PageDialog::UserType(int id, const std::string& text) {
+    if (!Reachable(id)) return;
+    if (EditControl* edit = Edit(id)) edit->ReplaceAsUser(FromGbk(text));
 }
 
-void PageProbe::UserClick(int id) {
-    const Control* c = dialog_.Reachable(id);
-    if (!c) return;
-    switch (c->layout->kind) {
-        case ControlKind::Button:
-        case ControlKind::DefaultButton:
-        case ControlKind::CheckBox:
-            static_cast<QAbstractButton*>(c->widget)->click();
-            break;
-        default:
-            break;
-    }
+void PageDialog::UserClick(int id) {
+    const Control* c = Reachable(id);
+    if (c && IsButtonKind(c->layout->kind)) static_cast<QAbstractButton*>(c->widget)->click();
 }
 
-void PageProbe::UserLeave(int id) {
-    if (!dialog_.Reachable(id)) return;
-    if (EditControl* edit = dialog_.Edit(id)) dialog_.LeaveAsUser(*edit);
+void PageDialog::UserLeave(int id) {
+    if (!Reachable(id)) return;
+    if (EditControl* edit = Edit(id)) LeaveAsUser(*edit);
 }
 
-void PageProbe::UserChoose(int id, int index) {
-    if (!dialog_.Reachable(id)) return;
-    ListControl* list = dialog_.List(id);
+void PageDialog::UserChoose(int id, int index) {
+    if (!Reachable(id)) return;
+    ListControl* list = List(id);
     if (list && index >= 0 && index < list->count()) list->ChooseAsUser(index);
 }
 
-void PageProbe::UserPressKey(UserKey key) {
-    if (dialog_.Ended()) return;
+void PageDialog::UserPressKey(UserKey key) {
+    if (Ended()) return;
     QKeyEvent press(QEvent::KeyPress, key == UserKey::Enter ? Qt::Key_Return : Qt::Key_Escape, Qt::NoModifier);
-    QCoreApplication::sendEvent(&dialog_, &press);
+    QCoreApplication::sendEvent(this, &press);
 }
 
-void PageProbe::UserClose() {
-    if (dialog_.Ended()) return;
+void PageDialog::UserClose() {
+    if (Ended()) return;
     QCloseEvent close;
-    QCoreApplication::sendEvent(&dialog_, &close);
+    QCoreApplication::sendEvent(this, &close);
 }
 
-void PageProbe::FireTimer(int timerId) { dialog_.FireTimer(timerId); }
+void PageDialog::LeaveAsUser(EditControl& edit) {
+    userLeaving_ = true;
+    QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(&edit, &focusOut);
+    userLeaving_ = false;
+}
 
 }  // namespace trailcfg::qt

@@ -7,12 +7,6 @@
 
 namespace trailcfg::win32 {
 
-bool IsListKind(ControlKind kind) { return kind == ControlKind::DropDownList || kind == ControlKind::DropDownCombo; }
-
-bool IsButtonKind(ControlKind kind) {
-    return kind == ControlKind::Button || kind == ControlKind::DefaultButton || kind == ControlKind::CheckBox;
-}
-
 bool CollectControls(HWND dialog, const DialogLayout& layout, std::vector<Control>& controls) {
     controls.clear();
     controls.reserve(static_cast<std::size_t>(layout.controlCount));

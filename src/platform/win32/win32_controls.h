@@ -8,13 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/control_table.h"
 #include "platform/layout.h"
 
 namespace trailcfg::win32 {
-
-// The limit of an edit whose page never set one (the edit control's own
-// default).
-inline constexpr int kDefaultEditLimit = 32767;
 
 struct Control {
     const ControlLayout* layout = nullptr;
@@ -33,9 +30,6 @@ struct Control {
     // system sends any) are not the user's.
     int programListing = 0;
 };
-
-bool IsListKind(ControlKind kind);
-bool IsButtonKind(ControlKind kind);
 
 // The controls of a dialog created from `layout`, in layout order. False
 // when one of them is missing.

@@ -13,8 +13,6 @@ namespace trailcfg::win32 {
 
 namespace {
 
-bool IsEdit(ControlKind kind) { return kind == ControlKind::Edit; }
-
 // Marks the time a page handler runs; handlers nest through the events their
 // own calls raise.
 class Handling {
@@ -31,12 +29,12 @@ private:
 }  // namespace
 
 PageDialog::PageDialog(const DialogLayout& layout, Page& page, bool driven)
-    : layout_(layout), page_(page), driven_(driven) {}
+    : ControlPage(layout, page), driven_(driven) {}
 
 PageDialog::~PageDialog() {
     // A driven page's window outlives its run; going, it moves the focus,
     // and nothing of that may reach the page any more.
-    ended_ = true;
+    Detach();
     finished_ = true;
     if (window_ && IsWindow(window_)) DestroyWindow(window_);
 }
@@ -59,26 +57,27 @@ INT_PTR CALLBACK PageDialog::DialogProc(HWND window, UINT message, WPARAM wParam
     // A page larger than its monitor scrolls; one that moves to a monitor
     // with another DPI is fitted again.
     if (HandleScrollMessage(window, message, wParam, lParam)) return TRUE;
-    if (HandleDpiMessage(window, message, wParam, lParam, self->layout_)) return TRUE;
+    if (HandleDpiMessage(window, message, wParam, lParam, self->Layout())) return TRUE;
     return self->Handle(message, wParam);
 }
 
 bool PageDialog::Initialise(HWND window) {
     window_ = window;
-    if (!CollectControls(window, layout_, controls_)) {
+    if (!CollectControls(window, Layout(), controls_.Rows())) {
         // The template made a dialog without the layout's controls: not the
         // page the pages were written for.
-        ended_ = finished_ = true;
+        Detach();
+        finished_ = true;
         if (!driven_) EndDialog(window, kPageNotCreated);
         return false;
     }
-    if (layout_.templateId == kTemplateStartPage) banner_ = AcquireBanner();
-    OrderLabels(window, layout_);
-    FitPageToMonitor(window, layout_.cx, layout_.cy);
+    if (Layout().templateId == kTemplateStartPage) banner_ = AcquireBanner();
+    OrderLabels(window, Layout());
+    FitPageToMonitor(window, Layout().cx, Layout().cy);
     opened_ = true;
     {
         Handling handling(handling_);
-        page_.OnOpen(*this);
+        Handlers().OnOpen(*this);
     }
     FinishIfEnded();
     return true;
@@ -118,7 +117,7 @@ void PageDialog::Command(int id, int code) {
     const ControlKind kind = c->layout->kind;
     if (IsButtonKind(kind)) {
         if (code == BN_CLICKED) Raise(EventType::Clicked, id);
-    } else if (IsEdit(kind)) {
+    } else if (IsEditKind(kind)) {
         if (code == EN_CHANGE && AcceptChange(*c)) {
             ++c->changesRaised;
             Raise(EventType::TextChanged, id);
@@ -135,24 +134,24 @@ void PageDialog::Command(int id, int code) {
 void PageDialog::Raise(EventType type, int id) {
     // The window system has nothing more to tell an ended page; what the
     // page's own calls raise (a text it sets) it still hears.
-    if (ended_ && type != EventType::TextChanged) return;
+    if (Ended() && type != EventType::TextChanged) return;
     {
         Handling handling(handling_);
-        page_.OnEvent(*this, Event{type, id});
+        BackendPage::Raise(type, id);
     }
     FinishIfEnded();
 }
 
 void PageDialog::FinishIfEnded() {
-    if (!ended_ || finished_ || handling_ > 0 || !window_) return;
+    if (!Ended() || finished_ || handling_ > 0 || !window_) return;
     finished_ = true;
     if (driven_)
         ShowWindow(window_, SW_HIDE);
     else
-        EndDialog(window_, result_);
+        EndDialog(window_, Result());
     // The banner outlives the start page unless the user closed it; the page
     // is off the screen now, so nothing paints with it any more.
-    if (endedByClose_ && layout_.templateId == kTemplateStartPage) {
+    if (endedByClose_ && Layout().templateId == kTemplateStartPage) {
         banner_ = nullptr;
         ReleaseBanner();
     }
@@ -170,17 +169,17 @@ void PageDialog::Paint() {
 }
 
 int PageDialog::RunModal() {
-    const DialogTemplate tmpl(layout_);
+    const DialogTemplate tmpl(Layout());
     // -1 when the dialog manager could not make the page; then it never
     // opened. Otherwise the result is the page's own, kept here.
     DialogBoxIndirectParamW(GetModuleHandleW(nullptr), tmpl.data(), nullptr, &DialogProc,
                             reinterpret_cast<LPARAM>(this));
     window_ = nullptr;
-    return opened_ ? result_ : kPageNotCreated;
+    return opened_ ? Result() : kPageNotCreated;
 }
 
 bool PageDialog::CreateDriven() {
-    const DialogTemplate tmpl(layout_);
+    const DialogTemplate tmpl(Layout());
     HWND window = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), tmpl.data(), nullptr, &DialogProc,
                                              reinterpret_cast<LPARAM>(this));
     if (!window) return false;
@@ -188,7 +187,7 @@ bool PageDialog::CreateDriven() {
         DestroyWindow(window);
         return false;
     }
-    if (!ended_) ShowWindow(window, SW_SHOW);
+    if (!Ended()) ShowWindow(window, SW_SHOW);
     return true;
 }
 
@@ -204,29 +203,6 @@ void PageDialog::Pump() {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
-}
-
-Control* PageDialog::Find(int id) {
-    for (Control& c : controls_)
-        if (c.layout->id == id) return &c;
-    return nullptr;
-}
-
-const Control* PageDialog::Find(int id) const {
-    for (const Control& c : controls_)
-        if (c.layout->id == id) return &c;
-    return nullptr;
-}
-
-Control* PageDialog::FindOf(int id, bool (*kind)(ControlKind)) {
-    Control* c = Find(id);
-    return c && kind(c->layout->kind) ? c : nullptr;
-}
-
-Control* PageDialog::Reachable(int id) {
-    Control* c = Find(id);
-    if (!c || ended_ || !IsWindowEnabled(c->window) || !IsVisible(id)) return nullptr;
-    return c;
 }
 
 void PageDialog::LeaveAsUser(Control& edit) {
@@ -246,7 +222,7 @@ void PageDialog::LeaveAsUser(Control& edit) {
 }
 
 void PageDialog::PressKeyAsUser(bool enter) {
-    if (ended_) return;
+    if (Ended()) return;
     if (!enter) {
         SendMessageW(window_, WM_COMMAND, IDCANCEL, reinterpret_cast<LPARAM>(GetDlgItem(window_, IDCANCEL)));
         return;
@@ -264,21 +240,14 @@ void PageDialog::PressKeyAsUser(bool enter) {
     SendMessageW(window_, WM_COMMAND, IDOK, reinterpret_cast<LPARAM>(GetDlgItem(window_, IDOK)));
 }
 
-void PageDialog::StartTimer(int timerId, int periodMs) {
-    if (ended_ || !window_) return;
+bool PageDialog::ArmTimer(int timerId, int periodMs) {
+    if (!window_) return false;
     // A driver delivers the ticks itself; a person gets them from the clock.
-    if (!driven_ && !SetTimer(window_, static_cast<UINT_PTR>(timerId), static_cast<UINT>(periodMs), nullptr)) return;
-    timers_.insert(timerId);
+    return driven_ || SetTimer(window_, static_cast<UINT_PTR>(timerId), static_cast<UINT>(periodMs), nullptr) != 0;
 }
 
-void PageDialog::StopTimer(int timerId) {
-    if (timers_.erase(timerId) && !driven_ && window_) KillTimer(window_, static_cast<UINT_PTR>(timerId));
-}
-
-bool PageDialog::TimerRunning(int timerId) const { return timers_.count(timerId) != 0; }
-
-void PageDialog::FireTimer(int timerId) {
-    if (!ended_ && TimerRunning(timerId)) Raise(EventType::Timer, timerId);
+void PageDialog::DisarmTimer(int timerId) {
+    if (!driven_ && window_) KillTimer(window_, static_cast<UINT_PTR>(timerId));
 }
 
 // --- Dialog -------------------------------------------------------------------
@@ -294,7 +263,7 @@ void PageDialog::SetSmallIcon(int iconId) {
 void PageDialog::SetText(int id, const char* text) {
     Control* c = Find(id);
     if (!c || IsListKind(c->layout->kind)) return;  // a list shows its selected entry
-    if (IsEdit(c->layout->kind))
+    if (IsEditKind(c->layout->kind))
         SetProgramText(*c, text ? text : "");
     else
         SetWindowTextGbk(c->window, text ? text : "");
@@ -338,27 +307,27 @@ bool PageDialog::IsChecked(int id) const {
 }
 
 void PageDialog::SetMasked(int id, bool masked) {
-    if (Control* c = FindOf(id, IsEdit)) win32::SetMasked(*c, masked);
+    if (Control* c = controls_.FindOf(id, IsEditKind)) win32::SetMasked(*c, masked);
 }
 
 void PageDialog::SetLimit(int id, int chars) {
-    if (Control* c = FindOf(id, IsEdit)) SetEditLimit(*c, chars);
+    if (Control* c = controls_.FindOf(id, IsEditKind)) SetEditLimit(*c, chars);
 }
 
 void PageDialog::SetCaret(int id, int pos) {
-    if (Control* c = FindOf(id, IsEdit)) SetCaretByte(*c, pos);
+    if (Control* c = controls_.FindOf(id, IsEditKind)) SetCaretByte(*c, pos);
 }
 
 void PageDialog::ListAdd(int id, const char* text) {
-    if (Control* c = FindOf(id, IsListKind)) win32::ListAdd(*c, text ? text : "");
+    if (Control* c = controls_.FindOf(id, IsListKind)) win32::ListAdd(*c, text ? text : "");
 }
 
 void PageDialog::ListEmpty(int id) {
-    if (Control* c = FindOf(id, IsListKind)) win32::ListEmpty(*c);
+    if (Control* c = controls_.FindOf(id, IsListKind)) win32::ListEmpty(*c);
 }
 
 void PageDialog::ListSelect(int id, int index) {
-    if (Control* c = FindOf(id, IsListKind)) win32::ListSelect(*c, index);
+    if (Control* c = controls_.FindOf(id, IsListKind)) win32::ListSelect(*c, index);
 }
 
 int PageDialog::ListSelection(int id) const {
@@ -376,15 +345,9 @@ std::string PageDialog::ListItem(int id, int index) const {
     return c && IsListKind(c->layout->kind) ? win32::ListItem(*c, index) : std::string();
 }
 
-void PageDialog::End(int result) {
-    if (ended_) return;
-    ended_ = true;
-    result_ = result;
+void PageDialog::OnEnded() {
     endedByClose_ = closeRequest_;
-    if (!driven_ && window_)
-        for (int timerId : timers_) KillTimer(window_, static_cast<UINT_PTR>(timerId));
-    timers_.clear();
-    // Called by a driver rather than a handler, it takes effect at once.
+    // Called by a driver rather than a handler, End takes effect at once.
     FinishIfEnded();
 }
 

@@ -25,23 +25,19 @@
 
 #include <windows.h>
 
-#include <set>
 #include <string>
 #include <vector>
 
-#include "platform/backend.h"
+#include "platform/backend_page.h"
 #include "platform/layout.h"
-#include "platform/port.h"
 #include "win32_controls.h"
 
 namespace trailcfg::win32 {
 
-class PageDialog final : public Dialog, public BackendPage {
+class PageDialog final : public ControlPage<Control> {
 public:
     PageDialog(const DialogLayout& layout, Page& page, bool driven);
     ~PageDialog() override;
-    PageDialog(const PageDialog&) = delete;
-    PageDialog& operator=(const PageDialog&) = delete;
 
     // Dialog
     void SetTitle(const char* text) override;
@@ -63,7 +59,19 @@ public:
     int ListSelection(int id) const override;
     int ListCount(int id) const override;
     std::string ListItem(int id, int index) const override;
-    void End(int result) override;
+
+    // DialogProbe (win32_probe.cpp): the user's actions are the messages a
+    // person's mouse and keyboard would make the controls send.
+    std::string Title() const override;
+    bool IsMasked(int id) const override;
+    int Caret(int id) const override;
+    int Limit(int id) const override;
+    void UserType(int id, const std::string& text) override;
+    void UserClick(int id) override;
+    void UserLeave(int id) override;
+    void UserChoose(int id, int index) override;
+    void UserPressKey(UserKey key) override;
+    void UserClose() override;
 
     // A person's run: DialogBoxIndirectParamW until the page ends. Returns
     // the page's result, or kPageNotCreated.
@@ -75,53 +83,36 @@ public:
     // Delivers what is waiting in the thread's queue.
     void Pump();
 
-    const DialogLayout& Layout() const { return layout_; }
     HWND Window() const { return window_; }
-    bool Ended() const override { return ended_; }
-    int Result() const override { return result_; }
-
-    void StartTimer(int timerId, int periodMs) override;
-    void StopTimer(int timerId) override;
-    bool TimerRunning(int timerId) const;
-    void FireTimer(int timerId);
-
-    Control* Find(int id);
-    const Control* Find(int id) const;
-    Control* FindOf(int id, bool (*kind)(ControlKind));
-    // The control if a user could act on it now, else nullptr.
-    Control* Reachable(int id);
-    // Reports the focus loss that a driver's UserLeave causes.
-    void LeaveAsUser(Control& edit);
-    // Sends what the dialog manager sends for Enter from a control that is
-    // no push button, or for Escape.
-    void PressKeyAsUser(bool enter);
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR Handle(UINT message, WPARAM wParam);
     bool Initialise(HWND window);
     void Command(int id, int code);
-    void Raise(EventType type, int id);
+    void Raise(EventType type, int id) override;
+    void OnEnded() override;
+    bool ArmTimer(int timerId, int periodMs) override;
+    void DisarmTimer(int timerId) override;
+    // Reports the focus loss that a driver's UserLeave causes.
+    void LeaveAsUser(Control& edit);
+    // Sends what the dialog manager sends for Enter from a control that is
+    // no push button, or for Escape.
+    void PressKeyAsUser(bool enter);
     // Takes the ended page off the screen once no handler of it runs.
     void FinishIfEnded();
     void Paint();
 
-    const DialogLayout& layout_;
-    Page& page_;
     const bool driven_;
     HWND window_ = nullptr;
-    std::vector<Control> controls_;
-    std::set<int> timers_;
     HBITMAP banner_ = nullptr;
     int handling_ = 0;     // page handlers running now (they nest)
     bool opened_ = false;  // WM_INITDIALOG has run
-    bool ended_ = false;
     bool finished_ = false;
     bool closeRequest_ = false;  // the page is handling the close box now
     bool endedByClose_ = false;
     bool userLeaving_ = false;
     int focusLosses_ = 0;  // FocusLost reported so far
-    int result_ = 0;
 };
 
 }  // namespace trailcfg::win32

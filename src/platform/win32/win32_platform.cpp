@@ -7,7 +7,6 @@
 #include "platform/backend.h"
 #include "platform/layout.h"
 #include "win32_page_dialog.h"
-#include "win32_probe.h"
 #include "win32_system.h"
 #include "win32_text.h"
 
@@ -30,8 +29,7 @@ public:
         PageDialog dialog(*layout, page, AttachedDriver() != nullptr);
         if (!AttachedDriver()) return dialog.RunModal();
         if (!dialog.CreateDriven()) return kPageNotCreated;
-        win32::PageProbe probe(dialog);
-        return DriveUntilEnded(dialog, dialog, probe, [&] { dialog.Pump(); });
+        return DriveUntilEnded(dialog, [&] { dialog.Pump(); });
     }
 
     bool CurrentDirectory(std::string& folder) override { return win32::CurrentDirectoryGbk(folder); }

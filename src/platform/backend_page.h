@@ -1,0 +1,93 @@
+// An open page as every backend keeps it: its layout and handlers, whether
+// and how it ended, its running timers and its controls. A backend derives
+// its page from ControlPage<its control row> and is left with the widgets:
+// the Dialog calls on them, and the driver's reading and acting on them
+// (DialogProbe) the way the toolkit delivers a person's own actions.
+#pragma once
+
+#include <set>
+
+#include "platform/control_table.h"
+#include "platform/driver.h"
+#include "platform/layout.h"
+#include "platform/port.h"
+
+namespace trailcfg {
+
+class BackendPage : public Dialog, public DialogProbe {
+public:
+    BackendPage(const DialogLayout& layout, Page& page) : layout_(layout), page_(page) {}
+    BackendPage(const BackendPage&) = delete;
+    BackendPage& operator=(const BackendPage&) = delete;
+
+    const DialogLayout& Layout() const { return layout_; }
+    // True once the page has called End; its RunModal returns Result().
+    bool Ended() const { return ended_; }
+    int Result() const { return result_; }
+
+    // Only the first End counts; the timers stop with it.
+    void End(int result) final;
+
+    // The page's periodic timers (Platform::StartTimer, StopTimer). An ended
+    // page starts none.
+    void StartTimer(int timerId, int periodMs);
+    void StopTimer(int timerId);
+
+    int TemplateId() const final { return layout_.templateId; }
+    bool TimerRunning(int timerId) const final { return timers_.count(timerId) != 0; }
+    void FireTimer(int timerId) final;
+
+protected:
+    // Hands an event to the page's handlers. A backend that must keep some
+    // events from an ended page filters them before calling this.
+    virtual void Raise(EventType type, int id);
+    Page& Handlers() const { return page_; }
+
+    // What ending means to the toolkit (hiding the page, leaving its modal
+    // loop); called once, after the timers have stopped.
+    virtual void OnEnded() {}
+    // The toolkit's clock for one timer. A driven page's timers fire only
+    // when the driver fires them, so arming may do nothing; false when the
+    // toolkit refused, and the timer does not run.
+    virtual bool ArmTimer(int /*timerId*/, int /*periodMs*/) { return true; }
+    virtual void DisarmTimer(int /*timerId*/) {}
+
+    // For a backend's destructor, before its controls go: nothing reaches
+    // the page any more (its controls may still report as they are torn
+    // down), and no timer runs.
+    void Detach();
+
+private:
+    void StopAllTimers();
+
+    const DialogLayout& layout_;
+    Page& page_;
+    std::set<int> timers_;
+    bool ended_ = false;
+    int result_ = 0;
+};
+
+// A BackendPage whose controls are C rows (see ControlTable).
+template <typename C>
+class ControlPage : public BackendPage {
+public:
+    using BackendPage::BackendPage;
+
+    const C* Find(int id) const { return controls_.Find(id); }
+    C* Find(int id) { return controls_.Find(id); }
+    bool HasControl(int id) const final { return controls_.Find(id) != nullptr; }
+
+protected:
+    // The control if a user could act on it now, else nullptr: what a user
+    // cannot reach (a disabled or hidden control, a page that has ended)
+    // ignores the user's actions.
+    C* Reachable(int id) {
+        C* c = controls_.Find(id);
+        if (!c || Ended() || !IsEnabled(id) || !IsVisible(id)) return nullptr;
+        return c;
+    }
+
+    ControlTable<C> controls_;
+};
+
+}  // namespace trailcfg
