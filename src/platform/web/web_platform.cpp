@@ -42,7 +42,7 @@ public:
         // As with WM_INITDIALOG, the page fills itself in before it shows.
         page.OnOpen(dialog);
         if (dialog.Ended()) return dialog.Result();
-        if (AttachedDriver()) return DriveUntilEnded(dialog, dialog, dialog, [&dialog] { dialog.TakeUserEvents(); });
+        if (AttachedDriver()) return DriveUntilEnded(dialog, [&dialog] { dialog.TakeUserEvents(); });
         while (true) {
             dialog.TakeUserEvents();
             if (!dialog.Ended()) dialog.FireDueTimers(emscripten_get_now());
