@@ -27,6 +27,10 @@ NativePath NativePathFromGbk(std::string_view gbk);
 // The same as a path, for the code that works with paths (path_text.cpp).
 std::filesystem::path PathFromGbk(std::string_view gbk);
 std::string GbkFromPath(const std::filesystem::path& path);
+// The process's current directory. False, leaving `folder` alone, when it
+// cannot be read or GBK cannot spell its name: that name would come out with
+// "?" in it and name another folder, or none.
+bool CurrentDirectoryAsGbk(std::string& folder);
 
 // The separator the save folder and a file name are joined with.
 #ifdef _WIN32

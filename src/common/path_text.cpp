@@ -16,4 +16,14 @@ std::string GbkFromPath(const std::filesystem::path& path) {
 #endif
 }
 
+bool CurrentDirectoryAsGbk(std::string& folder) {
+    std::error_code ec;
+    std::filesystem::path cwd = std::filesystem::current_path(ec);
+    if (ec) return false;
+    std::string gbk = GbkFromPath(cwd);
+    if (PathFromGbk(gbk) != cwd) return false;
+    folder = std::move(gbk);
+    return true;
+}
+
 }  // namespace trailcfg

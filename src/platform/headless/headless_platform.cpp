@@ -1,7 +1,6 @@
 #include "headless_platform.h"
 
 #include <ctime>
-#include <filesystem>
 
 #include "common/file_io.h"
 #include "headless_dialog.h"
@@ -39,17 +38,7 @@ public:
         return DriveUntilEnded(dialog, [] {});
     }
 
-    // A folder whose name GBK cannot spell would come out with "?" in it and
-    // name another folder, or none; such a directory counts as unreadable.
-    bool CurrentDirectory(std::string& folder) override {
-        std::error_code ec;
-        std::filesystem::path cwd = std::filesystem::current_path(ec);
-        if (ec) return false;
-        std::string gbk = GbkFromPath(cwd);
-        if (PathFromGbk(gbk) != cwd) return false;
-        folder = std::move(gbk);
-        return true;
-    }
+    bool CurrentDirectory(std::string& folder) override { return CurrentDirectoryAsGbk(folder); }
 
 private:
     // Nobody sits at this screen: no folder is chosen, no box is seen.

@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 
 #include <ctime>
-#include <filesystem>
 
 #include "common/file_io.h"
 #include "common/gbk_codec.h"
@@ -51,17 +50,7 @@ public:
         }
     }
 
-    // A folder whose name GBK cannot spell would come out with "?" in it and
-    // name another folder, or none; such a directory counts as unreadable.
-    bool CurrentDirectory(std::string& folder) override {
-        std::error_code ec;
-        std::filesystem::path cwd = std::filesystem::current_path(ec);
-        if (ec) return false;
-        std::string gbk = GbkFromPath(cwd);
-        if (PathFromGbk(gbk) != cwd) return false;
-        folder = std::move(gbk);
-        return true;
-    }
+    bool CurrentDirectory(std::string& folder) override { return CurrentDirectoryAsGbk(folder); }
 
 private:
     std::uint16_t PersonLanguage() override {
