@@ -165,64 +165,63 @@ constexpr FieldGuide kCfgGuides[] = {
     Text("szDebugUrl", kDebug, kAddress),
 };
 
+// Every caption of menu.dat's fields is the Camera Setup page's.
+namespace menu {
+
+using namespace ids::camera;
+
 constexpr FieldGuide kMenuGuides[] = {
-    List("CapMode", Camera(ids::camera::kModeLabel), kNone, kNone, ItemsOf(kCapModeItems)),
-    List("ImgSize", Camera(ids::camera::kImageSizeLabel), kNone, kNone, ItemsOf(kImgSizeItems)),
-    List("VideoSize", Camera(ids::camera::kVideoSizeLabel), kNone, kNone, ItemsOf(kVideoSizeItems)),
-    List("PicNum", Camera(ids::camera::kPictureNumberLabel), kNone, kNone, ItemsOf(kPicNumItems)),
-    List("TimeStamp", Camera(ids::camera::kTimeStampLabel), kNone, kNone, kOnOff),
-    List("SenseLevel", Camera(ids::camera::kSenseLevelLabel), kNone, kNone, ItemsOf(kSenseLevelItems)),
-    List("SidePir", Camera(ids::camera::kSidePirLabel), kNone, kNone, kOffOn),
-    Number("VideoLength", Camera(ids::camera::kVideoLengthLabel), kNone, kNone, 0, 59, Explain::VideoLength),
-    Number("Interval", Camera(ids::camera::kIntervalLabel), kNone, kNone, 0, 119, Explain::Interval),
-    List("DateFormat", Camera(ids::camera::kDateFormatLabel), kNone, kNone, ItemsOf(kDateFormatItems)),
-    List("BeepSound", Camera(ids::camera::kBeepSoundLabel), kNone, kNone, kOffOn),
-    List("SdCycle", Camera(ids::camera::kSdCycleLabel), kNone, kNone, kOffOn),
-    List("Language", Camera(ids::camera::kLanguageLabel), kNone, kNone, ItemsOf(kLanguageItems), 1),
-    List("ClockMode", Camera(ids::camera::kClockLabel), kNone, kNone, ItemsOf(kClockModeItems)),
-    Number("Year", Camera(ids::camera::kClockLabel), kYear, kNone, 0, 9999),
-    Number("Month", Camera(ids::camera::kClockLabel), kMonth, kNone, 0, 12),
-    Number("Day", Camera(ids::camera::kClockLabel), kDay, kNone, 0, 31),
-    Number("Hour", Camera(ids::camera::kClockLabel), kHour, kNone, 0, 23),
-    Number("Minute", Camera(ids::camera::kClockLabel), kMinute, kNone, 0, 59),
-    Number("Second", Camera(ids::camera::kClockLabel), kSecond, kNone, 0, 59),
-    List("Timer1Mode", Camera(ids::camera::kTimer1Label), kNone, kNone, kOffOn),
-    List("Timer1StartHour", Camera(ids::camera::kTimer1Label), Camera(ids::camera::kTimer1StartFrame),
-         Camera(ids::camera::kTimer1StartHourHead), kHours),
-    List("Timer1StartMin", Camera(ids::camera::kTimer1Label), Camera(ids::camera::kTimer1StartFrame),
-         Camera(ids::camera::kTimer1StartMinHead), kMinutes),
-    List("Timer1EndHour", Camera(ids::camera::kTimer1Label), Camera(ids::camera::kTimer1EndFrame),
-         Camera(ids::camera::kTimer1EndHourHead), kHours),
-    List("Timer1EndMin", Camera(ids::camera::kTimer1Label), Camera(ids::camera::kTimer1EndFrame),
-         Camera(ids::camera::kTimer1EndMinHead), kMinutes),
-    List("Timer2Mode", Camera(ids::camera::kTimer2Label), kNone, kNone, kOffOn),
-    List("Timer2StartHour", Camera(ids::camera::kTimer2Label), Camera(ids::camera::kTimer2StartFrame),
-         Camera(ids::camera::kTimer2StartHourHead), kHours),
-    List("Timer2StartMin", Camera(ids::camera::kTimer2Label), Camera(ids::camera::kTimer2StartFrame),
-         Camera(ids::camera::kTimer2StartMinHead), kMinutes),
-    List("Timer2EndHour", Camera(ids::camera::kTimer2Label), Camera(ids::camera::kTimer2EndFrame),
-         Camera(ids::camera::kTimer2EndHourHead), kHours),
-    List("Timer2EndMin", Camera(ids::camera::kTimer2Label), Camera(ids::camera::kTimer2EndFrame),
-         Camera(ids::camera::kTimer2EndMinHead), kMinutes),
-    List("SerialMode", Camera(ids::camera::kSerialLabel), kNone, kNone, kOffOn),
-    List("Serial[0]", Camera(ids::camera::kSerialLabel), kCharacter, kDigit[0], ItemsOf(kSerialCharItems)),
-    List("Serial[1]", Camera(ids::camera::kSerialLabel), kCharacter, kDigit[1], ItemsOf(kSerialCharItems)),
-    List("Serial[2]", Camera(ids::camera::kSerialLabel), kCharacter, kDigit[2], ItemsOf(kSerialCharItems)),
-    List("Serial[3]", Camera(ids::camera::kSerialLabel), kCharacter, kDigit[3], ItemsOf(kSerialCharItems)),
-    List("TimeLapseMode", Camera(ids::camera::kTimeLapseLabel), kNone, kNone, kOnOff),
-    List("TimeLapseHour", Camera(ids::camera::kTimeLapseLabel), Camera(ids::camera::kTimeLapseHourHead), kNone, kHours),
-    List("TimeLapseMin", Camera(ids::camera::kTimeLapseLabel), Camera(ids::camera::kTimeLapseMinHead), kNone, kMinutes),
-    List("TimeLapseSec", Camera(ids::camera::kTimeLapseLabel), Camera(ids::camera::kTimeLapseSecHead), kNone, kMinutes),
+    List("CapMode", Camera(kModeLabel), kNone, kNone, ItemsOf(kCapModeItems)),
+    List("ImgSize", Camera(kImageSizeLabel), kNone, kNone, ItemsOf(kImgSizeItems)),
+    List("VideoSize", Camera(kVideoSizeLabel), kNone, kNone, ItemsOf(kVideoSizeItems)),
+    List("PicNum", Camera(kPictureNumberLabel), kNone, kNone, ItemsOf(kPicNumItems)),
+    List("TimeStamp", Camera(kTimeStampLabel), kNone, kNone, kOnOff),
+    List("SenseLevel", Camera(kSenseLevelLabel), kNone, kNone, ItemsOf(kSenseLevelItems)),
+    List("SidePir", Camera(kSidePirLabel), kNone, kNone, kOffOn),
+    Number("VideoLength", Camera(kVideoLengthLabel), kNone, kNone, 0, 59, Explain::VideoLength),
+    Number("Interval", Camera(kIntervalLabel), kNone, kNone, 0, 119, Explain::Interval),
+    List("DateFormat", Camera(kDateFormatLabel), kNone, kNone, ItemsOf(kDateFormatItems)),
+    List("BeepSound", Camera(kBeepSoundLabel), kNone, kNone, kOffOn),
+    List("SdCycle", Camera(kSdCycleLabel), kNone, kNone, kOffOn),
+    List("Language", Camera(kLanguageLabel), kNone, kNone, ItemsOf(kLanguageItems), 1),
+    List("ClockMode", Camera(kClockLabel), kNone, kNone, ItemsOf(kClockModeItems)),
+    Number("Year", Camera(kClockLabel), kYear, kNone, 0, 9999),
+    Number("Month", Camera(kClockLabel), kMonth, kNone, 0, 12),
+    Number("Day", Camera(kClockLabel), kDay, kNone, 0, 31),
+    Number("Hour", Camera(kClockLabel), kHour, kNone, 0, 23),
+    Number("Minute", Camera(kClockLabel), kMinute, kNone, 0, 59),
+    Number("Second", Camera(kClockLabel), kSecond, kNone, 0, 59),
+    List("Timer1Mode", Camera(kTimer1Label), kNone, kNone, kOffOn),
+    List("Timer1StartHour", Camera(kTimer1Label), Camera(kTimer1StartFrame), Camera(kTimer1StartHourHead), kHours),
+    List("Timer1StartMin", Camera(kTimer1Label), Camera(kTimer1StartFrame), Camera(kTimer1StartMinHead), kMinutes),
+    List("Timer1EndHour", Camera(kTimer1Label), Camera(kTimer1EndFrame), Camera(kTimer1EndHourHead), kHours),
+    List("Timer1EndMin", Camera(kTimer1Label), Camera(kTimer1EndFrame), Camera(kTimer1EndMinHead), kMinutes),
+    List("Timer2Mode", Camera(kTimer2Label), kNone, kNone, kOffOn),
+    List("Timer2StartHour", Camera(kTimer2Label), Camera(kTimer2StartFrame), Camera(kTimer2StartHourHead), kHours),
+    List("Timer2StartMin", Camera(kTimer2Label), Camera(kTimer2StartFrame), Camera(kTimer2StartMinHead), kMinutes),
+    List("Timer2EndHour", Camera(kTimer2Label), Camera(kTimer2EndFrame), Camera(kTimer2EndHourHead), kHours),
+    List("Timer2EndMin", Camera(kTimer2Label), Camera(kTimer2EndFrame), Camera(kTimer2EndMinHead), kMinutes),
+    List("SerialMode", Camera(kSerialLabel), kNone, kNone, kOffOn),
+    List("Serial[0]", Camera(kSerialLabel), kCharacter, kDigit[0], ItemsOf(kSerialCharItems)),
+    List("Serial[1]", Camera(kSerialLabel), kCharacter, kDigit[1], ItemsOf(kSerialCharItems)),
+    List("Serial[2]", Camera(kSerialLabel), kCharacter, kDigit[2], ItemsOf(kSerialCharItems)),
+    List("Serial[3]", Camera(kSerialLabel), kCharacter, kDigit[3], ItemsOf(kSerialCharItems)),
+    List("TimeLapseMode", Camera(kTimeLapseLabel), kNone, kNone, kOnOff),
+    List("TimeLapseHour", Camera(kTimeLapseLabel), Camera(kTimeLapseHourHead), kNone, kHours),
+    List("TimeLapseMin", Camera(kTimeLapseLabel), Camera(kTimeLapseMinHead), kNone, kMinutes),
+    List("TimeLapseSec", Camera(kTimeLapseLabel), Camera(kTimeLapseSecHead), kNone, kMinutes),
     Number("Marker", kMarker, kNone, kNone, 0, 0xFF),
     Number("Reserved", kReserved, kNone, kNone, 0, 0xFF),
     Number("Flag", kFormatMarker, kNone, kNone, 0, 0xFFFF, Explain::Hex),
 };
 
+}  // namespace menu
+
 }  // namespace
 
 std::span<const FieldGuide> Guides(FileKind kind) {
     if (kind == FileKind::Cfg) return kCfgGuides;
-    return kMenuGuides;
+    return menu::kMenuGuides;
 }
 
 const FieldGuide* GuideOf(FileKind kind, std::string_view name) {
