@@ -3,6 +3,7 @@
 // until the user closes the page.
 #include <gtest/gtest.h>
 
+#include "platform/control_ids.h"
 #include "scripted_driver.h"
 #include "win32_banner.h"
 #include "win32_platform.h"
@@ -14,7 +15,7 @@ namespace {
 using test::TestPage;
 using test::WindowOf;
 
-constexpr int kCameraButton = 40000;
+using ids::start::kCameraSetupButton;
 
 TEST(Win32Banner, TheBlockNeverReadsBeyondTheBitmap) {
     BannerBlock block = BannerBlockFor(360, 52);
@@ -79,7 +80,7 @@ TEST(Win32Banner, KeptWhenThePageIsLeftThroughAButtonReleasedWhenClosed) {
     StartLikePage first;
     RunPage(first, {[](Dialog&, DialogProbe& probe) {
                 EXPECT_TRUE(BannerLoaded());
-                probe.UserClick(kCameraButton);
+                probe.UserClick(kCameraSetupButton);
             }});
     EXPECT_TRUE(BannerLoaded());
     const HBITMAP kept = AcquireBanner();
