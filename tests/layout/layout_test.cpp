@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "common/gbk_codec.h"
+#include "platform/control_ids.h"
 #include "platform/control_names.h"
 #include "platform/layout.h"
 #include "test_support.h"
@@ -217,6 +218,71 @@ TEST(Layouts, ControlsThePagesAddressExistWithTheirKind) {
         ASSERT_NE(c, nullptr) << s.templateId << "/" << s.id;
         EXPECT_EQ(c->kind, s.kind) << s.templateId << "/" << s.id;
     }
+}
+
+// The names the pages' code uses for the inputs and buttons stand for the ids
+// the published layouts give those controls. The names come from the same
+// rows as the layouts, so only this table shows a name put on the wrong row.
+TEST(Layouts, InputsAndButtonsAreNamedForTheirPublishedIds) {
+    struct Named {
+        int byName;
+        int published;
+    };
+    // clang-format off
+    const Named names[] = {
+        {ids::start::kLanguageList, 40004},         {ids::start::kModelList, 40001},
+        {ids::start::kCameraSetupButton, 40000},    {ids::start::k3GSetupButton, 40002},
+        {ids::param::kSendOptionList, 40014},       {ids::param::kOperatorModeList, 40073},
+        {ids::param::kCountryList, 40000},          {ids::param::kOperatorList, 40031},
+        {ids::param::kMmsUrlEdit, 40035},           {ids::param::kMmsApnKindList, 40034},
+        {ids::param::kMmsApnEdit, 40036},           {ids::param::kMmsGatewayEdit, 40038},
+        {ids::param::kMmsPortEdit, 40040},          {ids::param::kMmsAccountEdit, 40042},
+        {ids::param::kMmsPasswordEdit, 40044},      {ids::param::kFtpServerEdit, 40007},
+        {ids::param::kFtpPortEdit, 40015},          {ids::param::kFtpUserEdit, 40012},
+        {ids::param::kFtpPasswordEdit, 40010},      {ids::param::kFtpDirTypeList, 40016},
+        {ids::param::kFtpDirEdit, 40017},           {ids::param::k3GApnEdit, 40080},
+        {ids::param::k3GAccountEdit, 40075},        {ids::param::k3GPasswordEdit, 40077},
+        {ids::param::kOutboxServerEdit, 40052},     {ids::param::kOutboxPortEdit, 40053},
+        {ids::param::kOutboxAddressEdit, 40054},    {ids::param::kOutboxAccountEdit, 40055},
+        {ids::param::kOutboxPasswordEdit, 40056},   {ids::param::kNextPageButton, 40082},
+        {ids::param::kFactoryDebugCheck, 40021},    {ids::param::kHiddenLanguageList, 40004},
+        {ids::send::kPhone1Edit, 40020},            {ids::send::kPhone2Edit, 40023},
+        {ids::send::kEmail1Edit, 40000},            {ids::send::kEmail2Edit, 40004},
+        {ids::send::kLongitudeDir, 40025},          {ids::send::kLongitudeDegree, 40026},
+        {ids::send::kLongitudeMinute, 40027},       {ids::send::kLongitudeSecond, 40028},
+        {ids::send::kLatitudeDir, 40030},           {ids::send::kLatitudeDegree, 40031},
+        {ids::send::kLatitudeMinute, 40032},        {ids::send::kLatitudeSecond, 40033},
+        {ids::send::kImageSizeList, 40061},         {ids::send::kMaxSentEdit, 40066},
+        {ids::send::kSendModeList, 40064},          {ids::send::kDailyTimeList, 40009},
+        {ids::send::kRemoteIntervalList, 40070},    {ids::send::kNoCmd22Box, 40024},
+        {ids::send::kRemotePhone, 40059},           {ids::send::kRemoteEmail, 40068},
+        {ids::send::kBrowseButton, 40010},          {ids::send::kSaveFolderEdit, 40012},
+        {ids::send::kPreviousButton, 40001},        {ids::send::kGenerateButton, 40013},
+        {ids::camera::kModeList, 40006},            {ids::camera::kImageSizeList, 40005},
+        {ids::camera::kVideoSizeList, 40007},       {ids::camera::kPictureNumberList, 40010},
+        {ids::camera::kTimeStampList, 40013},       {ids::camera::kSenseLevelList, 40016},
+        {ids::camera::kSidePirList, 40019},         {ids::camera::kVideoLengthList, 40076},
+        {ids::camera::kIntervalNumberList, 40108},  {ids::camera::kIntervalUnitList, 40097},
+        {ids::camera::kDateFormatList, 40028},      {ids::camera::kBeepSoundList, 40031},
+        {ids::camera::kSdCycleList, 40034},         {ids::camera::kLanguageList, 40104},
+        {ids::camera::kClockModeList, 40037},       {ids::camera::kYearEdit, 40039},
+        {ids::camera::kMonthEdit, 40040},           {ids::camera::kDayEdit, 40042},
+        {ids::camera::kHourEdit, 40043},            {ids::camera::kMinuteEdit, 40044},
+        {ids::camera::kSecondEdit, 40045},          {ids::camera::kTimer1ModeList, 40050},
+        {ids::camera::kTimer1StartHourList, 40110}, {ids::camera::kTimer1StartMinList, 40111},
+        {ids::camera::kTimer1EndHourList, 40109},   {ids::camera::kTimer1EndMinList, 40112},
+        {ids::camera::kTimer2ModeList, 40064},      {ids::camera::kTimer2StartHourList, 40113},
+        {ids::camera::kTimer2StartMinList, 40114},  {ids::camera::kTimer2EndHourList, 40115},
+        {ids::camera::kTimer2EndMinList, 40116},    {ids::camera::kSerialModeList, 40080},
+        {ids::camera::kSerial1List, 40093},         {ids::camera::kSerial2List, 40098},
+        {ids::camera::kSerial3List, 40099},         {ids::camera::kSerial4List, 40100},
+        {ids::camera::kTimeLapseModeList, 40083},   {ids::camera::kTimeLapseHourList, 40117},
+        {ids::camera::kTimeLapseMinList, 40118},    {ids::camera::kTimeLapseSecList, 40119},
+        {ids::camera::kBrowseButton, 40073},        {ids::camera::kSavePathEdit, 40094},
+        {ids::camera::kDefaultButton, 40095},       {ids::camera::kGenerateButton, 40096},
+    };
+    // clang-format on
+    for (const Named& n : names) EXPECT_EQ(n.byName, n.published);
 }
 
 std::set<int> IdsWithStyle(const DialogLayout& layout, std::uint32_t flag) {
