@@ -123,6 +123,8 @@ void PageDialog::SetText(int id, const char* text) {
         case ControlKind::DefaultButton:
             static_cast<QAbstractButton*>(c->widget)->setText(value);
             break;
+        case ControlKind::Bitmap:
+            break;  // no control
     }
     if (IsNamePart(layout_, id)) NameControls(layout_, controls_);
 }
@@ -144,6 +146,8 @@ std::string PageDialog::GetText(int id) const {
         case ControlKind::Button:
         case ControlKind::DefaultButton:
             return ToGbk(static_cast<QAbstractButton*>(c->widget)->text());
+        case ControlKind::Bitmap:
+            break;  // no control
     }
     return {};
 }
