@@ -35,7 +35,7 @@ PageDialog::PageDialog(const DialogLayout& layout, Page& page, bool driven)
     setWindowTitle(Text(layout.title));
     setSizeGripEnabled(false);
     const BaseUnits units = BaseUnitsOf(font());
-    auto* canvas = new PageCanvas(this, layout.templateId);
+    auto* canvas = new PageCanvas(this, layout);
     canvas->setFixedSize(MapDialogRect(units, 0, 0, layout.cx, layout.cy).size());
     controls_ = CreateControls(*canvas, layout, *this);
     FitPageToScreen(*this, *canvas);
