@@ -36,6 +36,7 @@ using enum ControlKind;
 // A row's name is for the pages (platform/control_ids.h); the layout takes
 // its number and place.
 #define CONTROL(name, id, kind, x, y, cx, cy, style, text) {id, kind, x, y, cx, cy, style, text},
+#define BITMAP(x, y, cx, cy, picture) {kNoControlId, Bitmap, x, y, cx, cy, 0, "", picture},
 
 constexpr ControlLayout kStartPageControls[] = {
 #include "dialog_111.inc"
@@ -54,6 +55,7 @@ constexpr ControlLayout kSendPageControls[] = {
 };
 
 #undef CONTROL
+#undef BITMAP
 
 constexpr const char* kDialogFont = "MS Shell Dlg";
 constexpr int kDialogFontPoints = 8;

@@ -8,6 +8,8 @@
 namespace trailcfg::ids {
 
 #define CONTROL(name, id, ...) inline constexpr int name = id;
+// A picture the backends paint has no id a page could address.
+#define BITMAP(...)
 
 namespace start {
 #include "dialogs/dialog_111.inc"
@@ -26,5 +28,6 @@ namespace send {
 }  // namespace send
 
 #undef CONTROL
+#undef BITMAP
 
 }  // namespace trailcfg::ids

@@ -28,14 +28,15 @@ struct PageExpectation {
     int templateId;
     int cx, cy;
     const char* titleUtf8;
-    int controlCount;
+    int controlCount;  // rows that are controls
+    int bitmapRows;
 };
 
 const PageExpectation kPages[] = {
-    {kTemplateStartPage, 257, 135, "设置", 8},
-    {kTemplateCameraPage, 361, 425, "相机设置", 107},
-    {kTemplateParamPage, 292, 386, "3G参数设置", 60},
-    {kTemplateSendPage, 292, 386, "3G发送设置", 53},
+    {kTemplateStartPage, 257, 135, "设置", 8, 1},
+    {kTemplateCameraPage, 361, 425, "相机设置", 107, 0},
+    {kTemplateParamPage, 292, 386, "3G参数设置", 60, 0},
+    {kTemplateSendPage, 292, 386, "3G发送设置", 53, 0},
 };
 
 const DialogLayout& Page(int templateId) {
@@ -44,7 +45,7 @@ const DialogLayout& Page(int templateId) {
     return *layout;
 }
 
-TEST(Layouts, EveryPageIsFoundWithItsSizeTitleFontAndControlCount) {
+TEST(Layouts, EveryPageIsFoundWithItsSizeTitleFontAndRowCounts) {
     for (const PageExpectation& page : kPages) {
         SCOPED_TRACE(page.templateId);
         const DialogLayout* layout = FindDialogLayout(page.templateId);
@@ -57,8 +58,9 @@ TEST(Layouts, EveryPageIsFoundWithItsSizeTitleFontAndControlCount) {
         ASSERT_NE(layout->fontName, nullptr);
         EXPECT_STREQ(layout->fontName, "MS Shell Dlg");
         EXPECT_EQ(layout->fontPoints, 8);
-        EXPECT_EQ(layout->controlCount, page.controlCount);
+        EXPECT_EQ(layout->controlCount, page.controlCount + page.bitmapRows);
         EXPECT_EQ(layout->end() - layout->begin(), layout->controlCount);
+        EXPECT_EQ(std::count_if(layout->begin(), layout->end(), IsBitmapRow), page.bitmapRows);
     }
 }
 
@@ -90,6 +92,7 @@ TEST(Layouts, EveryControlHasASizeAndLiesWithinItsDialog) {
     for (const PageExpectation& page : kPages) {
         const DialogLayout& layout = Page(page.templateId);
         for (const ControlLayout& c : layout) {
+            if (IsBitmapRow(c)) continue;  // in pixels, not dialog units
             SCOPED_TRACE(testing::Message() << page.templateId << "/" << c.id);
             EXPECT_GT(c.cx, 0);
             EXPECT_GT(c.cy, 0);
@@ -101,14 +104,18 @@ TEST(Layouts, EveryControlHasASizeAndLiesWithinItsDialog) {
     }
 }
 
-TEST(Layouts, StartPageHasExactlyItsEightControlsAtTheirPlaces) {
+// Beneath the eight controls, the banner: bitmap 114 in a 340 x 72 pixel
+// block at pixel (24, 10), which the backends paint from the row.
+TEST(Layouts, StartPageHasItsBannerAndExactlyItsEightControlsAtTheirPlaces) {
     struct Row {
         int id;
         ControlKind kind;
         int x, y, cx, cy;
         const char* textUtf8;
+        int picture = 0;
     };
     const Row expected[] = {
+        {kNoControlId, ControlKind::Bitmap, 24, 10, 340, 72, "", kBannerBitmap},
         {40003, ControlKind::GroupBox, 21, 44, 107, 30, "软件版本"},
         {40006, ControlKind::Label, 32, 57, 28, 9, "V1,1,0,1"},
         {40005, ControlKind::GroupBox, 22, 83, 107, 36, "界面语言"},
@@ -131,6 +138,30 @@ TEST(Layouts, StartPageHasExactlyItsEightControlsAtTheirPlaces) {
         EXPECT_EQ(c.cx, e.cx);
         EXPECT_EQ(c.cy, e.cy);
         EXPECT_EQ(GbkToUtf8(c.text), e.textUtf8);
+        EXPECT_EQ(c.picture, e.picture);
+    }
+}
+
+// A backend paints a Bitmap row's picture and makes no control of it; a
+// picture on a control, or a Bitmap row a page could address, would be
+// ignored or shown as nothing.
+TEST(Layouts, OnlyBitmapRowsNameAPictureAndNoPageAddressesThem) {
+    for (const PageExpectation& page : kPages) {
+        for (const ControlLayout& c : Page(page.templateId)) {
+            SCOPED_TRACE(testing::Message() << page.templateId << "/" << c.id);
+            if (!IsBitmapRow(c)) {
+                EXPECT_EQ(c.picture, 0);
+                EXPECT_NE(c.id, kNoControlId);
+                continue;
+            }
+            EXPECT_EQ(c.id, kNoControlId);
+            EXPECT_EQ(c.picture, kBannerBitmap) << "the only bitmap the program carries";
+            EXPECT_EQ(c.style, 0u);
+            EXPECT_STREQ(c.text, "");
+            EXPECT_GT(c.cx, 0);
+            EXPECT_GT(c.cy, 0);
+            EXPECT_EQ(FindLabelLink(Page(page.templateId), c.id), nullptr);
+        }
     }
 }
 

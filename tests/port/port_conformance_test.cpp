@@ -133,6 +133,26 @@ TEST_F(PortConformance, PageOpensFromItsLayoutBeforeTheDriverActs) {
     EXPECT_TRUE(page.events.empty()) << Log(page.events);
 }
 
+// A Bitmap row (the start page's banner) is the backend's to paint: no
+// control, so nothing a page or a user can act on.
+TEST_F(PortConformance, BitmapRowsAreNoControls) {
+    std::vector<int> ids;
+    for (const ControlLayout& row : *FindDialogLayout(kTemplateStartPage))
+        if (IsBitmapRow(row)) ids.push_back(row.id);
+    ASSERT_FALSE(ids.empty()) << "the start page shows its banner";
+    TestPage page(kTemplateStartPage);
+    OnPage(page, [&](Dialog& dialog, DialogProbe& probe) {
+        EXPECT_TRUE(probe.HasControl(kDefaultButton));
+        for (int id : ids) {
+            EXPECT_FALSE(probe.HasControl(id)) << id;
+            EXPECT_FALSE(dialog.IsVisible(id)) << id;
+            EXPECT_EQ(dialog.GetText(id), "") << id;
+            probe.UserClick(id);
+        }
+    });
+    EXPECT_EQ(Log(page.events), "");
+}
+
 TEST_F(PortConformance, UnknownTemplateIsNotCreated) {
     TestPage page(4711);
     ScriptedDriver driver;

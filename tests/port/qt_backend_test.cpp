@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest/QTest>
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -109,6 +110,7 @@ TEST_F(QtBackend, PageIsItsTemplateInDialogUnitsOfItsFont) {
     EXPECT_EQ(dialog->size(), MapDialogRect(units, 0, 0, layout.cx, layout.cy).size());
     EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
     for (const ControlLayout& c : layout) {
+        if (IsBitmapRow(c)) continue;  // painted, no widget
         const QRect place = MapDialogRect(units, c.x, c.y, c.cx, c.cy);
         const QRect actual = dialog->Find(c.id)->widget->geometry();
         EXPECT_EQ(actual.topLeft(), place.topLeft()) << c.id;
@@ -154,10 +156,16 @@ TEST_F(QtBackend, SmallIconIsTheAppIconWithItsSizes) {
     EXPECT_FALSE(QApplication::windowIcon().isNull());
 }
 
+// The start page's Bitmap row: the banner.
+const ControlLayout& BannerRow() {
+    const DialogLayout& start = *FindDialogLayout(kTemplateStartPage);
+    return *std::find_if(start.begin(), start.end(), IsBitmapRow);
+}
+
 TEST_F(QtBackend, BannerIsCopiedAtItsPlaceWithoutItsLastColumns) {
     const QImage& banner = BannerImage();
     ASSERT_EQ(banner.size(), QSize(360, 52));
-    const BannerBlock block = BannerBlockFor(banner);
+    const BitmapBlock block = BitmapBlockFor(BannerRow(), banner);
     EXPECT_EQ(block.at, QPoint(24, 10));
     EXPECT_EQ(block.source, QRect(0, 0, 340, 52));
 
@@ -176,6 +184,28 @@ TEST_F(QtBackend, BannerIsCopiedAtItsPlaceWithoutItsLastColumns) {
     auto otherDialog = Open(other);
     const QImage plain = otherDialog->grab().toImage();
     EXPECT_EQ(plain.pixel(24, 10), plain.pixel(5, 5));
+}
+
+// The page shows a bitmap because its layout has a row for it, not because
+// of its template.
+TEST_F(QtBackend, ABitmapRowShowsItsBitmapOnAnyPage) {
+    const ControlLayout rows[] = {{kNoControlId, ControlKind::Bitmap, 40, 30, 100, 20, 0, "", kBannerBitmap},
+                                  {kNextButton, ControlKind::Button, 10, 100, 50, 14, 0, "Next"}};
+    DialogLayout layout = *FindDialogLayout(kTemplateParamPage);
+    layout.controls = rows;
+    layout.controlCount = static_cast<int>(std::size(rows));
+    layout.labels = nullptr;
+    layout.labelCount = 0;
+    RecordingPage page(kTemplateParamPage);
+    PageDialog dialog(layout, page, false);
+    const QImage shot = dialog.grab().toImage();
+    const QImage& banner = BannerImage();
+    for (QPoint p : {QPoint(0, 0), QPoint(99, 0), QPoint(0, 19), QPoint(99, 19)})
+        EXPECT_EQ(shot.pixel(p + QPoint(40, 30)), banner.pixel(p)) << p.x() << "," << p.y();
+    EXPECT_EQ(shot.pixel(40 + 100, 30 + 5), shot.pixel(5, 5)) << "right of the block";
+    EXPECT_EQ(shot.pixel(40 + 5, 30 + 20), shot.pixel(5, 5)) << "below the block";
+    EXPECT_EQ(dialog.Find(kNoControlId), nullptr);
+    ASSERT_NE(dialog.Find(kNextButton), nullptr);
 }
 
 // --- Edits -------------------------------------------------------------------

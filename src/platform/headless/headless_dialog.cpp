@@ -35,6 +35,7 @@ HeadlessDialog::HeadlessDialog(const DialogLayout& layout, Page& page)
     : layout_(layout), page_(page), title_(layout.title ? layout.title : "") {
     controls_.reserve(static_cast<std::size_t>(layout.controlCount));
     for (const ControlLayout& c : layout) {
+        if (IsBitmapRow(c)) continue;  // a picture, nothing to act on
         ControlState state;
         state.layout = &c;
         if (!IsListKind(c.kind) && c.text) state.text = c.text;

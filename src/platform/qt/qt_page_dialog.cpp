@@ -35,7 +35,7 @@ PageDialog::PageDialog(const DialogLayout& layout, Page& page, bool driven)
     setWindowTitle(Text(layout.title));
     setSizeGripEnabled(false);
     const BaseUnits units = BaseUnitsOf(font());
-    auto* canvas = new PageCanvas(this, layout.templateId);
+    auto* canvas = new PageCanvas(this, layout);
     canvas->setFixedSize(MapDialogRect(units, 0, 0, layout.cx, layout.cy).size());
     controls_ = CreateControls(*canvas, layout, *this);
     FitPageToScreen(*this, *canvas);
@@ -123,6 +123,8 @@ void PageDialog::SetText(int id, const char* text) {
         case ControlKind::DefaultButton:
             static_cast<QAbstractButton*>(c->widget)->setText(value);
             break;
+        case ControlKind::Bitmap:
+            break;  // no control
     }
     if (IsNamePart(layout_, id)) NameControls(layout_, controls_);
 }
@@ -144,6 +146,8 @@ std::string PageDialog::GetText(int id) const {
         case ControlKind::Button:
         case ControlKind::DefaultButton:
             return ToGbk(static_cast<QAbstractButton*>(c->widget)->text());
+        case ControlKind::Bitmap:
+            break;  // no control
     }
     return {};
 }

@@ -21,10 +21,6 @@ bool IsButtonKind(ControlKind kind) {
     return kind == ControlKind::Button || kind == ControlKind::DefaultButton || kind == ControlKind::CheckBox;
 }
 
-// The start page's banner: the bitmap copied onto the page at pixel (24, 10)
-// as a 340 x 72 block from its top-left corner, drawn under the controls.
-constexpr PixelRect kBannerBlock{24, 10, 340, 72};
-
 std::u16string Utf16(const char* gbk) { return GbkToUtf16(gbk ? gbk : ""); }
 
 int Length(const std::u16string& text) { return static_cast<int>(text.size()); }
@@ -39,11 +35,15 @@ WebDialog::WebDialog(const DialogLayout& layout, Page& page)
     const PixelRect client = MapDialogRect(units, 0, 0, layout.cx, layout.cy);
     const std::u16string title = Utf16(title_.c_str());
     handle_ = trailcfg_web_page_open(layout.templateId, title.data(), Length(title), client.width, client.height);
-    if (layout.templateId == kTemplateStartPage)
-        trailcfg_web_add_banner(handle_, kBannerBlock.x, kBannerBlock.y, kBannerBlock.width, kBannerBlock.height);
 
     controls_.reserve(static_cast<std::size_t>(layout.controlCount));
     for (const ControlLayout& c : layout) {
+        if (IsBitmapRow(c)) {
+            // Its bitmap copied onto the page from its top-left corner into
+            // a block of the row's size in CSS pixels, under what follows.
+            trailcfg_web_add_bitmap(handle_, c.picture, c.x, c.y, c.cx, c.cy);
+            continue;
+        }
         WebControl state;
         state.layout = &c;
         if (!IsListKind(c.kind) && c.text) state.text = c.text;

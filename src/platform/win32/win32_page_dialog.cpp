@@ -31,7 +31,7 @@ private:
 }  // namespace
 
 PageDialog::PageDialog(const DialogLayout& layout, Page& page, bool driven)
-    : layout_(layout), page_(page), driven_(driven) {}
+    : layout_(layout), page_(page), driven_(driven), bitmaps_(layout) {}
 
 PageDialog::~PageDialog() {
     // A driven page's window outlives its run; going, it moves the focus,
@@ -72,7 +72,7 @@ bool PageDialog::Initialise(HWND window) {
         if (!driven_) EndDialog(window, kPageNotCreated);
         return false;
     }
-    if (layout_.templateId == kTemplateStartPage) banner_ = AcquireBanner();
+    bitmaps_.Acquire();
     OrderLabels(window, layout_);
     FitPageToMonitor(window, layout_.cx, layout_.cy);
     opened_ = true;
@@ -100,7 +100,7 @@ INT_PTR PageDialog::Handle(UINT message, WPARAM wParam) {
             if (TimerRunning(static_cast<int>(wParam))) Raise(EventType::Timer, static_cast<int>(wParam));
             return TRUE;
         case WM_PAINT:
-            if (!banner_) return FALSE;
+            if (!bitmaps_.Held()) return FALSE;
             Paint();
             return TRUE;
         default:
@@ -150,12 +150,9 @@ void PageDialog::FinishIfEnded() {
         ShowWindow(window_, SW_HIDE);
     else
         EndDialog(window_, result_);
-    // The banner outlives the start page unless the user closed it; the page
-    // is off the screen now, so nothing paints with it any more.
-    if (endedByClose_ && layout_.templateId == kTemplateStartPage) {
-        banner_ = nullptr;
-        ReleaseBanner();
-    }
+    // A page's bitmaps outlive it unless the user closed it; the page is off
+    // the screen now, so nothing paints with them any more.
+    if (endedByClose_) bitmaps_.Release();
 }
 
 void PageDialog::Paint() {
@@ -164,7 +161,7 @@ void PageDialog::Paint() {
     if (dc) {
         const POINT scrolled = ScrollOffset(window_);
         SetViewportOrgEx(dc, -scrolled.x, -scrolled.y, nullptr);
-        PaintBanner(dc, banner_, DpiOf(window_));
+        bitmaps_.Paint(dc, DpiOf(window_));
     }
     EndPaint(window_, &paint);
 }

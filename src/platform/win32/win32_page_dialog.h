@@ -32,6 +32,7 @@
 #include "platform/backend.h"
 #include "platform/layout.h"
 #include "platform/port.h"
+#include "win32_banner.h"
 #include "win32_controls.h"
 
 namespace trailcfg::win32 {
@@ -112,7 +113,7 @@ private:
     HWND window_ = nullptr;
     std::vector<Control> controls_;
     std::set<int> timers_;
-    HBITMAP banner_ = nullptr;
+    PageBitmaps bitmaps_;
     int handling_ = 0;     // page handlers running now (they nest)
     bool opened_ = false;  // WM_INITDIALOG has run
     bool ended_ = false;
