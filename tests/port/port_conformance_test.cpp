@@ -142,7 +142,7 @@ TEST_F(PortConformance, BitmapRowsAreNoControls) {
     ASSERT_FALSE(ids.empty()) << "the start page shows its banner";
     TestPage page(kTemplateStartPage);
     OnPage(page, [&](Dialog& dialog, DialogProbe& probe) {
-        EXPECT_TRUE(probe.HasControl(kDefaultButton));
+        EXPECT_TRUE(probe.HasControl(ids::start::kCameraSetupButton));
         for (int id : ids) {
             EXPECT_FALSE(probe.HasControl(id)) << id;
             EXPECT_FALSE(dialog.IsVisible(id)) << id;

@@ -190,7 +190,7 @@ TEST_F(QtBackend, BannerIsCopiedAtItsPlaceWithoutItsLastColumns) {
 // of its template.
 TEST_F(QtBackend, ABitmapRowShowsItsBitmapOnAnyPage) {
     const ControlLayout rows[] = {{kNoControlId, ControlKind::Bitmap, 40, 30, 100, 20, 0, "", kBannerBitmap},
-                                  {kNextButton, ControlKind::Button, 10, 100, 50, 14, 0, "Next"}};
+                                  {kNextPageButton, ControlKind::Button, 10, 100, 50, 14, 0, "Next"}};
     DialogLayout layout = *FindDialogLayout(kTemplateParamPage);
     layout.controls = rows;
     layout.controlCount = static_cast<int>(std::size(rows));
@@ -205,7 +205,7 @@ TEST_F(QtBackend, ABitmapRowShowsItsBitmapOnAnyPage) {
     EXPECT_EQ(shot.pixel(40 + 100, 30 + 5), shot.pixel(5, 5)) << "right of the block";
     EXPECT_EQ(shot.pixel(40 + 5, 30 + 20), shot.pixel(5, 5)) << "below the block";
     EXPECT_EQ(dialog.Find(kNoControlId), nullptr);
-    ASSERT_NE(dialog.Find(kNextButton), nullptr);
+    ASSERT_NE(dialog.Find(kNextPageButton), nullptr);
 }
 
 // --- Edits -------------------------------------------------------------------
