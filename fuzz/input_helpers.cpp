@@ -11,6 +11,7 @@
 
 #include "app/process_state.h"
 #include "fuzz_support.h"
+#include "platform/control_ids.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/layout.h"
 #include "ui/input_helpers.h"
@@ -19,7 +20,7 @@ using namespace trailcfg;
 
 namespace {
 
-constexpr int kEdit = 40020;  // an edit of the send page with no limit of its own
+constexpr int kEdit = ids::send::kPhone1Edit;  // an edit of the send page with no limit of its own
 constexpr std::size_t kHeader = 6;
 // Each removed byte nests one more text change; keep the nesting well inside
 // the stack, as the pages' edit limits do.

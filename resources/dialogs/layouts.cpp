@@ -6,12 +6,37 @@
 #include <iterator>
 
 #include "common/gbk_literal.h"
+#include "platform/control_ids.h"
 
 namespace trailcfg {
+
+// Screen-reader names: each page's table of links in labels_<template>.inc,
+// read in the page's namespace of ids so that its rows name the controls as
+// the page's code does.
+namespace ids::start {
+#include "labels_111.inc"
+}  // namespace ids::start
+
+namespace ids::camera {
+#include "labels_113.inc"
+}  // namespace ids::camera
+
+namespace ids::param {
+#include "labels_107.inc"
+}  // namespace ids::param
+
+namespace ids::send {
+#include "labels_106.inc"
+}  // namespace ids::send
 
 namespace {
 
 using enum ControlKind;
+
+// A row's name is for the pages (platform/control_ids.h); the layout takes
+// its number and place.
+#define CONTROL(name, id, kind, x, y, cx, cy, style, text) {id, kind, x, y, cx, cy, style, text},
+#define BITMAP(x, y, cx, cy, picture) {kNoControlId, Bitmap, x, y, cx, cy, 0, "", picture},
 
 constexpr ControlLayout kStartPageControls[] = {
 #include "dialog_111.inc"
@@ -29,22 +54,8 @@ constexpr ControlLayout kSendPageControls[] = {
 #include "dialog_106.inc"
 };
 
-// Screen-reader names, one row per named control, in labels_<template>.inc.
-constexpr LabelLink kStartPageLabels[] = {
-#include "labels_111.inc"
-};
-
-constexpr LabelLink kCameraPageLabels[] = {
-#include "labels_113.inc"
-};
-
-constexpr LabelLink kParamPageLabels[] = {
-#include "labels_107.inc"
-};
-
-constexpr LabelLink kSendPageLabels[] = {
-#include "labels_106.inc"
-};
+#undef CONTROL
+#undef BITMAP
 
 constexpr const char* kDialogFont = "MS Shell Dlg";
 constexpr int kDialogFontPoints = 8;
@@ -64,16 +75,16 @@ constexpr DialogLayout Named(DialogLayout layout, const LabelLink (&labels)[N]) 
 constexpr DialogLayout kLayouts[] = {
     Named(Layout(kTemplateStartPage, 257, 135, GBK("设置"), kStartPageControls,
                  static_cast<int>(std::size(kStartPageControls))),
-          kStartPageLabels),
+          ids::start::kLabelLinks),
     Named(Layout(kTemplateCameraPage, 361, 425, GBK("相机设置"), kCameraPageControls,
                  static_cast<int>(std::size(kCameraPageControls))),
-          kCameraPageLabels),
+          ids::camera::kLabelLinks),
     Named(Layout(kTemplateParamPage, 292, 386, GBK("3G参数设置"), kParamPageControls,
                  static_cast<int>(std::size(kParamPageControls))),
-          kParamPageLabels),
+          ids::param::kLabelLinks),
     Named(Layout(kTemplateSendPage, 292, 386, GBK("3G发送设置"), kSendPageControls,
                  static_cast<int>(std::size(kSendPageControls))),
-          kSendPageLabels),
+          ids::send::kLabelLinks),
 };
 
 }  // namespace

@@ -13,17 +13,16 @@
 #include "common/diag.h"
 #include "pages/camera_page_texts.h"
 #include "pages/pages.h"
+#include "platform/control_ids.h"
 #include "platform/layout.h"
 #include "ui/input_helpers.h"
 #include "ui/message_texts.h"
 
 namespace trailcfg {
 
-namespace {
+using namespace ids::camera;
 
-constexpr int kBrowseButton = 40073;
-constexpr int kDefaultButton = 40095;
-constexpr int kGenerateButton = 40096;
+namespace {
 
 constexpr int kClockTimer = 1;
 constexpr int kClockTimerPeriodMs = 1000;

@@ -7,12 +7,6 @@
 
 namespace trailcfg {
 
-// Controls the page's files share.
-inline constexpr int kClockModeList = 40037;
-inline constexpr int kIntervalNumberList = 40108;
-inline constexpr int kIntervalUnitList = 40097;
-inline constexpr int kSavePathEdit = 40094;
-
 // ClockMode and IntervalUnit values.
 inline constexpr int kClockAuto = 0;
 inline constexpr int kClockInput = 1;

@@ -11,16 +11,15 @@
 #include "camera/camera_menu.h"
 #include "common/diag.h"
 #include "pages/camera_page.h"
+#include "platform/control_ids.h"
 #include "rules/generate_rules.h"
 #include "ui/input_helpers.h"
 
 namespace trailcfg {
 
-namespace {
+using namespace ids::camera;
 
-constexpr int kYearEdit = 40039;
-constexpr int kMonthEdit = 40040;
-constexpr int kDayEdit = 40042;
+namespace {
 
 // What an edit without a number counts as when the day's range is worked out.
 constexpr int kUnreadYear = kClockFirstYear;
@@ -39,9 +38,9 @@ constexpr ClockEdit kClockEdits[] = {
     {kYearEdit, offsetof(CameraMenu, Year), 4, kClockFirstYear, kClockLastYear, "%04d"},
     {kMonthEdit, offsetof(CameraMenu, Month), 2, 1, 12, "%02d"},
     {kDayEdit, offsetof(CameraMenu, Day), 2, 1, 31, "%02d"},
-    {40043, offsetof(CameraMenu, Hour), 2, 0, 23, "%02d"},
-    {40044, offsetof(CameraMenu, Minute), 2, 0, 59, "%02d"},
-    {40045, offsetof(CameraMenu, Second), 2, 0, 59, "%02d"},
+    {kHourEdit, offsetof(CameraMenu, Hour), 2, 0, 23, "%02d"},
+    {kMinuteEdit, offsetof(CameraMenu, Minute), 2, 0, 59, "%02d"},
+    {kSecondEdit, offsetof(CameraMenu, Second), 2, 0, 59, "%02d"},
 };
 
 const ClockEdit* FindClockEdit(int id) {

@@ -7,9 +7,12 @@
 #include "app/process_state.h"
 #include "pages/camera_page.h"
 #include "pages/camera_page_texts.h"
+#include "platform/control_ids.h"
 #include "ui/apply_texts.h"
 
 namespace trailcfg {
+
+using namespace ids::camera;
 
 namespace {
 

@@ -7,8 +7,11 @@
 #include "app/process_state.h"
 #include "camera/camera_menu.h"
 #include "pages/camera_page.h"
+#include "platform/control_ids.h"
 
 namespace trailcfg {
+
+using namespace ids::camera;
 
 namespace {
 
@@ -19,19 +22,19 @@ struct EnableRule {
     std::span<const int> controls;
 };
 
-constexpr int kClockEdits[] = {40039, 40040, 40042, 40043, 40044, 40045};
-constexpr int kTimer1Lists[] = {40110, 40111, 40109, 40112};
-constexpr int kTimer2Lists[] = {40113, 40114, 40115, 40116};
-constexpr int kSerialLists[] = {40093, 40098, 40099, 40100};
-constexpr int kTimeLapseLists[] = {40117, 40118, 40119};
+constexpr int kClockEdits[] = {kYearEdit, kMonthEdit, kDayEdit, kHourEdit, kMinuteEdit, kSecondEdit};
+constexpr int kTimer1Lists[] = {kTimer1StartHourList, kTimer1StartMinList, kTimer1EndHourList, kTimer1EndMinList};
+constexpr int kTimer2Lists[] = {kTimer2StartHourList, kTimer2StartMinList, kTimer2EndHourList, kTimer2EndMinList};
+constexpr int kSerialLists[] = {kSerial1List, kSerial2List, kSerial3List, kSerial4List};
+constexpr int kTimeLapseLists[] = {kTimeLapseHourList, kTimeLapseMinList, kTimeLapseSecList};
 
 // Timers and the serial number put Off first; the time lapse puts On first.
 constexpr EnableRule kEnableRules[] = {
     {kClockModeList, offsetof(CameraMenu, ClockMode), kClockInput, kClockEdits},
-    {40050, offsetof(CameraMenu, Timer1Mode), 1, kTimer1Lists},
-    {40064, offsetof(CameraMenu, Timer2Mode), 1, kTimer2Lists},
-    {40080, offsetof(CameraMenu, SerialMode), 1, kSerialLists},
-    {40083, offsetof(CameraMenu, TimeLapseMode), 0, kTimeLapseLists},
+    {kTimer1ModeList, offsetof(CameraMenu, Timer1Mode), 1, kTimer1Lists},
+    {kTimer2ModeList, offsetof(CameraMenu, Timer2Mode), 1, kTimer2Lists},
+    {kSerialModeList, offsetof(CameraMenu, SerialMode), 1, kSerialLists},
+    {kTimeLapseModeList, offsetof(CameraMenu, TimeLapseMode), 0, kTimeLapseLists},
 };
 
 void ApplyEnableRule(Dialog& dialog, const EnableRule& rule, int value) {

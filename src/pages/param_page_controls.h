@@ -5,74 +5,32 @@
 
 #include <span>
 
+#include "platform/control_ids.h"
 #include "platform/port.h"
 
 namespace trailcfg::param {
 
-// The two lists at the top and the operator choice.
-inline constexpr int kSendOptionList = 40014;
-inline constexpr int kOperatorModeList = 40073;  // 0 database, 1 manual input
-inline constexpr int kCountryList = 40000;
-inline constexpr int kOperatorList = 40031;
-
-// MMS parameters. The APN/CSD list only stands in for the APN edit's label.
-inline constexpr int kMmsApnKindList = 40034;
-inline constexpr int kMmsUrlEdit = 40035;
-inline constexpr int kMmsApnEdit = 40036;
-inline constexpr int kMmsGatewayEdit = 40038;
-inline constexpr int kMmsPortEdit = 40040;
-inline constexpr int kMmsAccountEdit = 40042;
-inline constexpr int kMmsPasswordEdit = 40044;
-
-// FTP settings.
-inline constexpr int kFtpServerEdit = 40007;
-inline constexpr int kFtpPortEdit = 40015;
-inline constexpr int kFtpUserEdit = 40012;
-inline constexpr int kFtpPasswordEdit = 40010;
-inline constexpr int kFtpDirTypeList = 40016;  // 0 root, 1 specified
-inline constexpr int kFtpDirEdit = 40017;
-
-// 3G network (data) account.
-inline constexpr int k3GApnEdit = 40080;
-inline constexpr int k3GAccountEdit = 40075;
-inline constexpr int k3GPasswordEdit = 40077;
-
-// Outbox. The account edit is never enabled: it mirrors the address.
-inline constexpr int kOutboxServerEdit = 40052;
-inline constexpr int kOutboxPortEdit = 40053;
-inline constexpr int kOutboxAddressEdit = 40054;
-inline constexpr int kOutboxAccountLabel = 40051;
-inline constexpr int kOutboxAccountEdit = 40055;
-inline constexpr int kOutboxPasswordEdit = 40056;
-
-inline constexpr int kNextPageButton = 40082;
-
-// Controls of the template that no user ever sees: a factory-debug switch,
-// a language list and a version label from an earlier layout.
-inline constexpr int kFactoryDebugCheck = 40021;
-inline constexpr int kFactoryDebugLabel = 40003;
-inline constexpr int kDirPortLabel = 40020;
-inline constexpr int kHiddenLanguageList = 40004;
-inline constexpr int kHiddenVersionLabel = 40002;
+// The page's controls by the names its layout rows give them.
+using namespace ids::param;
 
 inline constexpr int kMmsEdits[] = {kMmsUrlEdit,  kMmsApnEdit,     kMmsGatewayEdit,
                                     kMmsPortEdit, kMmsAccountEdit, kMmsPasswordEdit};
 // Shown and hidden as a whole: the frame, the labels, the APN/CSD list and
 // the edits.
-inline constexpr int kMmsGroup[] = {40026,        40033,           40037,           40039,       40041,
-                                    40043,        kMmsApnKindList, kMmsUrlEdit,     kMmsApnEdit, kMmsGatewayEdit,
-                                    kMmsPortEdit, kMmsAccountEdit, kMmsPasswordEdit};
+inline constexpr int kMmsGroup[] = {
+    kMmsFrame,   kMmsUrlLabel, kMmsGatewayLabel, kMmsPortLabel, kMmsAccountLabel, kMmsPasswordLabel, kMmsApnKindList,
+    kMmsUrlEdit, kMmsApnEdit,  kMmsGatewayEdit,  kMmsPortEdit,  kMmsAccountEdit,  kMmsPasswordEdit};
 inline constexpr int k3GEdits[] = {k3GApnEdit, k3GAccountEdit, k3GPasswordEdit};
-// The account edit 40055 is not among them: it stays disabled throughout.
+// The account edit is not among them: it stays disabled throughout.
 inline constexpr int kOutboxEdits[] = {kOutboxServerEdit, kOutboxPortEdit, kOutboxAddressEdit, kOutboxPasswordEdit};
 inline constexpr int kFtpEdits[] = {kFtpServerEdit,   kFtpPortEdit,    kFtpUserEdit,
                                     kFtpPasswordEdit, kFtpDirTypeList, kFtpDirEdit};
 // What choosing FTP empties on screen: the FTP texts, not the list.
 inline constexpr int kFtpTextEdits[] = {kFtpServerEdit, kFtpPortEdit, kFtpUserEdit, kFtpPasswordEdit, kFtpDirEdit};
 // Shown and hidden as a whole: the two frames, the labels and the edits.
-inline constexpr int kFtpGroup[] = {40005,           40006,          40013,        40008,        40009,
-                                    40011,           kFtpServerEdit, kFtpPortEdit, kFtpUserEdit, kFtpPasswordEdit,
-                                    kFtpDirTypeList, kFtpDirEdit};
+inline constexpr int kFtpGroup[] = {kFtpFrame,         kFtpServerLabel,  kFtpPortLabel,   kFtpUserLabel,
+                                    kFtpPasswordLabel, kFtpDirFrame,     kFtpServerEdit,  kFtpPortEdit,
+                                    kFtpUserEdit,      kFtpPasswordEdit, kFtpDirTypeList, kFtpDirEdit};
 
 struct EditLimit {
     int id;

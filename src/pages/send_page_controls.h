@@ -7,20 +7,21 @@
 #include <string>
 
 #include "common/text_copy.h"
+#include "platform/control_ids.h"
 #include "platform/port.h"
 #include "send/send_settings.h"
 
 namespace trailcfg::send_page {
 
+// The page's controls by the names its layout rows give them.
+using namespace ids::send;
+
 // Recipients, in the order of szRecp: phone 1, phone 2, e-mail 1, e-mail 2.
-inline constexpr int kRecipientEdits[4] = {40020, 40023, 40000, 40004};
+inline constexpr int kRecipientEdits[4] = {kPhone1Edit, kPhone2Edit, kEmail1Edit, kEmail2Edit};
 inline constexpr int kRecipientPhones = 2;  // the first two are phone numbers
 
 // Coordinates. The user never sees them: the inputs stay hidden, and carry
 // the record's values through the page.
-inline constexpr int kLongitudeDir = 40025;
-inline constexpr int kLatitudeDir = 40030;
-
 struct CoordinateControls {
     Coordinate SendSettings::*field;
     int dir, degree, minute, second;
@@ -28,25 +29,9 @@ struct CoordinateControls {
 };
 
 inline constexpr CoordinateControls kCoordinates[] = {
-    {&SendSettings::sLongitude, kLongitudeDir, 40026, 40027, 40028, 180},
-    {&SendSettings::sLatitude, kLatitudeDir, 40031, 40032, 40033, 90},
+    {&SendSettings::sLongitude, kLongitudeDir, kLongitudeDegree, kLongitudeMinute, kLongitudeSecond, 180},
+    {&SendSettings::sLatitude, kLatitudeDir, kLatitudeDegree, kLatitudeMinute, kLatitudeSecond, 90},
 };
-
-inline constexpr int kImageSizeList = 40061;
-inline constexpr int kMaxSentEdit = 40066;
-inline constexpr int kSendModeList = 40064;
-inline constexpr int kDailyTimeLabel = 40008;
-inline constexpr int kDailyTimeList = 40009;
-
-inline constexpr int kRemoteIntervalList = 40070;
-inline constexpr int kNoCmd22Box = 40024;
-inline constexpr int kRemotePhone = 40059;
-inline constexpr int kRemoteEmail = 40068;
-
-inline constexpr int kBrowseButton = 40010;
-inline constexpr int kSaveFolderEdit = 40012;
-inline constexpr int kPreviousButton = 40001;
-inline constexpr int kGenerateButton = 40013;
 
 // Copies the edit's text into a record field, cut to the field; returns the
 // number of characters stored.

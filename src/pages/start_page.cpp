@@ -7,6 +7,7 @@
 #include "app/process_state.h"
 #include "app/save_folder.h"
 #include "pages/pages.h"
+#include "platform/control_ids.h"
 #include "platform/layout.h"
 #include "ui/apply_texts.h"
 #include "ui/start_page_texts.h"
@@ -16,11 +17,7 @@ namespace trailcfg {
 
 namespace {
 
-constexpr int kCameraSetupButton = 40000;
-constexpr int k3GSetupButton = 40002;
-constexpr int kLanguageList = 40004;
-constexpr int kModelList = 40001;
-constexpr int kVersionLabel = 40006;
+using namespace ids::start;
 
 // Only Chinese as used in the PRC gives a Chinese interface; Taiwan, Hong
 // Kong and every other language get English.

@@ -1,6 +1,6 @@
 // A page's controls as a backend keeps them: one row per control of the
-// layout, in layout (and so tab) order, each a C that knows its
-// `const ControlLayout* layout`, found by id.
+// layout (a Bitmap row is none), in layout (and so tab) order, each a C that
+// knows its `const ControlLayout* layout`, found by id.
 #pragma once
 
 #include <utility>

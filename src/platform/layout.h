@@ -26,6 +26,7 @@ enum class ControlKind : std::uint8_t {
     CheckBox,       // automatic check box
     Button,         // push button
     DefaultButton,  // the dialog's default push button
+    Bitmap,         // a picture the backend paints onto the page; no control
 };
 
 // Style flags beyond what the kind implies.
@@ -36,13 +37,28 @@ enum : std::uint32_t {
     kStyleVScroll = 1u << 3,   // a list with a vertical scroll bar
 };
 
+// The id of a row no page addresses (a Bitmap), as Windows' IDC_STATIC.
+inline constexpr int kNoControlId = -1;
+
+// A Bitmap row is no control: no backend makes a widget or window of it, and
+// Dialog and DialogProbe do not know it (HasControl is false for it). Its x,
+// y, cx, cy are pixels at 96 DPI, not dialog units, because a picture has its
+// own size: the block at (x, y) of cx x cy pixels into which the picture is
+// copied from its top-left corner, neither stretched nor read beyond its own
+// edges (what the block leaves uncovered stays the page's background). Its
+// id is kNoControlId, its style 0 and its text "". On a screen scaled beyond
+// 96 DPI the block scales with the page and is drawn from the picture's
+// twice-size companion when the backend carries one.
 struct ControlLayout {
     int id;
     ControlKind kind;
-    std::int16_t x, y, cx, cy;  // dialog units; for lists the closed height
+    std::int16_t x, y, cx, cy;  // dialog units (a Bitmap: pixels); for lists the closed height
     std::uint32_t style;
     const char* text;  // the template's text, GBK; "" when none
+    int picture = 0;   // a Bitmap's resource id (kBannerBitmap); 0 otherwise
 };
+
+constexpr bool IsBitmapRow(const ControlLayout& row) { return row.kind == ControlKind::Bitmap; }
 
 // The name a screen reader says for a control that carries no text of its
 // own (a list, an edit): the texts of up to three controls of the page (a
@@ -66,7 +82,7 @@ struct DialogLayout {
     const char* fontName;
     int fontPoints;
     const ControlLayout* controls;
-    int controlCount;
+    int controlCount;  // every row, Bitmap rows included
 
     const ControlLayout* begin() const { return controls; }
     const ControlLayout* end() const { return controls + controlCount; }

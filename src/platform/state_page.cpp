@@ -25,6 +25,7 @@ StatePage::StatePage(const DialogLayout& layout, Page& page)
     std::vector<ControlState>& rows = controls_.Rows();
     rows.reserve(static_cast<std::size_t>(layout.controlCount));
     for (const ControlLayout& c : layout) {
+        if (IsBitmapRow(c)) continue;  // a picture, nothing to act on
         ControlState state;
         state.layout = &c;
         if (!IsListKind(c.kind) && c.text) state.text = c.text;

@@ -2,17 +2,18 @@
 #pragma once
 
 #include "common/gbk_literal.h"
+#include "platform/control_ids.h"
 #include "ui/apply_texts.h"
 #include "ui/window_titles.h"
 
 namespace trailcfg {
 
 inline constexpr Caption kStartPageCaptions[] = {
-    {40003, {{GBK("软件版本"), "Version"}}},
-    {40005, {{GBK("界面语言"), "Interface Language"}}},
-    {40000, kTitleCameraSetup},
-    {40002, {{GBK("3G设置"), "3G Setup"}}},
-    {40007, {{GBK("相机型号"), "Camera Model"}}},
+    {ids::start::kVersionFrame, {{GBK("软件版本"), "Version"}}},
+    {ids::start::kLanguageFrame, {{GBK("界面语言"), "Interface Language"}}},
+    {ids::start::kCameraSetupButton, kTitleCameraSetup},
+    {ids::start::k3GSetupButton, {{GBK("3G设置"), "3G Setup"}}},
+    {ids::start::kModelFrame, {{GBK("相机型号"), "Camera Model"}}},
 };
 
 // The same in both languages: the file version, each language named in its

@@ -8,6 +8,7 @@
 
 #include "app/process_state.h"
 #include "common/gbk_literal.h"
+#include "platform/control_ids.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/layout.h"
 #include "scripted_driver.h"
@@ -21,14 +22,14 @@ using test::DiagCapture;
 using test::ScriptedDriver;
 
 // Edits of template 106 and the helper each one gets in this test page.
-constexpr int kPhoneEdit = 40020;   // FilterEditChars "0123456789+" on change
-constexpr int kDigitsEdit = 40066;  // FilterEditChars "0123456789" on change
-constexpr int kWarnEdit = 40027;    // CheckEditRange 0..59, warning, on change
-constexpr int kQuietEdit = 40028;   // CheckEditRange 0..59, no warning, on change
-constexpr int kMonthEdit = 40032;   // digits on change, CheckEditRange 1..12 quiet on leaving
-constexpr int kNoSetEdit = 40033;   // FilterEditChars with an empty set
-constexpr int kBrowseButton = 40010;
-constexpr int kSaveField = 40012;
+constexpr int kPhoneEdit = ids::send::kPhone1Edit;       // FilterEditChars "0123456789+" on change
+constexpr int kDigitsEdit = ids::send::kMaxSentEdit;     // FilterEditChars "0123456789" on change
+constexpr int kWarnEdit = ids::send::kLongitudeMinute;   // CheckEditRange 0..59, warning, on change
+constexpr int kQuietEdit = ids::send::kLongitudeSecond;  // CheckEditRange 0..59, no warning, on change
+constexpr int kMonthEdit = ids::send::kLatitudeMinute;   // digits on change, CheckEditRange 1..12 quiet on leaving
+constexpr int kNoSetEdit = ids::send::kLatitudeSecond;   // FilterEditChars with an empty set
+using ids::send::kBrowseButton;
+using ids::send::kSaveFolderEdit;
 
 class HelperPage : public Page {
 public:
@@ -63,7 +64,7 @@ public:
         } else if (e.type == EventType::FocusLost && e.id == kMonthEdit) {
             CheckEditRange(platform_, dialog, e.id, 1, 12, false);
         } else if (e.type == EventType::Clicked && e.id == kBrowseButton) {
-            BrowseSaveFolder(platform_, dialog, kSaveField);
+            BrowseSaveFolder(platform_, dialog, kSaveFolderEdit);
         }
     }
 
@@ -209,19 +210,19 @@ TEST_F(InputHelpers, BrowseStoresTheChosenFolderAndShowsIt) {
     const std::string chinese = std::string("/media/") + GBK("相机卡");
     driver_.folders = {std::nullopt, chinese, std::string("C:\\")};
     OnPage([&](Dialog& dialog, DialogProbe& probe) {
-        dialog.SetText(kSaveField, "typed by the user");
+        dialog.SetText(kSaveFolderEdit, "typed by the user");
         probe.UserClick(kBrowseButton);  // cancelled
         EXPECT_STREQ(g_szSavePath, "C:\\");
-        EXPECT_EQ(dialog.GetText(kSaveField), "typed by the user");
+        EXPECT_EQ(dialog.GetText(kSaveFolderEdit), "typed by the user");
 
         probe.UserClick(kBrowseButton);
         EXPECT_EQ(g_szSavePath, chinese);
-        EXPECT_EQ(dialog.GetText(kSaveField), chinese);
+        EXPECT_EQ(dialog.GetText(kSaveFolderEdit), chinese);
 
         // A drive root keeps its backslash; the file name is joined to it as it is.
         probe.UserClick(kBrowseButton);
         EXPECT_STREQ(g_szSavePath, "C:\\");
-        EXPECT_EQ(dialog.GetText(kSaveField), "C:\\");
+        EXPECT_EQ(dialog.GetText(kSaveFolderEdit), "C:\\");
 
         probe.UserClick(kBrowseButton);  // nothing queued: cancelled
         EXPECT_STREQ(g_szSavePath, "C:\\");
@@ -236,11 +237,11 @@ TEST_F(InputHelpers, BrowseRefusesAFolderThatDoesNotFitTheSavePath) {
     OnPage([&](Dialog& dialog, DialogProbe& probe) {
         probe.UserClick(kBrowseButton);
         EXPECT_EQ(g_szSavePath, longest);
-        EXPECT_EQ(dialog.GetText(kSaveField), longest);
-        dialog.SetText(kSaveField, "typed");
+        EXPECT_EQ(dialog.GetText(kSaveFolderEdit), longest);
+        dialog.SetText(kSaveFolderEdit, "typed");
         probe.UserClick(kBrowseButton);
         EXPECT_EQ(g_szSavePath, longest);
-        EXPECT_EQ(dialog.GetText(kSaveField), "typed");
+        EXPECT_EQ(dialog.GetText(kSaveFolderEdit), "typed");
         probe.UserClick(kBrowseButton);  // an empty answer names no folder
         EXPECT_EQ(g_szSavePath, longest);
     });

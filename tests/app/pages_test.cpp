@@ -5,6 +5,7 @@
 #include "app/process_state.h"
 #include "common/gbk_literal.h"
 #include "pages/pages.h"
+#include "platform/control_ids.h"
 #include "platform/headless/headless_dialog.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/layout.h"
@@ -83,8 +84,8 @@ TEST_F(PagesTest, StartPageSetsItsIconAndInitialisesOnlyAtTheFirstStart) {
         driver.actions = {[&](Dialog& dialog, DialogProbe& probe) {
             EXPECT_EQ(IconOf(dialog), kIconApp);
             EXPECT_EQ(probe.Title(), GBK("设置"));
-            EXPECT_EQ(dialog.ListCount(40004), 2);
-            EXPECT_EQ(dialog.ListCount(40001), 4);
+            EXPECT_EQ(dialog.ListCount(ids::start::kLanguageList), 2);
+            EXPECT_EQ(dialog.ListCount(ids::start::kModelList), 4);
             probe.UserClose();
         }};
         driver.next = 0;

@@ -13,6 +13,7 @@
 #include "pages/camera_page.h"
 #include "pages/camera_page_lists.h"
 #include "pages/camera_page_texts.h"
+#include "platform/control_ids.h"
 #include "platform/headless/headless_dialog.h"
 #include "platform/layout.h"
 #include "test_support.h"
@@ -35,7 +36,7 @@ public:
 };
 
 TEST(CameraPageTablesTest, EveryDropDownListOfTheLayoutIsShownFromTheRecord) {
-    std::set<int> shown = {kIntervalNumberList, kIntervalUnitList};
+    std::set<int> shown = {ids::camera::kIntervalNumberList, ids::camera::kIntervalUnitList};
     std::set<std::size_t> offsets;
     for (const MenuList& list : MenuLists()) {
         SCOPED_TRACE(list.id);

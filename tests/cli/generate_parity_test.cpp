@@ -16,6 +16,7 @@
 #include "common/scramble.h"
 #include "common/text_copy.h"
 #include "gui/run_application.h"
+#include "platform/control_ids.h"
 #include "platform/headless/headless_platform.h"
 #include "scripted_driver.h"
 #include "send/cfg_file.h"
@@ -151,12 +152,12 @@ GuiResult GenerateOnThePage(const std::filesystem::path& folder, bool noCmd22, i
         [&](Dialog&, DialogProbe& probe) {
             const std::string gbk = GbkFromPath(folder);
             std::snprintf(g_szSavePath, sizeof g_szSavePath, "%s", gbk.c_str());
-            probe.UserClick(40002);
+            probe.UserClick(ids::start::k3GSetupButton);
         },
-        [](Dialog&, DialogProbe& probe) { probe.UserClick(40082); },
+        [](Dialog&, DialogProbe& probe) { probe.UserClick(ids::param::kNextPageButton); },
         [&](Dialog&, DialogProbe& probe) {
-            if (noCmd22) probe.UserClick(40024);
-            probe.UserClick(40013);
+            if (noCmd22) probe.UserClick(ids::send::kNoCmd22Box);
+            probe.UserClick(ids::send::kGenerateButton);
         },
         [](Dialog&, DialogProbe& probe) { probe.UserClose(); },
         [](Dialog&, DialogProbe& probe) { probe.UserClose(); },

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "common/gbk_codec.h"
+#include "platform/control_ids.h"
 #include "platform/control_names.h"
 #include "platform/layout.h"
 #include "test_support.h"
@@ -27,14 +28,15 @@ struct PageExpectation {
     int templateId;
     int cx, cy;
     const char* titleUtf8;
-    int controlCount;
+    int controlCount;  // rows that are controls
+    int bitmapRows;
 };
 
 const PageExpectation kPages[] = {
-    {kTemplateStartPage, 257, 135, "设置", 8},
-    {kTemplateCameraPage, 361, 425, "相机设置", 107},
-    {kTemplateParamPage, 292, 386, "3G参数设置", 60},
-    {kTemplateSendPage, 292, 386, "3G发送设置", 53},
+    {kTemplateStartPage, 257, 135, "设置", 8, 1},
+    {kTemplateCameraPage, 361, 425, "相机设置", 107, 0},
+    {kTemplateParamPage, 292, 386, "3G参数设置", 60, 0},
+    {kTemplateSendPage, 292, 386, "3G发送设置", 53, 0},
 };
 
 const DialogLayout& Page(int templateId) {
@@ -43,7 +45,7 @@ const DialogLayout& Page(int templateId) {
     return *layout;
 }
 
-TEST(Layouts, EveryPageIsFoundWithItsSizeTitleFontAndControlCount) {
+TEST(Layouts, EveryPageIsFoundWithItsSizeTitleFontAndRowCounts) {
     for (const PageExpectation& page : kPages) {
         SCOPED_TRACE(page.templateId);
         const DialogLayout* layout = FindDialogLayout(page.templateId);
@@ -56,8 +58,9 @@ TEST(Layouts, EveryPageIsFoundWithItsSizeTitleFontAndControlCount) {
         ASSERT_NE(layout->fontName, nullptr);
         EXPECT_STREQ(layout->fontName, "MS Shell Dlg");
         EXPECT_EQ(layout->fontPoints, 8);
-        EXPECT_EQ(layout->controlCount, page.controlCount);
+        EXPECT_EQ(layout->controlCount, page.controlCount + page.bitmapRows);
         EXPECT_EQ(layout->end() - layout->begin(), layout->controlCount);
+        EXPECT_EQ(std::count_if(layout->begin(), layout->end(), IsBitmapRow), page.bitmapRows);
     }
 }
 
@@ -89,6 +92,7 @@ TEST(Layouts, EveryControlHasASizeAndLiesWithinItsDialog) {
     for (const PageExpectation& page : kPages) {
         const DialogLayout& layout = Page(page.templateId);
         for (const ControlLayout& c : layout) {
+            if (IsBitmapRow(c)) continue;  // in pixels, not dialog units
             SCOPED_TRACE(testing::Message() << page.templateId << "/" << c.id);
             EXPECT_GT(c.cx, 0);
             EXPECT_GT(c.cy, 0);
@@ -100,14 +104,18 @@ TEST(Layouts, EveryControlHasASizeAndLiesWithinItsDialog) {
     }
 }
 
-TEST(Layouts, StartPageHasExactlyItsEightControlsAtTheirPlaces) {
+// Beneath the eight controls, the banner: bitmap 114 in a 340 x 72 pixel
+// block at pixel (24, 10), which the backends paint from the row.
+TEST(Layouts, StartPageHasItsBannerAndExactlyItsEightControlsAtTheirPlaces) {
     struct Row {
         int id;
         ControlKind kind;
         int x, y, cx, cy;
         const char* textUtf8;
+        int picture = 0;
     };
     const Row expected[] = {
+        {kNoControlId, ControlKind::Bitmap, 24, 10, 340, 72, "", kBannerBitmap},
         {40003, ControlKind::GroupBox, 21, 44, 107, 30, "软件版本"},
         {40006, ControlKind::Label, 32, 57, 28, 9, "V1,1,0,1"},
         {40005, ControlKind::GroupBox, 22, 83, 107, 36, "界面语言"},
@@ -130,6 +138,30 @@ TEST(Layouts, StartPageHasExactlyItsEightControlsAtTheirPlaces) {
         EXPECT_EQ(c.cx, e.cx);
         EXPECT_EQ(c.cy, e.cy);
         EXPECT_EQ(GbkToUtf8(c.text), e.textUtf8);
+        EXPECT_EQ(c.picture, e.picture);
+    }
+}
+
+// A backend paints a Bitmap row's picture and makes no control of it; a
+// picture on a control, or a Bitmap row a page could address, would be
+// ignored or shown as nothing.
+TEST(Layouts, OnlyBitmapRowsNameAPictureAndNoPageAddressesThem) {
+    for (const PageExpectation& page : kPages) {
+        for (const ControlLayout& c : Page(page.templateId)) {
+            SCOPED_TRACE(testing::Message() << page.templateId << "/" << c.id);
+            if (!IsBitmapRow(c)) {
+                EXPECT_EQ(c.picture, 0);
+                EXPECT_NE(c.id, kNoControlId);
+                continue;
+            }
+            EXPECT_EQ(c.id, kNoControlId);
+            EXPECT_EQ(c.picture, kBannerBitmap) << "the only bitmap the program carries";
+            EXPECT_EQ(c.style, 0u);
+            EXPECT_STREQ(c.text, "");
+            EXPECT_GT(c.cx, 0);
+            EXPECT_GT(c.cy, 0);
+            EXPECT_EQ(FindLabelLink(Page(page.templateId), c.id), nullptr);
+        }
     }
 }
 
@@ -217,6 +249,71 @@ TEST(Layouts, ControlsThePagesAddressExistWithTheirKind) {
         ASSERT_NE(c, nullptr) << s.templateId << "/" << s.id;
         EXPECT_EQ(c->kind, s.kind) << s.templateId << "/" << s.id;
     }
+}
+
+// The names the pages' code uses for the inputs and buttons stand for the ids
+// the published layouts give those controls. The names come from the same
+// rows as the layouts, so only this table shows a name put on the wrong row.
+TEST(Layouts, InputsAndButtonsAreNamedForTheirPublishedIds) {
+    struct Named {
+        int byName;
+        int published;
+    };
+    // clang-format off
+    const Named names[] = {
+        {ids::start::kLanguageList, 40004},         {ids::start::kModelList, 40001},
+        {ids::start::kCameraSetupButton, 40000},    {ids::start::k3GSetupButton, 40002},
+        {ids::param::kSendOptionList, 40014},       {ids::param::kOperatorModeList, 40073},
+        {ids::param::kCountryList, 40000},          {ids::param::kOperatorList, 40031},
+        {ids::param::kMmsUrlEdit, 40035},           {ids::param::kMmsApnKindList, 40034},
+        {ids::param::kMmsApnEdit, 40036},           {ids::param::kMmsGatewayEdit, 40038},
+        {ids::param::kMmsPortEdit, 40040},          {ids::param::kMmsAccountEdit, 40042},
+        {ids::param::kMmsPasswordEdit, 40044},      {ids::param::kFtpServerEdit, 40007},
+        {ids::param::kFtpPortEdit, 40015},          {ids::param::kFtpUserEdit, 40012},
+        {ids::param::kFtpPasswordEdit, 40010},      {ids::param::kFtpDirTypeList, 40016},
+        {ids::param::kFtpDirEdit, 40017},           {ids::param::k3GApnEdit, 40080},
+        {ids::param::k3GAccountEdit, 40075},        {ids::param::k3GPasswordEdit, 40077},
+        {ids::param::kOutboxServerEdit, 40052},     {ids::param::kOutboxPortEdit, 40053},
+        {ids::param::kOutboxAddressEdit, 40054},    {ids::param::kOutboxAccountEdit, 40055},
+        {ids::param::kOutboxPasswordEdit, 40056},   {ids::param::kNextPageButton, 40082},
+        {ids::param::kFactoryDebugCheck, 40021},    {ids::param::kHiddenLanguageList, 40004},
+        {ids::send::kPhone1Edit, 40020},            {ids::send::kPhone2Edit, 40023},
+        {ids::send::kEmail1Edit, 40000},            {ids::send::kEmail2Edit, 40004},
+        {ids::send::kLongitudeDir, 40025},          {ids::send::kLongitudeDegree, 40026},
+        {ids::send::kLongitudeMinute, 40027},       {ids::send::kLongitudeSecond, 40028},
+        {ids::send::kLatitudeDir, 40030},           {ids::send::kLatitudeDegree, 40031},
+        {ids::send::kLatitudeMinute, 40032},        {ids::send::kLatitudeSecond, 40033},
+        {ids::send::kImageSizeList, 40061},         {ids::send::kMaxSentEdit, 40066},
+        {ids::send::kSendModeList, 40064},          {ids::send::kDailyTimeList, 40009},
+        {ids::send::kRemoteIntervalList, 40070},    {ids::send::kNoCmd22Box, 40024},
+        {ids::send::kRemotePhone, 40059},           {ids::send::kRemoteEmail, 40068},
+        {ids::send::kBrowseButton, 40010},          {ids::send::kSaveFolderEdit, 40012},
+        {ids::send::kPreviousButton, 40001},        {ids::send::kGenerateButton, 40013},
+        {ids::camera::kModeList, 40006},            {ids::camera::kImageSizeList, 40005},
+        {ids::camera::kVideoSizeList, 40007},       {ids::camera::kPictureNumberList, 40010},
+        {ids::camera::kTimeStampList, 40013},       {ids::camera::kSenseLevelList, 40016},
+        {ids::camera::kSidePirList, 40019},         {ids::camera::kVideoLengthList, 40076},
+        {ids::camera::kIntervalNumberList, 40108},  {ids::camera::kIntervalUnitList, 40097},
+        {ids::camera::kDateFormatList, 40028},      {ids::camera::kBeepSoundList, 40031},
+        {ids::camera::kSdCycleList, 40034},         {ids::camera::kLanguageList, 40104},
+        {ids::camera::kClockModeList, 40037},       {ids::camera::kYearEdit, 40039},
+        {ids::camera::kMonthEdit, 40040},           {ids::camera::kDayEdit, 40042},
+        {ids::camera::kHourEdit, 40043},            {ids::camera::kMinuteEdit, 40044},
+        {ids::camera::kSecondEdit, 40045},          {ids::camera::kTimer1ModeList, 40050},
+        {ids::camera::kTimer1StartHourList, 40110}, {ids::camera::kTimer1StartMinList, 40111},
+        {ids::camera::kTimer1EndHourList, 40109},   {ids::camera::kTimer1EndMinList, 40112},
+        {ids::camera::kTimer2ModeList, 40064},      {ids::camera::kTimer2StartHourList, 40113},
+        {ids::camera::kTimer2StartMinList, 40114},  {ids::camera::kTimer2EndHourList, 40115},
+        {ids::camera::kTimer2EndMinList, 40116},    {ids::camera::kSerialModeList, 40080},
+        {ids::camera::kSerial1List, 40093},         {ids::camera::kSerial2List, 40098},
+        {ids::camera::kSerial3List, 40099},         {ids::camera::kSerial4List, 40100},
+        {ids::camera::kTimeLapseModeList, 40083},   {ids::camera::kTimeLapseHourList, 40117},
+        {ids::camera::kTimeLapseMinList, 40118},    {ids::camera::kTimeLapseSecList, 40119},
+        {ids::camera::kBrowseButton, 40073},        {ids::camera::kSavePathEdit, 40094},
+        {ids::camera::kDefaultButton, 40095},       {ids::camera::kGenerateButton, 40096},
+    };
+    // clang-format on
+    for (const Named& n : names) EXPECT_EQ(n.byName, n.published);
 }
 
 std::set<int> IdsWithStyle(const DialogLayout& layout, std::uint32_t flag) {

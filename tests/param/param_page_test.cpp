@@ -10,6 +10,7 @@
 #include "app/process_state.h"
 #include "common/text_copy.h"
 #include "pages/pages.h"
+#include "platform/control_ids.h"
 #include "platform/headless/headless_platform.h"
 #include "scripted_driver.h"
 #include "send/cfg_file.h"
@@ -20,6 +21,7 @@ namespace {
 
 using test::ScriptedDriver;
 using Action = ScriptedDriver::Action;
+using namespace ids::param;
 
 // Remote control on, the database's first country and operator, and a value
 // of our own in every group, so that a shown value tells where it came from.
@@ -84,13 +86,14 @@ TEST_F(ParamPageTest, RemoteControlGroupsFollowDoNotUse22) {
         ResetProcessState();
         g_bNoCmd22 = c.noCmd22;
         OpenWith(RemoteRecord(c.sendBy), {[&](Dialog& dialog, DialogProbe& probe) {
-                     for (int id : {40052, 40053, 40054, 40056}) EXPECT_EQ(dialog.IsEnabled(id), c.outboxEnabled) << id;
-                     EXPECT_FALSE(dialog.IsEnabled(40055));
-                     EXPECT_EQ(dialog.GetText(40052), "smtp.stored");
-                     EXPECT_EQ(dialog.GetText(40080), c.apnShown);
-                     EXPECT_FALSE(dialog.IsEnabled(40080));
-                     EXPECT_TRUE(probe.IsMasked(40080));
-                     EXPECT_EQ(dialog.GetText(40035), "mms.stored");
+                     for (int id : {kOutboxServerEdit, kOutboxPortEdit, kOutboxAddressEdit, kOutboxPasswordEdit})
+                         EXPECT_EQ(dialog.IsEnabled(id), c.outboxEnabled) << id;
+                     EXPECT_FALSE(dialog.IsEnabled(kOutboxAccountEdit));
+                     EXPECT_EQ(dialog.GetText(kOutboxServerEdit), "smtp.stored");
+                     EXPECT_EQ(dialog.GetText(k3GApnEdit), c.apnShown);
+                     EXPECT_FALSE(dialog.IsEnabled(k3GApnEdit));
+                     EXPECT_TRUE(probe.IsMasked(k3GApnEdit));
+                     EXPECT_EQ(dialog.GetText(kMmsUrlEdit), "mms.stored");
                      probe.UserClose();
                  }});
         EXPECT_STREQ(g_sSendSet.sSmtpSet.sz3GSmtpApN, c.apnShown);
@@ -102,13 +105,13 @@ TEST_F(ParamPageTest, DoNotUse22KeepsTheOutboxOffUnderMmsWhateverWasChosenBefore
     g_bNoCmd22 = 1;
     OpenWith(RemoteRecord(1), {
                                   [](Dialog& dialog, DialogProbe& probe) {
-                                      probe.UserChoose(40014, 2);
-                                      EXPECT_TRUE(dialog.IsEnabled(40052));
+                                      probe.UserChoose(kSendOptionList, 2);
+                                      EXPECT_TRUE(dialog.IsEnabled(kOutboxServerEdit));
                                   },
                                   [](Dialog& dialog, DialogProbe& probe) {
-                                      probe.UserChoose(40014, 1);
-                                      EXPECT_FALSE(dialog.IsEnabled(40052));
-                                      EXPECT_FALSE(dialog.IsEnabled(40080));
+                                      probe.UserChoose(kSendOptionList, 1);
+                                      EXPECT_FALSE(dialog.IsEnabled(kOutboxServerEdit));
+                                      EXPECT_FALSE(dialog.IsEnabled(k3GApnEdit));
                                       probe.UserClose();
                                   },
                               });
@@ -126,10 +129,10 @@ TEST_F(ParamPageTest, SendOptionChoiceOutlivesThePageForGenerate) {
     OpenWith(RemoteRecord(3), {
                                   [](Dialog&, DialogProbe& probe) {
                                       EXPECT_EQ(s_iSendOptionChoice, 3);
-                                      probe.UserChoose(40014, 2);
+                                      probe.UserChoose(kSendOptionList, 2);
                                       EXPECT_EQ(s_iSendOptionChoice, 2);
                                   },
-                                  [](Dialog&, DialogProbe& probe) { probe.UserClick(40082); },
+                                  [](Dialog&, DialogProbe& probe) { probe.UserClick(kNextPageButton); },
                               });
     EXPECT_EQ(s_eNextPage, PageId::Send);
     EXPECT_EQ(s_iSendOptionChoice, 2);
@@ -137,7 +140,7 @@ TEST_F(ParamPageTest, SendOptionChoiceOutlivesThePageForGenerate) {
 
     // A stored option the list does not offer shows as Close 3G, and that is
     // what Generate gets, while the record keeps its value.
-    OpenWith(RemoteRecord(9), {[](Dialog&, DialogProbe& probe) { probe.UserClick(40082); }});
+    OpenWith(RemoteRecord(9), {[](Dialog&, DialogProbe& probe) { probe.UserClick(kNextPageButton); }});
     EXPECT_EQ(s_iSendOptionChoice, 0);
     EXPECT_EQ(g_sSendSetCopy.bySendBy, 9);
 }
@@ -161,10 +164,10 @@ TEST_F(ParamPageTest, TextsFillingTheirWholeFieldInAFileStayInTheirFields) {
     CopyText(g_szSavePath, folder);
 
     Open({[](Dialog& dialog, DialogProbe& probe) {
-        EXPECT_EQ(dialog.GetText(40035), std::string(61, 'u'));
-        EXPECT_EQ(dialog.GetText(40036), "apn");
-        EXPECT_EQ(dialog.GetText(40052), std::string(61, 's'));
-        probe.UserClick(40082);
+        EXPECT_EQ(dialog.GetText(kMmsUrlEdit), std::string(61, 'u'));
+        EXPECT_EQ(dialog.GetText(kMmsApnEdit), "apn");
+        EXPECT_EQ(dialog.GetText(kOutboxServerEdit), std::string(61, 's'));
+        probe.UserClick(kNextPageButton);
     }});
     EXPECT_EQ(s_eNextPage, PageId::Send);
     // Stored back cut to the field, now with its terminator.

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "common/gbk_literal.h"
+#include "platform/control_ids.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/layout.h"
 #include "scripted_driver.h"
@@ -26,18 +27,19 @@ TEST(HeadlessTest, WithoutADriverNoPageCanRun) {
 }
 
 TEST(HeadlessTest, LimitCountsBytesAndNeverSplitsACharacter) {
+    using namespace ids::param;
     std::unique_ptr<DrivablePlatform> platform = MakeHeadlessPlatform();
     EmptyPage page;
     test::ScriptedDriver driver({[](Dialog& dialog, DialogProbe& probe) {
-        dialog.SetLimit(40040, 4);
-        probe.UserType(40040, GBK("中文字"));
-        EXPECT_EQ(dialog.GetText(40040), GBK("中文"));
-        probe.UserType(40040, std::string("1") + GBK("中文"));
-        EXPECT_EQ(dialog.GetText(40040), std::string("1") + GBK("中"));
-        EXPECT_EQ(probe.Caret(40040), 3);
-        dialog.SetLimit(40040, 0);  // as Windows: no practical limit
-        probe.UserType(40040, std::string(40000, '7'));
-        EXPECT_EQ(dialog.GetText(40040).size(), 40000u);
+        dialog.SetLimit(kMmsPortEdit, 4);
+        probe.UserType(kMmsPortEdit, GBK("中文字"));
+        EXPECT_EQ(dialog.GetText(kMmsPortEdit), GBK("中文"));
+        probe.UserType(kMmsPortEdit, std::string("1") + GBK("中文"));
+        EXPECT_EQ(dialog.GetText(kMmsPortEdit), std::string("1") + GBK("中"));
+        EXPECT_EQ(probe.Caret(kMmsPortEdit), 3);
+        dialog.SetLimit(kMmsPortEdit, 0);  // as Windows: no practical limit
+        probe.UserType(kMmsPortEdit, std::string(40'000, '7'));
+        EXPECT_EQ(dialog.GetText(kMmsPortEdit).size(), 40'000u);
     }});
     platform->SetDriver(&driver);
     EXPECT_EQ(platform->RunModal(page), kPageAbandoned);

@@ -11,6 +11,7 @@
 
 #include "common/file_io.h"
 #include "common/gbk_literal.h"
+#include "platform/control_ids.h"
 #include "platform/layout.h"
 #include "port_conformance.h"
 #include "scripted_driver.h"
@@ -21,18 +22,8 @@ namespace {
 
 using test::ScriptedDriver;
 
-// Controls of template 107.
-constexpr int kUrlEdit = 40035;
-constexpr int kPortEdit = 40040;
-constexpr int kPasswordEdit = 40010;
-constexpr int kSendOptionList = 40014;
-constexpr int kOptionLabel = 40072;
-constexpr int kHiddenLabel = 40020;
-constexpr int kFrame = 40001;
-constexpr int kDebugCheckBox = 40021;
-constexpr int kNextButton = 40082;
-// Template 111.
-constexpr int kDefaultButton = 40000;
+// Most tests run on template 107; the default button is on template 111.
+using namespace ids::param;
 
 class TestPage : public Page {
 public:
@@ -126,20 +117,40 @@ TEST_F(PortConformance, PageOpensFromItsLayoutBeforeTheDriverActs) {
         opensSeenByDriver = page.opens;
         EXPECT_EQ(probe.TemplateId(), kTemplateParamPage);
         EXPECT_EQ(probe.Title(), GBK("3G参数设置"));
-        EXPECT_TRUE(probe.HasControl(kUrlEdit));
+        EXPECT_TRUE(probe.HasControl(kMmsUrlEdit));
         EXPECT_FALSE(probe.HasControl(12345));
-        EXPECT_EQ(dialog.GetText(kOptionLabel), GBK("3G发送选项"));
-        EXPECT_TRUE(dialog.IsVisible(kOptionLabel));
-        EXPECT_FALSE(dialog.IsVisible(kHiddenLabel));
-        EXPECT_TRUE(dialog.IsEnabled(kUrlEdit));
-        EXPECT_EQ(dialog.GetText(kUrlEdit), "");
+        EXPECT_EQ(dialog.GetText(kSendOptionLabel), GBK("3G发送选项"));
+        EXPECT_TRUE(dialog.IsVisible(kSendOptionLabel));
+        EXPECT_FALSE(dialog.IsVisible(kDirPortLabel));
+        EXPECT_TRUE(dialog.IsEnabled(kMmsUrlEdit));
+        EXPECT_EQ(dialog.GetText(kMmsUrlEdit), "");
         EXPECT_EQ(dialog.ListCount(kSendOptionList), 0);
         EXPECT_EQ(dialog.ListSelection(kSendOptionList), -1);
-        EXPECT_FALSE(dialog.IsChecked(kDebugCheckBox));
-        EXPECT_FALSE(probe.IsMasked(kPasswordEdit));
+        EXPECT_FALSE(dialog.IsChecked(kFactoryDebugCheck));
+        EXPECT_FALSE(probe.IsMasked(kFtpPasswordEdit));
     });
     EXPECT_EQ(opensSeenByDriver, 1);
     EXPECT_TRUE(page.events.empty()) << Log(page.events);
+}
+
+// A Bitmap row (the start page's banner) is the backend's to paint: no
+// control, so nothing a page or a user can act on.
+TEST_F(PortConformance, BitmapRowsAreNoControls) {
+    std::vector<int> ids;
+    for (const ControlLayout& row : *FindDialogLayout(kTemplateStartPage))
+        if (IsBitmapRow(row)) ids.push_back(row.id);
+    ASSERT_FALSE(ids.empty()) << "the start page shows its banner";
+    TestPage page(kTemplateStartPage);
+    OnPage(page, [&](Dialog& dialog, DialogProbe& probe) {
+        EXPECT_TRUE(probe.HasControl(ids::start::kCameraSetupButton));
+        for (int id : ids) {
+            EXPECT_FALSE(probe.HasControl(id)) << id;
+            EXPECT_FALSE(dialog.IsVisible(id)) << id;
+            EXPECT_EQ(dialog.GetText(id), "") << id;
+            probe.UserClick(id);
+        }
+    });
+    EXPECT_EQ(Log(page.events), "");
 }
 
 TEST_F(PortConformance, UnknownTemplateIsNotCreated) {
@@ -165,15 +176,15 @@ TEST_F(PortConformance, EndTakesEffectWhenTheHandlerReturns) {
         if (e.type != EventType::Clicked) return;
         dialog.End(7);
         // The page is still there until this handler returns.
-        dialog.SetText(kUrlEdit, "after");
-        textAfterEnd = dialog.GetText(kUrlEdit);
+        dialog.SetText(kMmsUrlEdit, "after");
+        textAfterEnd = dialog.GetText(kMmsUrlEdit);
     };
-    ScriptedDriver driver({[](Dialog&, DialogProbe& probe) { probe.UserClick(kNextButton); },
+    ScriptedDriver driver({[](Dialog&, DialogProbe& probe) { probe.UserClick(kNextPageButton); },
                            [](Dialog&, DialogProbe&) { ADD_FAILURE() << "acted on an ended page"; }});
     EXPECT_EQ(Run(page, driver), 7);
     EXPECT_EQ(driver.acts, 1);
     EXPECT_EQ(textAfterEnd, "after");
-    EXPECT_EQ(Log(page.events), "Clicked 40082\nTextChanged 40035\n");
+    EXPECT_EQ(Log(page.events), Log({{EventType::Clicked, kNextPageButton}, {EventType::TextChanged, kMmsUrlEdit}}));
 }
 
 TEST_F(PortConformance, EndWhileOpeningEndsWithoutActing) {
@@ -191,21 +202,21 @@ TEST_F(PortConformance, EveryRunStartsFromTheLayoutAgain) {
     };
     ScriptedDriver driver({[](Dialog& dialog, DialogProbe& probe) {
         dialog.SetTitle("changed");
-        dialog.SetText(kOptionLabel, "changed");
-        dialog.SetText(kUrlEdit, "changed");
+        dialog.SetText(kSendOptionLabel, "changed");
+        dialog.SetText(kMmsUrlEdit, "changed");
         dialog.ListAdd(kSendOptionList, "x");
-        dialog.Enable(kUrlEdit, false);
-        probe.UserClick(kNextButton);
+        dialog.Enable(kMmsUrlEdit, false);
+        probe.UserClick(kNextPageButton);
     }});
     ASSERT_EQ(Run(first, driver), 0);
 
     TestPage second(kTemplateParamPage);
     OnPage(second, [](Dialog& dialog, DialogProbe& probe) {
         EXPECT_EQ(probe.Title(), GBK("3G参数设置"));
-        EXPECT_EQ(dialog.GetText(kOptionLabel), GBK("3G发送选项"));
-        EXPECT_EQ(dialog.GetText(kUrlEdit), "");
+        EXPECT_EQ(dialog.GetText(kSendOptionLabel), GBK("3G发送选项"));
+        EXPECT_EQ(dialog.GetText(kMmsUrlEdit), "");
         EXPECT_EQ(dialog.ListCount(kSendOptionList), 0);
-        EXPECT_TRUE(dialog.IsEnabled(kUrlEdit));
+        EXPECT_TRUE(dialog.IsEnabled(kMmsUrlEdit));
     });
 }
 
@@ -222,16 +233,16 @@ TEST_F(PortConformance, SetTextRaisesTextChangedBeforeReturningAndReentrantly) {
         if (text.size() > 1) dialog.SetText(e.id, text.substr(0, text.size() - 1).c_str());
     };
     OnPage(page, [&](Dialog& dialog, DialogProbe&) {
-        dialog.SetText(kUrlEdit, "abcd");
+        dialog.SetText(kMmsUrlEdit, "abcd");
         EXPECT_EQ((std::vector<std::string>{"abcd", "abc", "ab", "a"}), seen);
-        EXPECT_EQ(dialog.GetText(kUrlEdit), "a");
+        EXPECT_EQ(dialog.GetText(kMmsUrlEdit), "a");
     });
 }
 
 TEST_F(PortConformance, SetTextOnLabelsButtonsAndFramesRaisesNothing) {
     TestPage page(kTemplateParamPage);
     OnPage(page, [&](Dialog& dialog, DialogProbe&) {
-        for (int id : {kOptionLabel, kFrame, kNextButton, kDebugCheckBox}) {
+        for (int id : {kSendOptionLabel, kSendOptionFrame, kNextPageButton, kFactoryDebugCheck}) {
             dialog.SetText(id, GBK("下一页"));
             EXPECT_EQ(dialog.GetText(id), GBK("下一页")) << id;
         }
@@ -244,14 +255,14 @@ TEST_F(PortConformance, UserTypingReplacesTheTextAsOneChange) {
     std::vector<std::string> seen;
     page.onEvent = [&](Dialog& dialog, const Event& e) { seen.push_back(dialog.GetText(e.id)); };
     OnPage(page, [&](Dialog& dialog, DialogProbe& probe) {
-        dialog.SetText(kUrlEdit, "old text");
+        dialog.SetText(kMmsUrlEdit, "old text");
         seen.clear();
         page.events.clear();
-        probe.UserType(kUrlEdit, "new");
-        EXPECT_EQ(dialog.GetText(kUrlEdit), "new");
-        EXPECT_EQ(probe.Caret(kUrlEdit), 3);
+        probe.UserType(kMmsUrlEdit, "new");
+        EXPECT_EQ(dialog.GetText(kMmsUrlEdit), "new");
+        EXPECT_EQ(probe.Caret(kMmsUrlEdit), 3);
     });
-    EXPECT_EQ(Log(page.events), "TextChanged 40035\n");
+    EXPECT_EQ(Log(page.events), Log({{EventType::TextChanged, kMmsUrlEdit}}));
     EXPECT_EQ(seen, std::vector<std::string>{"new"});
 }
 
@@ -262,53 +273,53 @@ TEST_F(PortConformance, CaretFollowsTheUserTheProgramAndCountsBytes) {
         if (moveCaret && e.type == EventType::TextChanged) dialog.SetCaret(e.id, 1);
     };
     OnPage(page, [&](Dialog& dialog, DialogProbe& probe) {
-        probe.UserType(kUrlEdit, GBK("中文a"));
-        EXPECT_EQ(probe.Caret(kUrlEdit), 5);
-        dialog.SetCaret(kUrlEdit, 2);
-        EXPECT_EQ(probe.Caret(kUrlEdit), 2);
+        probe.UserType(kMmsUrlEdit, GBK("中文a"));
+        EXPECT_EQ(probe.Caret(kMmsUrlEdit), 5);
+        dialog.SetCaret(kMmsUrlEdit, 2);
+        EXPECT_EQ(probe.Caret(kMmsUrlEdit), 2);
         // Text set by the program leaves the caret at the start, as Windows does.
-        dialog.SetText(kUrlEdit, "hello");
-        EXPECT_EQ(probe.Caret(kUrlEdit), 0);
+        dialog.SetText(kMmsUrlEdit, "hello");
+        EXPECT_EQ(probe.Caret(kMmsUrlEdit), 0);
         // A page that moves the caret while handling the change has the last word.
         moveCaret = true;
-        probe.UserType(kUrlEdit, "abc");
-        EXPECT_EQ(probe.Caret(kUrlEdit), 1);
+        probe.UserType(kMmsUrlEdit, "abc");
+        EXPECT_EQ(probe.Caret(kMmsUrlEdit), 1);
     });
 }
 
 TEST_F(PortConformance, LimitCutsWhatTheUserTypesNotWhatTheProgramSets) {
     TestPage page(kTemplateParamPage);
     OnPage(page, [&](Dialog& dialog, DialogProbe& probe) {
-        dialog.SetLimit(kPortEdit, 4);
-        EXPECT_EQ(probe.Limit(kPortEdit), 4);
-        probe.UserType(kPortEdit, "123456");
-        EXPECT_EQ(dialog.GetText(kPortEdit), "1234");
-        EXPECT_EQ(probe.Caret(kPortEdit), 4);
-        dialog.SetText(kPortEdit, "123456");
-        EXPECT_EQ(dialog.GetText(kPortEdit), "123456");
+        dialog.SetLimit(kMmsPortEdit, 4);
+        EXPECT_EQ(probe.Limit(kMmsPortEdit), 4);
+        probe.UserType(kMmsPortEdit, "123456");
+        EXPECT_EQ(dialog.GetText(kMmsPortEdit), "1234");
+        EXPECT_EQ(probe.Caret(kMmsPortEdit), 4);
+        dialog.SetText(kMmsPortEdit, "123456");
+        EXPECT_EQ(dialog.GetText(kMmsPortEdit), "123456");
     });
-    EXPECT_EQ(Log(page.events), "TextChanged 40040\nTextChanged 40040\n");
+    EXPECT_EQ(Log(page.events), Log({{EventType::TextChanged, kMmsPortEdit}, {EventType::TextChanged, kMmsPortEdit}}));
 }
 
 TEST_F(PortConformance, MaskingSwitchesAndKeepsTheText) {
     TestPage page(kTemplateParamPage);
     OnPage(page, [&](Dialog& dialog, DialogProbe& probe) {
-        dialog.SetText(kPasswordEdit, "secret");
-        dialog.SetMasked(kPasswordEdit, true);
-        EXPECT_TRUE(probe.IsMasked(kPasswordEdit));
-        EXPECT_EQ(dialog.GetText(kPasswordEdit), "secret");
-        probe.UserType(kPasswordEdit, "other");
-        EXPECT_EQ(dialog.GetText(kPasswordEdit), "other");
-        dialog.SetMasked(kPasswordEdit, false);
-        EXPECT_FALSE(probe.IsMasked(kPasswordEdit));
-        EXPECT_EQ(dialog.GetText(kPasswordEdit), "other");
+        dialog.SetText(kFtpPasswordEdit, "secret");
+        dialog.SetMasked(kFtpPasswordEdit, true);
+        EXPECT_TRUE(probe.IsMasked(kFtpPasswordEdit));
+        EXPECT_EQ(dialog.GetText(kFtpPasswordEdit), "secret");
+        probe.UserType(kFtpPasswordEdit, "other");
+        EXPECT_EQ(dialog.GetText(kFtpPasswordEdit), "other");
+        dialog.SetMasked(kFtpPasswordEdit, false);
+        EXPECT_FALSE(probe.IsMasked(kFtpPasswordEdit));
+        EXPECT_EQ(dialog.GetText(kFtpPasswordEdit), "other");
     });
 }
 
 TEST_F(PortConformance, LeavingAnEditRaisesFocusLost) {
     TestPage page(kTemplateParamPage);
-    OnPage(page, [&](Dialog&, DialogProbe& probe) { probe.UserLeave(kUrlEdit); });
-    EXPECT_EQ(Log(page.events), "FocusLost 40035\n");
+    OnPage(page, [&](Dialog&, DialogProbe& probe) { probe.UserLeave(kMmsUrlEdit); });
+    EXPECT_EQ(Log(page.events), Log({{EventType::FocusLost, kMmsUrlEdit}}));
 }
 
 TEST_F(PortConformance, GbkTextsComeBackByteForByte) {
@@ -317,14 +328,14 @@ TEST_F(PortConformance, GbkTextsComeBackByteForByte) {
     OnPage(page, [&](Dialog& dialog, DialogProbe& probe) {
         dialog.SetTitle(odd.c_str());
         EXPECT_EQ(probe.Title(), odd);
-        dialog.SetText(kUrlEdit, odd.c_str());
-        EXPECT_EQ(dialog.GetText(kUrlEdit), odd);
-        dialog.SetText(kOptionLabel, odd.c_str());
-        EXPECT_EQ(dialog.GetText(kOptionLabel), odd);
+        dialog.SetText(kMmsUrlEdit, odd.c_str());
+        EXPECT_EQ(dialog.GetText(kMmsUrlEdit), odd);
+        dialog.SetText(kSendOptionLabel, odd.c_str());
+        EXPECT_EQ(dialog.GetText(kSendOptionLabel), odd);
         dialog.ListAdd(kSendOptionList, odd.c_str());
         EXPECT_EQ(dialog.ListItem(kSendOptionList, 0), odd);
-        probe.UserType(kUrlEdit, GBK("关闭3G"));
-        EXPECT_EQ(dialog.GetText(kUrlEdit), GBK("关闭3G"));
+        probe.UserType(kMmsUrlEdit, GBK("关闭3G"));
+        EXPECT_EQ(dialog.GetText(kMmsUrlEdit), GBK("关闭3G"));
     });
 }
 
@@ -364,7 +375,8 @@ TEST_F(PortConformance, UserChoiceIsConfirmedThenChanged) {
         probe.UserChoose(kSendOptionList, 1);
         EXPECT_EQ(dialog.ListSelection(kSendOptionList), 1);
     });
-    EXPECT_EQ(Log(page.events), "SelConfirmed 40014\nSelChanged 40014\n");
+    EXPECT_EQ(Log(page.events),
+              Log({{EventType::SelConfirmed, kSendOptionList}, {EventType::SelChanged, kSendOptionList}}));
     EXPECT_EQ(selectionSeen, (std::vector<int>{1, 1}));
 }
 
@@ -375,33 +387,34 @@ TEST_F(PortConformance, CheckBoxTogglesBeforeItsClickAndProgramChecksRaiseNothin
     std::vector<bool> checkedSeen;
     page.onEvent = [&](Dialog& dialog, const Event& e) { checkedSeen.push_back(dialog.IsChecked(e.id)); };
     OnPage(page, [&](Dialog& dialog, DialogProbe& probe) {
-        dialog.SetCheck(kDebugCheckBox, true);
-        EXPECT_TRUE(dialog.IsChecked(kDebugCheckBox));
-        probe.UserClick(kDebugCheckBox);
-        EXPECT_FALSE(dialog.IsChecked(kDebugCheckBox));
-        probe.UserClick(kDebugCheckBox);
-        EXPECT_TRUE(dialog.IsChecked(kDebugCheckBox));
+        dialog.SetCheck(kFactoryDebugCheck, true);
+        EXPECT_TRUE(dialog.IsChecked(kFactoryDebugCheck));
+        probe.UserClick(kFactoryDebugCheck);
+        EXPECT_FALSE(dialog.IsChecked(kFactoryDebugCheck));
+        probe.UserClick(kFactoryDebugCheck);
+        EXPECT_TRUE(dialog.IsChecked(kFactoryDebugCheck));
     });
-    EXPECT_EQ(Log(page.events), "Clicked 40021\nClicked 40021\n");
+    EXPECT_EQ(Log(page.events),
+              Log({{EventType::Clicked, kFactoryDebugCheck}, {EventType::Clicked, kFactoryDebugCheck}}));
     EXPECT_EQ(checkedSeen, (std::vector<bool>{false, true}));
 }
 
 TEST_F(PortConformance, ButtonClickAndControlStates) {
     TestPage page(kTemplateParamPage);
     OnPage(page, [&](Dialog& dialog, DialogProbe& probe) {
-        probe.UserClick(kNextButton);
-        dialog.Enable(kUrlEdit, false);
-        EXPECT_FALSE(dialog.IsEnabled(kUrlEdit));
-        dialog.Show(kUrlEdit, false);
-        EXPECT_FALSE(dialog.IsVisible(kUrlEdit));
-        dialog.Enable(kUrlEdit, true);
-        dialog.Show(kUrlEdit, true);
-        EXPECT_TRUE(dialog.IsEnabled(kUrlEdit));
-        EXPECT_TRUE(dialog.IsVisible(kUrlEdit));
-        dialog.Show(kHiddenLabel, true);
-        EXPECT_TRUE(dialog.IsVisible(kHiddenLabel));
+        probe.UserClick(kNextPageButton);
+        dialog.Enable(kMmsUrlEdit, false);
+        EXPECT_FALSE(dialog.IsEnabled(kMmsUrlEdit));
+        dialog.Show(kMmsUrlEdit, false);
+        EXPECT_FALSE(dialog.IsVisible(kMmsUrlEdit));
+        dialog.Enable(kMmsUrlEdit, true);
+        dialog.Show(kMmsUrlEdit, true);
+        EXPECT_TRUE(dialog.IsEnabled(kMmsUrlEdit));
+        EXPECT_TRUE(dialog.IsVisible(kMmsUrlEdit));
+        dialog.Show(kDirPortLabel, true);
+        EXPECT_TRUE(dialog.IsVisible(kDirPortLabel));
     });
-    EXPECT_EQ(Log(page.events), "Clicked 40082\n");
+    EXPECT_EQ(Log(page.events), Log({{EventType::Clicked, kNextPageButton}}));
 }
 
 // --- Keys and the close box ---------------------------------------------------
@@ -420,10 +433,10 @@ TEST_F(PortConformance, EnterPressesTheDefaultButtonWhileItIsEnabled) {
     TestPage page(kTemplateStartPage);
     OnPage(page, [&](Dialog& dialog, DialogProbe& probe) {
         probe.UserPressKey(UserKey::Enter);
-        dialog.Enable(kDefaultButton, false);
+        dialog.Enable(ids::start::kCameraSetupButton, false);
         probe.UserPressKey(UserKey::Enter);
     });
-    EXPECT_EQ(Log(page.events), "Clicked 40000\n");
+    EXPECT_EQ(Log(page.events), Log({{EventType::Clicked, ids::start::kCameraSetupButton}}));
 }
 
 TEST_F(PortConformance, ClosingEndsThePageOnlyWhenThePageSaysSo) {

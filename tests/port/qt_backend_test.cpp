@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest/QTest>
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -26,6 +27,7 @@
 
 #include "common/file_io.h"
 #include "common/gbk_literal.h"
+#include "platform/control_ids.h"
 #include "platform/layout.h"
 #include "qt_application.h"
 #include "qt_banner.h"
@@ -40,20 +42,9 @@
 namespace trailcfg::qt {
 namespace {
 
-// Template 111.
-constexpr int kCameraButton = 40000;  // the default button
-constexpr int kLanguageList = 40004;  // a drop-down with an edit field
-constexpr int kVersionFrame = 40003;
-constexpr int kVersionLabel = 40006;  // created disabled
-// Template 107.
-constexpr int kUrlEdit = 40035;
-constexpr int kPortEdit = 40040;
-constexpr int kPasswordEdit = 40010;
-constexpr int kSendOptionList = 40014;
-constexpr int kOptionLabel = 40072;
-constexpr int kHiddenLabel = 40020;
-constexpr int kNextButton = 40082;
-constexpr int kDebugCheckBox = 40021;
+// Controls of the start page (template 111) and the 3G parameter page (107).
+using namespace ids::start;
+using namespace ids::param;
 
 struct Recorded {
     EventType type;
@@ -118,6 +109,7 @@ TEST_F(QtBackend, PageIsItsTemplateInDialogUnitsOfItsFont) {
     EXPECT_EQ(dialog->size(), MapDialogRect(units, 0, 0, layout.cx, layout.cy).size());
     EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
     for (const ControlLayout& c : layout) {
+        if (IsBitmapRow(c)) continue;  // painted, no widget
         const QRect place = MapDialogRect(units, c.x, c.y, c.cx, c.cy);
         const QRect actual = dialog->Find(c.id)->widget->geometry();
         EXPECT_EQ(actual.topLeft(), place.topLeft()) << c.id;
@@ -137,15 +129,15 @@ TEST_F(QtBackend, PageIsItsTemplateInDialogUnitsOfItsFont) {
 TEST_F(QtBackend, TemplateStylesAndTextsAreShownAsPlainText) {
     RecordingPage page(kTemplateParamPage);
     auto dialog = Open(page);
-    EXPECT_FALSE(dialog->IsVisible(kHiddenLabel));
-    EXPECT_FALSE(Widget<QLabel>(*dialog, kHiddenLabel)->isVisible());
+    EXPECT_FALSE(dialog->IsVisible(kDirPortLabel));
+    EXPECT_FALSE(Widget<QLabel>(*dialog, kDirPortLabel)->isVisible());
     // A page without a default button shows none.
-    EXPECT_FALSE(Widget<QPushButton>(*dialog, kNextButton)->isDefault());
-    EXPECT_EQ(Widget<QLabel>(*dialog, kOptionLabel)->text(), QString::fromUtf8("3G发送选项"));
+    EXPECT_FALSE(Widget<QPushButton>(*dialog, kNextPageButton)->isDefault());
+    EXPECT_EQ(Widget<QLabel>(*dialog, kSendOptionLabel)->text(), QString::fromUtf8("3G发送选项"));
     // Texts are never read as markup.
-    dialog->SetText(kOptionLabel, "<b>bold</b>");
-    EXPECT_EQ(Widget<QLabel>(*dialog, kOptionLabel)->textFormat(), Qt::PlainText);
-    EXPECT_EQ(dialog->GetText(kOptionLabel), "<b>bold</b>");
+    dialog->SetText(kSendOptionLabel, "<b>bold</b>");
+    EXPECT_EQ(Widget<QLabel>(*dialog, kSendOptionLabel)->textFormat(), Qt::PlainText);
+    EXPECT_EQ(dialog->GetText(kSendOptionLabel), "<b>bold</b>");
 
     RecordingPage start(kTemplateStartPage);
     auto startDialog = Open(start);
@@ -163,10 +155,16 @@ TEST_F(QtBackend, SmallIconIsTheAppIconWithItsSizes) {
     EXPECT_FALSE(QApplication::windowIcon().isNull());
 }
 
+// The start page's Bitmap row: the banner.
+const ControlLayout& BannerRow() {
+    const DialogLayout& start = *FindDialogLayout(kTemplateStartPage);
+    return *std::find_if(start.begin(), start.end(), IsBitmapRow);
+}
+
 TEST_F(QtBackend, BannerIsCopiedAtItsPlaceWithoutItsLastColumns) {
     const QImage& banner = BannerImage();
     ASSERT_EQ(banner.size(), QSize(360, 52));
-    const BannerBlock block = BannerBlockFor(banner);
+    const BitmapBlock block = BitmapBlockFor(BannerRow(), banner);
     EXPECT_EQ(block.at, QPoint(24, 10));
     EXPECT_EQ(block.source, QRect(0, 0, 340, 52));
 
@@ -187,64 +185,86 @@ TEST_F(QtBackend, BannerIsCopiedAtItsPlaceWithoutItsLastColumns) {
     EXPECT_EQ(plain.pixel(24, 10), plain.pixel(5, 5));
 }
 
+// The page shows a bitmap because its layout has a row for it, not because
+// of its template.
+TEST_F(QtBackend, ABitmapRowShowsItsBitmapOnAnyPage) {
+    const ControlLayout rows[] = {{kNoControlId, ControlKind::Bitmap, 40, 30, 100, 20, 0, "", kBannerBitmap},
+                                  {kNextPageButton, ControlKind::Button, 10, 100, 50, 14, 0, "Next"}};
+    DialogLayout layout = *FindDialogLayout(kTemplateParamPage);
+    layout.controls = rows;
+    layout.controlCount = static_cast<int>(std::size(rows));
+    layout.labels = nullptr;
+    layout.labelCount = 0;
+    RecordingPage page(kTemplateParamPage);
+    PageDialog dialog(layout, page, false);
+    const QImage shot = dialog.grab().toImage();
+    const QImage& banner = BannerImage();
+    for (QPoint p : {QPoint(0, 0), QPoint(99, 0), QPoint(0, 19), QPoint(99, 19)})
+        EXPECT_EQ(shot.pixel(p + QPoint(40, 30)), banner.pixel(p)) << p.x() << "," << p.y();
+    EXPECT_EQ(shot.pixel(40 + 100, 30 + 5), shot.pixel(5, 5)) << "right of the block";
+    EXPECT_EQ(shot.pixel(40 + 5, 30 + 20), shot.pixel(5, 5)) << "below the block";
+    EXPECT_EQ(dialog.Find(kNoControlId), nullptr);
+    ASSERT_NE(dialog.Find(kNextPageButton), nullptr);
+}
+
 // --- Edits -------------------------------------------------------------------
 
 TEST_F(QtBackend, MaskingShowsAsterisksAndSwitchesAnyTime) {
     RecordingPage page(kTemplateParamPage);
     auto dialog = Open(page);
-    auto* edit = Widget<QLineEdit>(*dialog, kPasswordEdit);
-    dialog->SetText(kPasswordEdit, GBK("密码x"));
-    dialog->SetMasked(kPasswordEdit, true);
+    auto* edit = Widget<QLineEdit>(*dialog, kFtpPasswordEdit);
+    dialog->SetText(kFtpPasswordEdit, GBK("密码x"));
+    dialog->SetMasked(kFtpPasswordEdit, true);
     EXPECT_EQ(edit->displayText(), QStringLiteral("***"));
-    dialog->SetMasked(kPasswordEdit, false);
+    dialog->SetMasked(kFtpPasswordEdit, false);
     EXPECT_EQ(edit->displayText(), QString::fromUtf8("密码x"));
-    dialog->SetMasked(kPasswordEdit, true);
+    dialog->SetMasked(kFtpPasswordEdit, true);
     edit->end(false);
     QTest::keyClicks(edit, QStringLiteral("yz"));
     EXPECT_EQ(edit->displayText(), QStringLiteral("*****"));
-    EXPECT_EQ(dialog->GetText(kPasswordEdit), std::string(GBK("密码x")) + "yz");
+    EXPECT_EQ(dialog->GetText(kFtpPasswordEdit), std::string(GBK("密码x")) + "yz");
 }
 
 TEST_F(QtBackend, LimitCutsTypingAndPastingInGbkBytesButNeverTheProgram) {
     RecordingPage page(kTemplateParamPage);
     auto dialog = Open(page);
-    auto* edit = Widget<EditControl>(*dialog, kUrlEdit);
+    auto* edit = Widget<EditControl>(*dialog, kMmsUrlEdit);
     edit->setFocus();
-    dialog->SetLimit(kUrlEdit, 5);
+    dialog->SetLimit(kMmsUrlEdit, 5);
 
     // The program's text stays whole; typing on at its end adds nothing.
-    dialog->SetText(kUrlEdit, "abcdefg");
+    dialog->SetText(kMmsUrlEdit, "abcdefg");
     page.events.clear();
     edit->end(false);
     QTest::keyClicks(edit, QStringLiteral("x"));
-    EXPECT_EQ(dialog->GetText(kUrlEdit), "abcdefg");
+    EXPECT_EQ(dialog->GetText(kMmsUrlEdit), "abcdefg");
     EXPECT_TRUE(page.events.empty());
 
     // A paste into the middle keeps what fits, in whole characters.
-    dialog->SetText(kUrlEdit, "ab");
+    dialog->SetText(kMmsUrlEdit, "ab");
     edit->setCursorPosition(1);
     page.events.clear();
     edit->insert(QString::fromUtf8("中文中"));
-    EXPECT_EQ(dialog->GetText(kUrlEdit), std::string("a") + GBK("中") + "b");
+    EXPECT_EQ(dialog->GetText(kMmsUrlEdit), std::string("a") + GBK("中") + "b");
     EXPECT_EQ(edit->cursorPosition(), 2);
-    EXPECT_EQ(page.events, (std::vector<Recorded>{{EventType::TextChanged, kUrlEdit}}));
+    EXPECT_EQ(page.events, (std::vector<Recorded>{{EventType::TextChanged, kMmsUrlEdit}}));
 
     // Over a selection, the selected text makes room.
     edit->selectAll();
     edit->insert(QStringLiteral("123456789"));
-    EXPECT_EQ(dialog->GetText(kUrlEdit), "12345");
+    EXPECT_EQ(dialog->GetText(kMmsUrlEdit), "12345");
 
     // Deleting is always possible, also from text longer than the limit.
-    dialog->SetText(kUrlEdit, "abcdefgh");
+    dialog->SetText(kMmsUrlEdit, "abcdefgh");
     edit->end(false);
     QTest::keyClick(edit, Qt::Key_Backspace);
-    EXPECT_EQ(dialog->GetText(kUrlEdit), "abcdefg");
+    EXPECT_EQ(dialog->GetText(kMmsUrlEdit), "abcdefg");
 
     // Without a limit (0), anything goes.
-    dialog->SetLimit(kUrlEdit, 0);
+    dialog->SetLimit(kMmsUrlEdit, 0);
     edit->selectAll();
     edit->insert(QString(300, QLatin1Char('x')));
-    EXPECT_EQ(dialog->GetText(kUrlEdit).size(), 300u);
+    EXPECT_EQ(dialog->GetText(kMmsUrlEdit).size(), 300u);
 }
 
 TEST_F(QtBackend, KeystrokesFilteredReentrantlyLeaveTheCaretWhereThePagePutIt) {
@@ -263,14 +283,14 @@ TEST_F(QtBackend, KeystrokesFilteredReentrantlyLeaveTheCaretWhereThePagePutIt) {
         }
     };
     auto dialog = Open(page);
-    auto* edit = Widget<EditControl>(*dialog, kPortEdit);
+    auto* edit = Widget<EditControl>(*dialog, kMmsPortEdit);
     edit->setFocus();
     QTest::keyClicks(edit, QStringLiteral("12a"));
-    EXPECT_EQ(dialog->GetText(kPortEdit), "12");
+    EXPECT_EQ(dialog->GetText(kMmsPortEdit), "12");
     EXPECT_EQ(edit->CaretByte(), 2);
     edit->selectAll();
     edit->insert(QString::fromUtf8("1a2中b"));
-    EXPECT_EQ(dialog->GetText(kPortEdit), "12");
+    EXPECT_EQ(dialog->GetText(kMmsPortEdit), "12");
     EXPECT_EQ(edit->CaretByte(), 1);
 }
 
@@ -281,8 +301,8 @@ TEST_F(QtBackend, ProgramTextAlwaysReportsAChangeAndPutsTheCaretFirst) {
         caretSeen = Widget<EditControl>(static_cast<PageDialog&>(dialog), e.id)->CaretByte();
     };
     auto dialog = Open(page);
-    dialog->SetText(kUrlEdit, "same");
-    dialog->SetText(kUrlEdit, "same");
+    dialog->SetText(kMmsUrlEdit, "same");
+    dialog->SetText(kMmsUrlEdit, "same");
     EXPECT_EQ(page.events.size(), 2u);
     EXPECT_EQ(caretSeen, 0);
 }
@@ -290,12 +310,12 @@ TEST_F(QtBackend, ProgramTextAlwaysReportsAChangeAndPutsTheCaretFirst) {
 TEST_F(QtBackend, FocusLostComesFromRealFocusChangesExceptPopups) {
     RecordingPage page(kTemplateParamPage);
     auto dialog = Open(page);
-    auto* url = Widget<QLineEdit>(*dialog, kUrlEdit);
-    auto* port = Widget<QLineEdit>(*dialog, kPortEdit);
+    auto* url = Widget<QLineEdit>(*dialog, kMmsUrlEdit);
+    auto* port = Widget<QLineEdit>(*dialog, kMmsPortEdit);
     url->setFocus(Qt::TabFocusReason);
     ASSERT_TRUE(url->hasFocus());
     port->setFocus(Qt::MouseFocusReason);
-    EXPECT_EQ(page.events, (std::vector<Recorded>{{EventType::FocusLost, kUrlEdit}}));
+    EXPECT_EQ(page.events, (std::vector<Recorded>{{EventType::FocusLost, kMmsUrlEdit}}));
 
     // A context menu takes the focus for a moment; Windows' does not.
     page.events.clear();
@@ -373,14 +393,14 @@ TEST_F(QtBackend, EnterFromAnyFieldPressesTheDefaultButton) {
     list->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(page.events,
-              (std::vector<Recorded>{{EventType::Clicked, kCameraButton}, {EventType::Clicked, kCameraButton}}));
+    EXPECT_EQ(page.events, (std::vector<Recorded>{{EventType::Clicked, kCameraSetupButton},
+                                                  {EventType::Clicked, kCameraSetupButton}}));
 }
 
 TEST_F(QtBackend, EnterWithoutDefaultButtonAndEscapeReachThePageOnly) {
     RecordingPage page(kTemplateParamPage);
     auto dialog = Open(page);
-    Widget<QLineEdit>(*dialog, kUrlEdit)->setFocus();
+    Widget<QLineEdit>(*dialog, kMmsUrlEdit)->setFocus();
     page.events.clear();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
@@ -507,31 +527,31 @@ TEST_F(QtBackend, DrivenPageReportsOnlyTheDriversFocusLossAndIgnoresUnreachableC
     test::ScriptedDriver driver({[&](Dialog& dialog, DialogProbe& probe) {
         auto& qtDialog = static_cast<PageDialog&>(dialog);
         // The window system moving the focus is not the driver's doing.
-        Widget<QLineEdit>(qtDialog, kUrlEdit)->setFocus();
-        Widget<QLineEdit>(qtDialog, kPortEdit)->setFocus();
+        Widget<QLineEdit>(qtDialog, kMmsUrlEdit)->setFocus();
+        Widget<QLineEdit>(qtDialog, kMmsPortEdit)->setFocus();
         EXPECT_TRUE(page.events.empty());
         // Typing the same text again is still one change.
-        dialog.SetText(kUrlEdit, "same");
+        dialog.SetText(kMmsUrlEdit, "same");
         page.events.clear();
-        probe.UserType(kUrlEdit, "same");
-        dialog.Enable(kPortEdit, false);
-        probe.UserType(kPortEdit, "1");
-        probe.UserLeave(kPortEdit);
-        dialog.Show(kNextButton, false);
-        probe.UserClick(kNextButton);
-        dialog.Enable(kDebugCheckBox, false);
-        probe.UserClick(kDebugCheckBox);
-        EXPECT_FALSE(dialog.IsChecked(kDebugCheckBox));
+        probe.UserType(kMmsUrlEdit, "same");
+        dialog.Enable(kMmsPortEdit, false);
+        probe.UserType(kMmsPortEdit, "1");
+        probe.UserLeave(kMmsPortEdit);
+        dialog.Show(kNextPageButton, false);
+        probe.UserClick(kNextPageButton);
+        dialog.Enable(kFactoryDebugCheck, false);
+        probe.UserClick(kFactoryDebugCheck);
+        EXPECT_FALSE(dialog.IsChecked(kFactoryDebugCheck));
         dialog.ListAdd(kSendOptionList, "a");
         probe.UserChoose(kSendOptionList, 1);
         probe.UserChoose(kSendOptionList, -1);
-        probe.UserLeave(kUrlEdit);
+        probe.UserLeave(kMmsUrlEdit);
     }});
     platform->SetDriver(&driver);
     EXPECT_EQ(platform->RunModal(page), kPageAbandoned);
     platform->SetDriver(nullptr);
     EXPECT_EQ(page.events,
-              (std::vector<Recorded>{{EventType::TextChanged, kUrlEdit}, {EventType::FocusLost, kUrlEdit}}));
+              (std::vector<Recorded>{{EventType::TextChanged, kMmsUrlEdit}, {EventType::FocusLost, kMmsUrlEdit}}));
 }
 
 TEST_F(QtBackend, DrivenTimerTicksOnlyWhenTheDriverFiresIt) {

@@ -14,10 +14,12 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QtTest/QTest>
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 
 #include "common/gbk_literal.h"
+#include "platform/control_ids.h"
 #include "platform/layout.h"
 #include "qt_application.h"
 #include "qt_banner.h"
@@ -82,7 +84,7 @@ TEST_F(QtFitAndNames, APageTallerThanTheScreenScrollsAndTabBringsEachControlInto
 
     // Generate, the last control, is off the view at first; the focus
     // moved to it by the keyboard brings it in.
-    QWidget* generate = WidgetOf(*dialog, 40096);
+    QWidget* generate = WidgetOf(*dialog, ids::camera::kGenerateButton);
     ASSERT_NE(generate, nullptr);
     auto visibleInView = [&](QWidget* w) {
         const QRect inView(w->mapTo(area->viewport(), QPoint(0, 0)), w->size());
@@ -98,7 +100,7 @@ TEST_F(QtFitAndNames, APageTallerThanTheScreenScrollsAndTabBringsEachControlInto
     QWidget* focused = QApplication::focusWidget();
     ASSERT_NE(focused, nullptr);
     ASSERT_TRUE(area->widget()->isAncestorOf(focused)) << "Tab stays on the page's controls";
-    EXPECT_EQ(focused, WidgetOf(*dialog, 40006)) << "the first list";
+    EXPECT_EQ(focused, WidgetOf(*dialog, ids::camera::kModeList)) << "the first list";
     EXPECT_TRUE(visibleInView(focused));
     EXPECT_EQ(area->verticalScrollBar()->value(), 0);
 }
@@ -110,7 +112,7 @@ TEST_F(QtFitAndNames, APageThatFitsHasNoScrollAreaAndItsLaidOutSize) {
     SetWorkAreaForTests(QRect());
     EXPECT_EQ(dialog->findChild<QScrollArea*>(), nullptr);
     // The controls still sit where the layout puts them in the dialog.
-    const QWidget* button = WidgetOf(*dialog, 40000);
+    const QWidget* button = WidgetOf(*dialog, ids::start::kCameraSetupButton);
     EXPECT_EQ(button->mapTo(dialog.get(), QPoint(0, 0)), button->geometry().topLeft());
 }
 
@@ -123,7 +125,8 @@ TEST_F(QtFitAndNames, TheBannerIsDrawnFromTheLargePictureWhenScaled) {
     shot.setDevicePixelRatio(2.0);
     dialog->render(&shot);
     // At twice the pixels the block shows the large picture one to one.
-    const BannerBlock block = BannerBlockFor(BannerImage());
+    const DialogLayout& start = *FindDialogLayout(kTemplateStartPage);
+    const BitmapBlock block = BitmapBlockFor(*std::find_if(start.begin(), start.end(), IsBitmapRow), BannerImage());
     // (Within a step of rounding in the smooth scaling.)
     auto near = [](QRgb a, QRgb b) {
         return std::abs(qRed(a) - qRed(b)) <= 2 && std::abs(qGreen(a) - qGreen(b)) <= 2 &&
@@ -143,37 +146,39 @@ TEST_F(QtFitAndNames, TheBannerIsDrawnFromTheLargePictureWhenScaled) {
 // --- Names for screen readers ------------------------------------------------
 
 TEST_F(QtFitAndNames, ListsAndEditsAreNamedByTheirLabelNotByTheirValue) {
+    using namespace ids::send;
     QuietPage page(kTemplateSendPage);
     auto dialog = Open(page);
-    dialog->ListAdd(40070, "10");
-    dialog->ListSelect(40070, 0);
-    EXPECT_EQ(NameOf(WidgetOf(*dialog, 40070)), QString::fromUtf8("遥控间隔时间"));
-    EXPECT_EQ(NameOf(WidgetOf(*dialog, 40020)), QString::fromUtf8("手机号码1"));
+    dialog->ListAdd(kRemoteIntervalList, "10");
+    dialog->ListSelect(kRemoteIntervalList, 0);
+    EXPECT_EQ(NameOf(WidgetOf(*dialog, kRemoteIntervalList)), QString::fromUtf8("遥控间隔时间"));
+    EXPECT_EQ(NameOf(WidgetOf(*dialog, kPhone1Edit)), QString::fromUtf8("手机号码1"));
     // The label is the edit's buddy, so its relation is there too.
-    auto* label = dynamic_cast<QLabel*>(WidgetOf(*dialog, 40019));
+    auto* label = dynamic_cast<QLabel*>(WidgetOf(*dialog, kPhone1Label));
     ASSERT_NE(label, nullptr);
-    EXPECT_EQ(label->buddy(), WidgetOf(*dialog, 40020));
+    EXPECT_EQ(label->buddy(), WidgetOf(*dialog, kPhone1Edit));
     // The page's language change reaches the name.
-    dialog->SetText(40067, "Remote Interval");
-    EXPECT_EQ(NameOf(WidgetOf(*dialog, 40070)), QStringLiteral("Remote Interval"));
+    dialog->SetText(kRemoteIntervalLabel, "Remote Interval");
+    EXPECT_EQ(NameOf(WidgetOf(*dialog, kRemoteIntervalList)), QStringLiteral("Remote Interval"));
 }
 
 TEST_F(QtFitAndNames, TimeListsSayTheirRowFrameAndColumnInThePagesLanguage) {
+    using namespace ids::camera;
     QuietPage page(kTemplateCameraPage);
     auto dialog = Open(page);
-    EXPECT_EQ(NameOf(WidgetOf(*dialog, 40110)), QString::fromUtf8("定时设置1 开始 小时"));
-    EXPECT_EQ(NameOf(WidgetOf(*dialog, 40116)), QString::fromUtf8("定时设置2 结束 分钟"));
-    dialog->SetText(40049, "Timer1");
-    dialog->SetText(40051, "Start");
-    dialog->SetText(40053, "Hour");
-    dialog->SetText(40081, "Time Lapse");
-    dialog->SetText(40089, "Sec");
-    dialog->SetText(40036, "Set Clock");
-    dialog->SetText(40079, "Serial Number");
-    EXPECT_EQ(NameOf(WidgetOf(*dialog, 40110)), QStringLiteral("Timer1 Start Hour"));
-    EXPECT_EQ(NameOf(WidgetOf(*dialog, 40119)), QStringLiteral("Time Lapse Sec"));
-    EXPECT_EQ(NameOf(WidgetOf(*dialog, 40039)), QStringLiteral("Set Clock YYYY"));
-    EXPECT_EQ(NameOf(WidgetOf(*dialog, 40100)), QStringLiteral("Serial Number 4"));
+    EXPECT_EQ(NameOf(WidgetOf(*dialog, kTimer1StartHourList)), QString::fromUtf8("定时设置1 开始 小时"));
+    EXPECT_EQ(NameOf(WidgetOf(*dialog, kTimer2EndMinList)), QString::fromUtf8("定时设置2 结束 分钟"));
+    dialog->SetText(kTimer1Label, "Timer1");
+    dialog->SetText(kTimer1StartFrame, "Start");
+    dialog->SetText(kTimer1StartHourHead, "Hour");
+    dialog->SetText(kTimeLapseLabel, "Time Lapse");
+    dialog->SetText(kTimeLapseSecHead, "Sec");
+    dialog->SetText(kClockLabel, "Set Clock");
+    dialog->SetText(kSerialLabel, "Serial Number");
+    EXPECT_EQ(NameOf(WidgetOf(*dialog, kTimer1StartHourList)), QStringLiteral("Timer1 Start Hour"));
+    EXPECT_EQ(NameOf(WidgetOf(*dialog, kTimeLapseSecList)), QStringLiteral("Time Lapse Sec"));
+    EXPECT_EQ(NameOf(WidgetOf(*dialog, kYearEdit)), QStringLiteral("Set Clock YYYY"));
+    EXPECT_EQ(NameOf(WidgetOf(*dialog, kSerial4List)), QStringLiteral("Serial Number 4"));
 }
 
 TEST_F(QtFitAndNames, EveryLinkedControlOfEveryPageHasANameOfItsOwn) {
@@ -190,15 +195,16 @@ TEST_F(QtFitAndNames, EveryLinkedControlOfEveryPageHasANameOfItsOwn) {
 }
 
 TEST_F(QtFitAndNames, TheApnEditIsNamedByWhatItsListShows) {
+    using namespace ids::param;
     QuietPage page(kTemplateParamPage);
     auto dialog = Open(page);
-    dialog->ListAdd(40034, "APN");
-    dialog->ListAdd(40034, "CSD");
-    dialog->SetText(40026, "MMS");
-    dialog->ListSelect(40034, 1);
-    EXPECT_EQ(NameOf(WidgetOf(*dialog, 40036)), QStringLiteral("MMS CSD"));
-    dialog->ListSelect(40034, 0);
-    EXPECT_EQ(NameOf(WidgetOf(*dialog, 40036)), QStringLiteral("MMS APN"));
+    dialog->ListAdd(kMmsApnKindList, "APN");
+    dialog->ListAdd(kMmsApnKindList, "CSD");
+    dialog->SetText(kMmsFrame, "MMS");
+    dialog->ListSelect(kMmsApnKindList, 1);
+    EXPECT_EQ(NameOf(WidgetOf(*dialog, kMmsApnEdit)), QStringLiteral("MMS CSD"));
+    dialog->ListSelect(kMmsApnKindList, 0);
+    EXPECT_EQ(NameOf(WidgetOf(*dialog, kMmsApnEdit)), QStringLiteral("MMS APN"));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // the probe).
 #include <gtest/gtest.h>
 
+#include "platform/control_ids.h"
 #include "scripted_driver.h"
 #include "win32_platform.h"
 #include "win32_test_page.h"
@@ -15,10 +16,9 @@ using test::Log;
 using test::TestPage;
 using test::WindowOf;
 
-constexpr int kUrlEdit = 40035;       // template 107: no default button
-constexpr int kNextButton = 40082;    // template 107
-constexpr int kCameraButton = 40000;  // template 111: the default button
-constexpr int kLanguageList = 40004;  // template 111
+// Template 107 has no default button; template 111's is Camera Setup.
+using namespace ids::param;
+using namespace ids::start;
 
 // A key press as the message loop hands it to IsDialogMessage.
 bool PressKey(Dialog& dialog, HWND focus, WPARAM key) {
@@ -42,16 +42,16 @@ TEST(Win32Keys, EnterInAnEditPressesTheDefaultButtonEscapeIsOnlyReported) {
         EXPECT_TRUE(PressKey(dialog, list, VK_RETURN));
         EXPECT_TRUE(PressKey(dialog, list, VK_ESCAPE));
         EXPECT_TRUE(IsWindowVisible(WindowOf(dialog))) << "Escape closes nothing";
-        dialog.Enable(kCameraButton, false);
+        dialog.Enable(kCameraSetupButton, false);
         EXPECT_TRUE(PressKey(dialog, list, VK_RETURN));
     });
-    EXPECT_EQ(Log(page.events), "Clicked 40000\nEscape 0\n");
+    EXPECT_EQ(Log(page.events), Log({{EventType::Clicked, kCameraSetupButton}, {EventType::Escape, 0}}));
 }
 
 TEST(Win32Keys, EnterWithoutADefaultButtonIsTheEnterCommand) {
     TestPage page(kTemplateParamPage);
     RunOnce(page, [](Dialog& dialog, DialogProbe&) {
-        EXPECT_TRUE(PressKey(dialog, ControlOf(dialog, kUrlEdit), VK_RETURN));
+        EXPECT_TRUE(PressKey(dialog, ControlOf(dialog, kMmsUrlEdit), VK_RETURN));
     });
     EXPECT_EQ(Log(page.events), "Enter 0\n");
 }
@@ -68,12 +68,12 @@ TEST(Win32Keys, TheCloseBoxIsARequestNotAnEscape) {
 TEST(Win32Keys, DrivenClicksMoveTheFocusWithoutReportingFocusLost) {
     TestPage page(kTemplateParamPage);
     RunOnce(page, [](Dialog& dialog, DialogProbe& probe) {
-        SetFocus(ControlOf(dialog, kUrlEdit));
-        probe.UserClick(kNextButton);
-        EXPECT_EQ(GetFocus(), ControlOf(dialog, kNextButton));
-        probe.UserLeave(kUrlEdit);
+        SetFocus(ControlOf(dialog, kMmsUrlEdit));
+        probe.UserClick(kNextPageButton);
+        EXPECT_EQ(GetFocus(), ControlOf(dialog, kNextPageButton));
+        probe.UserLeave(kMmsUrlEdit);
     });
-    EXPECT_EQ(Log(page.events), "Clicked 40082\nFocusLost 40035\n");
+    EXPECT_EQ(Log(page.events), Log({{EventType::Clicked, kNextPageButton}, {EventType::FocusLost, kMmsUrlEdit}}));
 }
 
 }  // namespace

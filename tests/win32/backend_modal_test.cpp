@@ -3,6 +3,7 @@
 // own handlers, since nobody else runs while the dialog is modal.
 #include <gtest/gtest.h>
 
+#include "platform/control_ids.h"
 #include "win32_platform.h"
 #include "win32_test_page.h"
 
@@ -13,8 +14,8 @@ using test::ControlOf;
 using test::Log;
 using test::TestPage;
 
-constexpr int kUrlEdit = 40035;   // template 107
-constexpr int kPortEdit = 40040;  // template 107
+// The pages are of template 107.
+using namespace ids::param;
 
 TEST(Win32Modal, APageEndedWhileOpeningIsNeverShownAndReturnsItsResult) {
     std::unique_ptr<DrivablePlatform> platform = MakeWin32Platform();
@@ -55,13 +56,14 @@ TEST(Win32Modal, APersonLeavingAnEditIsReportedWhereverTheFocusGoes) {
     page.onEvent = [&](Dialog& dialog, const Event& e) {
         if (e.type != EventType::Timer) return;
         platform->StopTimer(dialog, 1);
-        SetFocus(ControlOf(dialog, kUrlEdit));
-        SetFocus(ControlOf(dialog, kPortEdit));
-        SetFocus(ControlOf(dialog, 40082));
+        SetFocus(ControlOf(dialog, kMmsUrlEdit));
+        SetFocus(ControlOf(dialog, kMmsPortEdit));
+        SetFocus(ControlOf(dialog, kNextPageButton));
         dialog.End(0);
     };
     EXPECT_EQ(platform->RunModal(page), 0);
-    EXPECT_EQ(Log(page.events), "Timer 1\nFocusLost 40035\nFocusLost 40040\n");
+    EXPECT_EQ(Log(page.events),
+              Log({{EventType::Timer, 1}, {EventType::FocusLost, kMmsUrlEdit}, {EventType::FocusLost, kMmsPortEdit}}));
 }
 
 TEST(Win32Modal, EscapeFromTheKeyboardReachesThePageAndClosesNothing) {
@@ -69,7 +71,7 @@ TEST(Win32Modal, EscapeFromTheKeyboardReachesThePageAndClosesNothing) {
     TestPage page(kTemplateParamPage);
     page.onOpen = [&](Dialog& dialog) {
         // The key waits in the queue until the modal loop takes it.
-        HWND edit = ControlOf(dialog, kUrlEdit);
+        HWND edit = ControlOf(dialog, kMmsUrlEdit);
         SetFocus(edit);
         PostMessageW(edit, WM_KEYDOWN, VK_ESCAPE, 1);
         platform->StartTimer(dialog, 1, 50);
@@ -80,7 +82,8 @@ TEST(Win32Modal, EscapeFromTheKeyboardReachesThePageAndClosesNothing) {
     EXPECT_EQ(platform->RunModal(page), 9);
     // (The dialog manager's first focus takes the focus from the edit: a
     // person's focus loss, reported as such.)
-    EXPECT_EQ(Log(page.events), "FocusLost 40035\nEscape 0\nTimer 1\n");
+    EXPECT_EQ(Log(page.events),
+              Log({{EventType::FocusLost, kMmsUrlEdit}, {EventType::Escape, 0}, {EventType::Timer, 1}}));
 }
 
 }  // namespace

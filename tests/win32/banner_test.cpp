@@ -1,8 +1,12 @@
 // The start page's banner: painted from bitmap 114 at (24, 10) as a block
 // of at most 340 x 72 pixels, and one copy kept across the page's openings
-// until the user closes the page.
+// until the user closes the page. What decides is the layout's Bitmap row.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+
+#include "platform/control_ids.h"
 #include "scripted_driver.h"
 #include "win32_banner.h"
 #include "win32_platform.h"
@@ -14,15 +18,21 @@ namespace {
 using test::TestPage;
 using test::WindowOf;
 
-constexpr int kCameraButton = 40000;
+using ids::start::kCameraSetupButton;
+
+// The start page's Bitmap row: the banner.
+const ControlLayout& BannerRow() {
+    const DialogLayout& start = *FindDialogLayout(kTemplateStartPage);
+    return *std::find_if(start.begin(), start.end(), IsBitmapRow);
+}
 
 TEST(Win32Banner, TheBlockNeverReadsBeyondTheBitmap) {
-    BannerBlock block = BannerBlockFor(360, 52);
+    BitmapBlock block = BitmapBlockFor(BannerRow(), 360, 52);
     EXPECT_EQ(block.at.x, 24);
     EXPECT_EQ(block.at.y, 10);
     EXPECT_EQ(block.size.cx, 340);
     EXPECT_EQ(block.size.cy, 52);
-    block = BannerBlockFor(100, 500);
+    block = BitmapBlockFor(BannerRow(), 100, 500);
     EXPECT_EQ(block.size.cx, 100);
     EXPECT_EQ(block.size.cy, 72);
 }
@@ -75,36 +85,58 @@ TEST(Win32Banner, PaintedPixelsAreTheBitmapsAndTheRestIsBackground) {
 }
 
 TEST(Win32Banner, KeptWhenThePageIsLeftThroughAButtonReleasedWhenClosed) {
-    ReleaseBanner();
+    ReleaseBitmap(kBannerBitmap);
     StartLikePage first;
     RunPage(first, {[](Dialog&, DialogProbe& probe) {
-                EXPECT_TRUE(BannerLoaded());
-                probe.UserClick(kCameraButton);
+                EXPECT_TRUE(BitmapLoaded(kBannerBitmap));
+                probe.UserClick(kCameraSetupButton);
             }});
-    EXPECT_TRUE(BannerLoaded());
-    const HBITMAP kept = AcquireBanner();
+    EXPECT_TRUE(BitmapLoaded(kBannerBitmap));
+    const HBITMAP kept = AcquireBitmap(kBannerBitmap);
 
     StartLikePage second;
     RunPage(second, {[&](Dialog&, DialogProbe& probe) {
-                EXPECT_EQ(AcquireBanner(), kept) << "the same copy, not a new one";
+                EXPECT_EQ(AcquireBitmap(kBannerBitmap), kept) << "the same copy, not a new one";
                 probe.UserClose();
             }});
-    EXPECT_FALSE(BannerLoaded());
+    EXPECT_FALSE(BitmapLoaded(kBannerBitmap));
 
     // Abandoned by a driver, the page was neither left nor closed by the user.
     StartLikePage third;
     RunPage(third, {});
-    EXPECT_TRUE(BannerLoaded());
+    EXPECT_TRUE(BitmapLoaded(kBannerBitmap));
 }
 
 TEST(Win32Banner, OtherPagesNeitherLoadNorReleaseIt) {
-    ReleaseBanner();
+    ReleaseBitmap(kBannerBitmap);
     TestPage page(kTemplateCameraPage);
     page.onEvent = [](Dialog& dialog, const Event& e) {
         if (e.type == EventType::Close) dialog.End(0);
     };
     RunPage(page, {[](Dialog&, DialogProbe& probe) { probe.UserClose(); }});
-    EXPECT_FALSE(BannerLoaded());
+    EXPECT_FALSE(BitmapLoaded(kBannerBitmap));
+}
+
+// A page holds a bitmap because its layout has a row for it, whatever its
+// template.
+TEST(Win32Banner, APageHoldsTheBitmapsOfItsRows) {
+    ReleaseBitmap(kBannerBitmap);
+    const ControlLayout rows[] = {{kNoControlId, ControlKind::Bitmap, 40, 30, 100, 20, 0, "", kBannerBitmap}};
+    DialogLayout camera = *FindDialogLayout(kTemplateCameraPage);
+    PageBitmaps none(camera);
+    none.Acquire();
+    EXPECT_FALSE(none.Held());
+    EXPECT_FALSE(BitmapLoaded(kBannerBitmap));
+
+    camera.controls = rows;
+    camera.controlCount = static_cast<int>(std::size(rows));
+    PageBitmaps withRow(camera);
+    withRow.Acquire();
+    EXPECT_TRUE(withRow.Held());
+    EXPECT_TRUE(BitmapLoaded(kBannerBitmap));
+    withRow.Release();
+    EXPECT_FALSE(withRow.Held());
+    EXPECT_FALSE(BitmapLoaded(kBannerBitmap));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/gbk_literal.h"
+#include "platform/control_ids.h"
 #include "scripted_driver.h"
 #include "win32_platform.h"
 #include "win32_test_page.h"
@@ -14,7 +15,7 @@ using test::ControlOf;
 using test::Log;
 using test::TestPage;
 
-constexpr int kUrlEdit = 40035;  // template 107
+using ids::param::kMmsUrlEdit;  // template 107
 
 class Win32Edit : public ::testing::Test {
 protected:
@@ -31,72 +32,72 @@ protected:
 TEST_F(Win32Edit, UserTextIsCutInGbkBytesNotCharacters) {
     TestPage page(kTemplateParamPage);
     OnPage(page, [](Dialog& dialog, DialogProbe& probe) {
-        dialog.SetLimit(kUrlEdit, 5);
-        probe.UserType(kUrlEdit, GBK("中文字"));
-        EXPECT_EQ(dialog.GetText(kUrlEdit), GBK("中文"));
-        EXPECT_EQ(probe.Caret(kUrlEdit), 4);
-        probe.UserType(kUrlEdit, std::string("a") + GBK("中文字"));
-        EXPECT_EQ(dialog.GetText(kUrlEdit), std::string("a") + GBK("中文"));
+        dialog.SetLimit(kMmsUrlEdit, 5);
+        probe.UserType(kMmsUrlEdit, GBK("中文字"));
+        EXPECT_EQ(dialog.GetText(kMmsUrlEdit), GBK("中文"));
+        EXPECT_EQ(probe.Caret(kMmsUrlEdit), 4);
+        probe.UserType(kMmsUrlEdit, std::string("a") + GBK("中文字"));
+        EXPECT_EQ(dialog.GetText(kMmsUrlEdit), std::string("a") + GBK("中文"));
     });
-    EXPECT_EQ(Log(page.events), "TextChanged 40035\nTextChanged 40035\n");
+    EXPECT_EQ(Log(page.events), Log({{EventType::TextChanged, kMmsUrlEdit}, {EventType::TextChanged, kMmsUrlEdit}}));
 }
 
 TEST_F(Win32Edit, KeystrokesBeyondTheLimitAreRefusedWithoutAChange) {
     TestPage page(kTemplateParamPage);
     OnPage(page, [&](Dialog& dialog, DialogProbe&) {
-        HWND edit = ControlOf(dialog, kUrlEdit);
-        dialog.SetLimit(kUrlEdit, 3);
-        dialog.SetText(kUrlEdit, "ab");
+        HWND edit = ControlOf(dialog, kMmsUrlEdit);
+        dialog.SetLimit(kMmsUrlEdit, 3);
+        dialog.SetText(kMmsUrlEdit, "ab");
         page.events.clear();
         SendMessageW(edit, EM_SETSEL, 2, 2);
         // The control's own limit counts characters and lets this one in; the
         // backend's counts bytes and does not.
         SendMessageW(edit, WM_CHAR, L'\u4E2D', 0);
-        EXPECT_EQ(dialog.GetText(kUrlEdit), "ab");
+        EXPECT_EQ(dialog.GetText(kMmsUrlEdit), "ab");
         EXPECT_TRUE(page.events.empty()) << Log(page.events);
         SendMessageW(edit, WM_CHAR, L'c', 0);
-        EXPECT_EQ(dialog.GetText(kUrlEdit), "abc");
+        EXPECT_EQ(dialog.GetText(kMmsUrlEdit), "abc");
         SendMessageW(edit, WM_CHAR, L'd', 0);
-        EXPECT_EQ(dialog.GetText(kUrlEdit), "abc");
+        EXPECT_EQ(dialog.GetText(kMmsUrlEdit), "abc");
     });
-    EXPECT_EQ(Log(page.events), "TextChanged 40035\n");
+    EXPECT_EQ(Log(page.events), Log({{EventType::TextChanged, kMmsUrlEdit}}));
 }
 
 TEST_F(Win32Edit, ProgramTextBeyondTheLimitStaysAndTheUserCanOnlyShortenIt) {
     TestPage page(kTemplateParamPage);
     OnPage(page, [&](Dialog& dialog, DialogProbe&) {
-        HWND edit = ControlOf(dialog, kUrlEdit);
-        dialog.SetLimit(kUrlEdit, 2);
-        dialog.SetText(kUrlEdit, GBK("中文"));
-        EXPECT_EQ(dialog.GetText(kUrlEdit), GBK("中文"));
+        HWND edit = ControlOf(dialog, kMmsUrlEdit);
+        dialog.SetLimit(kMmsUrlEdit, 2);
+        dialog.SetText(kMmsUrlEdit, GBK("中文"));
+        EXPECT_EQ(dialog.GetText(kMmsUrlEdit), GBK("中文"));
         page.events.clear();
         SendMessageW(edit, EM_SETSEL, 2, 2);
         SendMessageW(edit, WM_CHAR, L'x', 0);
-        EXPECT_EQ(dialog.GetText(kUrlEdit), GBK("中文"));
+        EXPECT_EQ(dialog.GetText(kMmsUrlEdit), GBK("中文"));
         SendMessageW(edit, WM_CHAR, VK_BACK, 0);
-        EXPECT_EQ(dialog.GetText(kUrlEdit), GBK("中"));
+        EXPECT_EQ(dialog.GetText(kMmsUrlEdit), GBK("中"));
     });
-    EXPECT_EQ(Log(page.events), "TextChanged 40035\n");
+    EXPECT_EQ(Log(page.events), Log({{EventType::TextChanged, kMmsUrlEdit}}));
 }
 
 TEST_F(Win32Edit, MaskingUsesAnAsteriskAndCaretCountsBytes) {
     TestPage page(kTemplateParamPage);
     OnPage(page, [](Dialog& dialog, DialogProbe& probe) {
-        HWND edit = ControlOf(dialog, kUrlEdit);
-        dialog.SetMasked(kUrlEdit, true);
+        HWND edit = ControlOf(dialog, kMmsUrlEdit);
+        dialog.SetMasked(kMmsUrlEdit, true);
         EXPECT_EQ(SendMessageW(edit, EM_GETPASSWORDCHAR, 0, 0), L'*');
-        dialog.SetMasked(kUrlEdit, false);
+        dialog.SetMasked(kMmsUrlEdit, false);
         EXPECT_EQ(SendMessageW(edit, EM_GETPASSWORDCHAR, 0, 0), 0);
 
-        dialog.SetText(kUrlEdit, GBK("a中文"));
-        dialog.SetCaret(kUrlEdit, 3);
+        dialog.SetText(kMmsUrlEdit, GBK("a中文"));
+        dialog.SetCaret(kMmsUrlEdit, 3);
         DWORD start = 0, end = 0;
         SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
         EXPECT_EQ(start, 2u);
         EXPECT_EQ(end, 2u);
-        EXPECT_EQ(probe.Caret(kUrlEdit), 3);
-        dialog.SetCaret(kUrlEdit, 4);  // inside 文: its start
-        EXPECT_EQ(probe.Caret(kUrlEdit), 3);
+        EXPECT_EQ(probe.Caret(kMmsUrlEdit), 3);
+        dialog.SetCaret(kMmsUrlEdit, 4);  // inside 文: its start
+        EXPECT_EQ(probe.Caret(kMmsUrlEdit), 3);
     });
 }
 

@@ -5,6 +5,7 @@
 // screen do.
 #include <gtest/gtest.h>
 
+#include "platform/control_ids.h"
 #include "scripted_driver.h"
 #include "win32_platform.h"
 #include "win32_scroll.h"
@@ -16,8 +17,9 @@ namespace {
 using test::TestPage;
 using test::WindowOf;
 
-constexpr int kGenerateButton = 40096;  // Camera Setup's last control
-constexpr int kModeList = 40006;        // and its first
+// Camera Setup's last control and its first.
+using ids::camera::kGenerateButton;
+using ids::camera::kModeList;
 
 // The work area for the test's length.
 class SmallWorkArea {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/control_ids.h"
 #include "platform/layout.h"
 #include "scripted_driver.h"
 #include "win32_platform.h"
@@ -39,6 +40,8 @@ const wchar_t* ExpectedClass(ControlKind kind) {
         case ControlKind::DropDownList:
         case ControlKind::DropDownCombo:
             return L"ComboBox";
+        case ControlKind::Bitmap:
+            break;  // no window
     }
     return L"";
 }
@@ -117,6 +120,10 @@ TEST(Win32Template, EveryControlHasItsClassStylePlaceAndTextInLayoutOrder) {
         HWND child = skipLabels(GetWindow(dialog, GW_CHILD));
         for (const ControlLayout& c : layout) {
             SCOPED_TRACE(c.id);
+            if (IsBitmapRow(c)) {
+                EXPECT_EQ(GetDlgItem(dialog, c.id), nullptr) << "the page paints it; it has no window";
+                continue;
+            }
             HWND control = GetDlgItem(dialog, c.id);
             ASSERT_NE(control, nullptr);
             if (c.kind != ControlKind::Label) {
@@ -156,6 +163,8 @@ TEST(Win32Template, EveryControlHasItsClassStylePlaceAndTextInLayoutOrder) {
                 case ControlKind::DropDownCombo:
                     EXPECT_EQ(style & 3, DWORD(c.kind == ControlKind::DropDownList ? CBS_DROPDOWNLIST : CBS_DROPDOWN));
                     EXPECT_FALSE(style & CBS_SORT) << "entries stay in the page's order";
+                    break;
+                case ControlKind::Bitmap:
                     break;
             }
 
@@ -208,17 +217,23 @@ TEST(Win32Names, EachLabelStandsDirectlyBeforeTheControlItNames) {
     // column heads came first and its Time Lapse lists followed other labels.
     OnEveryPage([](const DialogLayout& layout, HWND dialog) {
         if (layout.templateId != kTemplateCameraPage) return;
-        EXPECT_EQ(GetDlgCtrlID(GetWindow(GetDlgItem(dialog, 40050), GW_HWNDPREV)), 40049);
-        EXPECT_EQ(GetDlgCtrlID(GetWindow(GetDlgItem(dialog, 40083), GW_HWNDPREV)), 40081);
-        EXPECT_EQ(GetDlgCtrlID(GetWindow(GetDlgItem(dialog, 40076), GW_HWNDPREV)), 40021);
+        using namespace ids::camera;
+        EXPECT_EQ(GetDlgCtrlID(GetWindow(GetDlgItem(dialog, kTimer1ModeList), GW_HWNDPREV)), kTimer1Label);
+        EXPECT_EQ(GetDlgCtrlID(GetWindow(GetDlgItem(dialog, kTimeLapseModeList), GW_HWNDPREV)), kTimeLapseLabel);
+        EXPECT_EQ(GetDlgCtrlID(GetWindow(GetDlgItem(dialog, kVideoLengthList), GW_HWNDPREV)), kVideoLengthLabel);
         // Each time list after its own column head: hour, then minute.
-        const int timeLists[][2] = {{40110, 40053}, {40111, 40056}, {40109, 40055}, {40112, 40105},
-                                    {40113, 40066}, {40114, 40067}, {40115, 40072}, {40116, 40059},
-                                    {40117, 40084}, {40118, 40088}, {40119, 40089}};
+        const int timeLists[][2] = {
+            {kTimer1StartHourList, kTimer1StartHourHead}, {kTimer1StartMinList, kTimer1StartMinHead},
+            {kTimer1EndHourList, kTimer1EndHourHead},     {kTimer1EndMinList, kTimer1EndMinHead},
+            {kTimer2StartHourList, kTimer2StartHourHead}, {kTimer2StartMinList, kTimer2StartMinHead},
+            {kTimer2EndHourList, kTimer2EndHourHead},     {kTimer2EndMinList, kTimer2EndMinHead},
+            {kTimeLapseHourList, kTimeLapseHourHead},     {kTimeLapseMinList, kTimeLapseMinHead},
+            {kTimeLapseSecList, kTimeLapseSecHead}};
         for (const auto& [list, head] : timeLists)
             EXPECT_EQ(GetDlgCtrlID(GetWindow(GetDlgItem(dialog, list), GW_HWNDPREV)), head) << list;
         // The tab order is untouched: Tab from Timer1's mode goes to its start hour.
-        EXPECT_EQ(GetNextDlgTabItem(dialog, GetDlgItem(dialog, 40050), FALSE), GetDlgItem(dialog, 40110));
+        EXPECT_EQ(GetNextDlgTabItem(dialog, GetDlgItem(dialog, kTimer1ModeList), FALSE),
+                  GetDlgItem(dialog, kTimer1StartHourList));
     });
 }
 
@@ -226,8 +241,9 @@ TEST(Win32Template, ListsTheLayoutMarksScrollTheirDroppedEntries) {
     std::unique_ptr<DrivablePlatform> platform = MakeWin32Platform();
     TestPage page(kTemplateParamPage);
     trailcfg::test::ScriptedDriver driver({[](Dialog& dialog, DialogProbe&) {
-        // 40000 (countries) scrolls; 40014 (send option) never holds enough to.
-        for (int id : {40000, 40014}) {
+        // The country list scrolls; the send option list never holds enough to.
+        using namespace ids::param;
+        for (int id : {kCountryList, kSendOptionList}) {
             SCOPED_TRACE(id);
             for (int i = 0; i < 50; ++i) dialog.ListAdd(id, std::to_string(i).c_str());
             HWND list = test::ControlOf(dialog, id);
@@ -237,7 +253,7 @@ TEST(Win32Template, ListsTheLayoutMarksScrollTheirDroppedEntries) {
             ASSERT_TRUE(GetComboBoxInfo(list, &info));
             const bool scrolls = (GetWindowLongW(info.hwndList, GWL_STYLE) & WS_VSCROLL) != 0;
             SendMessageW(list, CB_SHOWDROPDOWN, FALSE, 0);
-            EXPECT_EQ(scrolls, id == 40000);
+            EXPECT_EQ(scrolls, id == kCountryList);
         }
     }});
     platform->SetDriver(&driver);

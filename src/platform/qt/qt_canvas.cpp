@@ -8,7 +8,7 @@ namespace trailcfg::qt {
 
 void PageCanvas::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    PaintTemplateDecoration(painter, templateId_);
+    PaintBitmapRows(painter, layout_);
 }
 
 }  // namespace trailcfg::qt

@@ -45,6 +45,8 @@ QWidget* CreateWidget(QWidget& dialog, const ControlLayout& c, EventSink& sink) 
             button->setText(text);
             return button;
         }
+        case ControlKind::Bitmap:
+            break;  // the canvas paints it; CreateControls makes no widget of it
     }
     return new QWidget(&dialog);
 }
@@ -56,6 +58,7 @@ std::vector<Control> CreateControls(QWidget& dialog, const DialogLayout& layout,
     std::vector<Control> controls;
     controls.reserve(static_cast<std::size_t>(layout.controlCount));
     for (const ControlLayout& c : layout) {
+        if (IsBitmapRow(c)) continue;  // the canvas paints it
         QWidget* widget = CreateWidget(dialog, c, sink);
         QRect place = MapDialogRect(units, c.x, c.y, c.cx, c.cy);
         if (IsListKind(c.kind)) place.setHeight(ClosedComboHeight(dialog.font()));

@@ -35,6 +35,8 @@ QString TextOf(const Control& c) {
             return static_cast<QAbstractButton*>(c.widget)->text();
         case ControlKind::Edit:
             break;  // what the user typed names nothing
+        case ControlKind::Bitmap:
+            break;  // no control
     }
     return {};
 }

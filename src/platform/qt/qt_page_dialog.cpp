@@ -34,7 +34,7 @@ PageDialog::PageDialog(const DialogLayout& layout, Page& page, bool driven)
     setWindowTitle(Text(layout.title));
     setSizeGripEnabled(false);
     const BaseUnits units = BaseUnitsOf(font());
-    auto* canvas = new PageCanvas(this, layout.templateId);
+    auto* canvas = new PageCanvas(this, layout);
     canvas->setFixedSize(MapDialogRect(units, 0, 0, layout.cx, layout.cy).size());
     controls_ = ControlTable<Control>(CreateControls(*canvas, layout, *this));
     FitPageToScreen(*this, *canvas);
@@ -102,6 +102,8 @@ void PageDialog::SetText(int id, const char* text) {
         case ControlKind::DefaultButton:
             static_cast<QAbstractButton*>(c->widget)->setText(value);
             break;
+        case ControlKind::Bitmap:
+            break;  // no control
     }
     if (IsNamePart(Layout(), id)) NameControls(Layout(), controls_.Rows());
 }
@@ -123,6 +125,8 @@ std::string PageDialog::GetText(int id) const {
         case ControlKind::Button:
         case ControlKind::DefaultButton:
             return ToGbk(static_cast<QAbstractButton*>(c->widget)->text());
+        case ControlKind::Bitmap:
+            break;  // no control
     }
     return {};
 }

@@ -12,10 +12,6 @@ namespace trailcfg::web {
 
 namespace {
 
-// The start page's banner: the bitmap copied onto the page at pixel (24, 10)
-// as a 340 x 72 block from its top-left corner, drawn under the controls.
-constexpr PixelRect kBannerBlock{24, 10, 340, 72};
-
 std::u16string Utf16(const char* gbk) { return GbkToUtf16(gbk ? gbk : ""); }
 
 int Length(const std::u16string& text) { return static_cast<int>(text.size()); }
@@ -29,11 +25,17 @@ WebDialog::WebDialog(const DialogLayout& layout, Page& page) : StatePage(layout,
     const PixelRect client = MapDialogRect(units, 0, 0, layout.cx, layout.cy);
     const std::u16string title = Utf16(Title().c_str());
     handle_ = trailcfg_web_page_open(layout.templateId, title.data(), Length(title), client.width, client.height);
-    if (layout.templateId == kTemplateStartPage)
-        trailcfg_web_add_banner(handle_, kBannerBlock.x, kBannerBlock.y, kBannerBlock.width, kBannerBlock.height);
 
-    for (const ControlState& state : controls_.Rows()) {
-        const ControlLayout& c = *state.layout;
+    const ControlState* next = controls_.Rows().data();
+    for (const ControlLayout& c : layout) {
+        if (IsBitmapRow(c)) {
+            // Its bitmap copied onto the page from its top-left corner into
+            // a block of the row's size in CSS pixels, under what follows.
+            trailcfg_web_add_bitmap(handle_, c.picture, c.x, c.y, c.cx, c.cy);
+            continue;
+        }
+        // The rows are the layout's controls, in its order.
+        const ControlState& state = *next++;
         PixelRect place = MapDialogRect(units, c.x, c.y, c.cx, c.cy);
         if (IsListKind(c.kind)) place.height = ClosedListHeight(units);
         const std::u16string text = Utf16(state.text.c_str());

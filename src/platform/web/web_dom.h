@@ -14,7 +14,9 @@ void trailcfg_web_font_metrics(int* out);
 int trailcfg_web_page_open(int templateId, const char16_t* title, int titleLen, int width, int height);
 void trailcfg_web_page_close(int page);
 void trailcfg_web_page_title(int page, const char16_t* text, int len);
-void trailcfg_web_add_banner(int page, int x, int y, int width, int height);
+// A Bitmap row: the element showing bitmap `bitmapId` (a resource id; the
+// style sheet names its picture) in its block.
+void trailcfg_web_add_bitmap(int page, int bitmapId, int x, int y, int width, int height);
 // `kind` is ControlKind's value.
 void trailcfg_web_add(int page, int id, int kind, int x, int y, int width, int height, int centered,
                       const char16_t* text, int len);

@@ -99,16 +99,17 @@ var LibraryTrailcfgDom = {
     document.title = p.caption.textContent;
   },
 
-  trailcfg_web_add_banner__deps: ['$TC'],
-  trailcfg_web_add_banner: function (page, x, y, width, height) {
+  trailcfg_web_add_bitmap__deps: ['$TC'],
+  trailcfg_web_add_bitmap: function (page, bitmap, x, y, width, height) {
     var p = TC.pages[page];
-    var banner = document.createElement('div');
-    banner.className = 'tc-banner';
-    banner.style.left = x + 'px';
-    banner.style.top = y + 'px';
-    banner.style.width = width + 'px';
-    banner.style.height = height + 'px';
-    p.client.appendChild(banner);
+    var block = document.createElement('div');
+    block.className = 'tc-bitmap';
+    block.setAttribute('data-bitmap', bitmap);
+    block.style.left = x + 'px';
+    block.style.top = y + 'px';
+    block.style.width = width + 'px';
+    block.style.height = height + 'px';
+    p.client.appendChild(block);
   },
 
   trailcfg_web_add__deps: ['$TC'],

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 
-#include "platform/layout.h"
 #include "resource_ids.h"
 
 namespace trailcfg::win32 {
@@ -14,47 +14,78 @@ static_assert(IDB_BANNER == kBannerBitmap && IDB_BANNER_2X == kBannerBitmap2x &&
 
 namespace {
 
-HBITMAP g_banner = nullptr;
-HBITMAP g_banner2x = nullptr;  // drawn at twice the size, for 150 % and more
+// Each bitmap drawn at twice the size, for 150 % and more.
+struct LargeCompanion {
+    int bitmap;
+    int large;
+};
+constexpr LargeCompanion kLargeCompanions[] = {{kBannerBitmap, kBannerBitmap2x}};
+
+int LargeCompanionOf(int bitmapId) {
+    for (const LargeCompanion& c : kLargeCompanions)
+        if (c.bitmap == bitmapId) return c.large;
+    return 0;
+}
+
+struct Loaded {
+    HBITMAP bitmap = nullptr;
+    HBITMAP large = nullptr;
+};
+
+std::map<int, Loaded>& LoadedBitmaps() {
+    static std::map<int, Loaded> loaded;
+    return loaded;
+}
+
+const Loaded* Find(int bitmapId) {
+    const auto it = LoadedBitmaps().find(bitmapId);
+    return it == LoadedBitmaps().end() || !it->second.bitmap ? nullptr : &it->second;
+}
+
+HBITMAP Load(int resourceId, UINT flags) {
+    return static_cast<HBITMAP>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId), IMAGE_BITMAP, 0, 0, flags));
+}
 
 }  // namespace
 
-HBITMAP AcquireBanner() {
-    if (!g_banner)
-        g_banner = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kBannerBitmap),
-                                                   IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION | LR_SHARED));
-    if (!g_banner2x)
-        g_banner2x = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kBannerBitmap2x),
-                                                     IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    return g_banner;
+HBITMAP AcquireBitmap(int bitmapId) {
+    Loaded& loaded = LoadedBitmaps()[bitmapId];
+    if (!loaded.bitmap) loaded.bitmap = Load(bitmapId, LR_CREATEDIBSECTION | LR_SHARED);
+    const int large = LargeCompanionOf(bitmapId);
+    if (!loaded.large && large) loaded.large = Load(large, LR_CREATEDIBSECTION);
+    return loaded.bitmap;
 }
 
-void ReleaseBanner() {
-    if (g_banner) DeleteObject(g_banner);
-    if (g_banner2x) DeleteObject(g_banner2x);
-    g_banner = nullptr;
-    g_banner2x = nullptr;
+void ReleaseBitmap(int bitmapId) {
+    const auto it = LoadedBitmaps().find(bitmapId);
+    if (it == LoadedBitmaps().end()) return;
+    if (it->second.bitmap) DeleteObject(it->second.bitmap);
+    if (it->second.large) DeleteObject(it->second.large);
+    LoadedBitmaps().erase(it);
 }
 
-bool BannerLoaded() { return g_banner != nullptr; }
+bool BitmapLoaded(int bitmapId) { return Find(bitmapId) != nullptr; }
 
-BannerBlock BannerBlockFor(int bitmapWidth, int bitmapHeight) {
+BitmapBlock BitmapBlockFor(const ControlLayout& row, int bitmapWidth, int bitmapHeight) {
     // A block copy reads nothing beyond the bitmap's own pixels: where the
     // block is larger, the page's background stays.
-    return BannerBlock{POINT{24, 10}, SIZE{std::clamp(bitmapWidth, 0, 340), std::clamp(bitmapHeight, 0, 72)}};
+    return BitmapBlock{POINT{row.x, row.y}, SIZE{std::clamp(bitmapWidth, 0, static_cast<int>(row.cx)),
+                                                 std::clamp(bitmapHeight, 0, static_cast<int>(row.cy))}};
 }
 
-void PaintBanner(HDC dc, HBITMAP banner, UINT dpi) {
+void PaintBitmapRow(HDC dc, const ControlLayout& row, UINT dpi) {
+    const Loaded* loaded = Find(row.picture);
     BITMAP info{};
-    if (!banner || !GetObjectW(banner, sizeof info, &info)) return;
-    const BannerBlock block = BannerBlockFor(info.bmWidth, std::abs(info.bmHeight));
+    if (!loaded || !GetObjectW(loaded->bitmap, sizeof info, &info)) return;
+    const BitmapBlock block = BitmapBlockFor(row, info.bmWidth, std::abs(info.bmHeight));
     HDC memory = CreateCompatibleDC(dc);
     if (!memory) return;
     BITMAP large{};
     const bool scaled = dpi != 96 && dpi != 0;
-    const bool useLarge = scaled && g_banner2x && GetObjectW(g_banner2x, sizeof large, &large) &&
+    const bool useLarge = scaled && loaded->large && GetObjectW(loaded->large, sizeof large, &large) &&
                           large.bmWidth == 2 * info.bmWidth && std::abs(large.bmHeight) == 2 * std::abs(info.bmHeight);
-    HGDIOBJ previous = SelectObject(memory, useLarge ? g_banner2x : banner);
+    HGDIOBJ previous = SelectObject(memory, useLarge ? loaded->large : loaded->bitmap);
     if (!scaled) {
         BitBlt(dc, block.at.x, block.at.y, block.size.cx, block.size.cy, memory, 0, 0, SRCCOPY);
     } else {
@@ -71,6 +102,22 @@ void PaintBanner(HDC dc, HBITMAP banner, UINT dpi) {
     }
     SelectObject(memory, previous);
     DeleteDC(memory);
+}
+
+void PageBitmaps::Acquire() {
+    for (const ControlLayout& row : layout_)
+        if (IsBitmapRow(row) && AcquireBitmap(row.picture)) held_ = true;
+}
+
+void PageBitmaps::Release() {
+    held_ = false;
+    for (const ControlLayout& row : layout_)
+        if (IsBitmapRow(row)) ReleaseBitmap(row.picture);
+}
+
+void PageBitmaps::Paint(HDC dc, UINT dpi) const {
+    for (const ControlLayout& row : layout_)
+        if (IsBitmapRow(row)) PaintBitmapRow(dc, row, dpi);
 }
 
 }  // namespace trailcfg::win32

@@ -11,6 +11,7 @@ bool CollectControls(HWND dialog, const DialogLayout& layout, std::vector<Contro
     controls.clear();
     controls.reserve(static_cast<std::size_t>(layout.controlCount));
     for (const ControlLayout& c : layout) {
+        if (IsBitmapRow(c)) continue;  // painted by the page, no window
         Control control;
         control.layout = &c;
         control.window = GetDlgItem(dialog, c.id);

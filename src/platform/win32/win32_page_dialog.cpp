@@ -29,7 +29,7 @@ private:
 }  // namespace
 
 PageDialog::PageDialog(const DialogLayout& layout, Page& page, bool driven)
-    : ControlPage(layout, page), driven_(driven) {}
+    : ControlPage(layout, page), driven_(driven), bitmaps_(layout) {}
 
 PageDialog::~PageDialog() {
     // A driven page's window outlives its run; going, it moves the focus,
@@ -71,7 +71,7 @@ bool PageDialog::Initialise(HWND window) {
         if (!driven_) EndDialog(window, kPageNotCreated);
         return false;
     }
-    if (Layout().templateId == kTemplateStartPage) banner_ = AcquireBanner();
+    bitmaps_.Acquire();
     OrderLabels(window, Layout());
     FitPageToMonitor(window, Layout().cx, Layout().cy);
     opened_ = true;
@@ -99,7 +99,7 @@ INT_PTR PageDialog::Handle(UINT message, WPARAM wParam) {
             if (TimerRunning(static_cast<int>(wParam))) Raise(EventType::Timer, static_cast<int>(wParam));
             return TRUE;
         case WM_PAINT:
-            if (!banner_) return FALSE;
+            if (!bitmaps_.Held()) return FALSE;
             Paint();
             return TRUE;
         default:
@@ -149,12 +149,9 @@ void PageDialog::FinishIfEnded() {
         ShowWindow(window_, SW_HIDE);
     else
         EndDialog(window_, Result());
-    // The banner outlives the start page unless the user closed it; the page
-    // is off the screen now, so nothing paints with it any more.
-    if (endedByClose_ && Layout().templateId == kTemplateStartPage) {
-        banner_ = nullptr;
-        ReleaseBanner();
-    }
+    // A page's bitmaps outlive it unless the user closed it; the page is off
+    // the screen now, so nothing paints with them any more.
+    if (endedByClose_) bitmaps_.Release();
 }
 
 void PageDialog::Paint() {
@@ -163,7 +160,7 @@ void PageDialog::Paint() {
     if (dc) {
         const POINT scrolled = ScrollOffset(window_);
         SetViewportOrgEx(dc, -scrolled.x, -scrolled.y, nullptr);
-        PaintBanner(dc, banner_, DpiOf(window_));
+        bitmaps_.Paint(dc, DpiOf(window_));
     }
     EndPaint(window_, &paint);
 }

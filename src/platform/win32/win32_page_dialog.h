@@ -30,6 +30,7 @@
 
 #include "platform/backend_page.h"
 #include "platform/layout.h"
+#include "win32_banner.h"
 #include "win32_controls.h"
 
 namespace trailcfg::win32 {
@@ -105,7 +106,7 @@ private:
 
     const bool driven_;
     HWND window_ = nullptr;
-    HBITMAP banner_ = nullptr;
+    PageBitmaps bitmaps_;
     int handling_ = 0;     // page handlers running now (they nest)
     bool opened_ = false;  // WM_INITDIALOG has run
     bool finished_ = false;

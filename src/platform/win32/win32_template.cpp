@@ -1,5 +1,7 @@
 #include "win32_template.h"
 
+#include <algorithm>
+
 #include "win32_text.h"
 
 namespace trailcfg::win32 {
@@ -15,6 +17,12 @@ constexpr WORD kComboBoxAtom = 0x0085;
 constexpr int kEntryHeight = 8;
 
 bool IsList(ControlKind kind) { return kind == ControlKind::DropDownList || kind == ControlKind::DropDownCombo; }
+
+// The page paints its Bitmap rows itself; they get no window.
+int WindowCount(const DialogLayout& layout) {
+    return static_cast<int>(
+        std::count_if(layout.begin(), layout.end(), [](const ControlLayout& c) { return !IsBitmapRow(c); }));
+}
 
 }  // namespace
 
@@ -43,6 +51,8 @@ ControlClass ClassOf(const ControlLayout& c) {
             return {kButtonAtom, style | WS_TABSTOP | BS_PUSHBUTTON};
         case ControlKind::DefaultButton:
             return {kButtonAtom, style | WS_TABSTOP | BS_DEFPUSHBUTTON};
+        case ControlKind::Bitmap:
+            break;  // never a window
     }
     return {kStaticAtom, style};
 }
@@ -70,7 +80,7 @@ DialogTemplate::DialogTemplate(const DialogLayout& layout) {
     Dword(0);      // helpID
     Dword(0);      // exStyle
     Dword(kDialogStyle);
-    Word(static_cast<WORD>(layout.controlCount));
+    Word(static_cast<WORD>(WindowCount(layout)));
     Word(0);  // x, y: DS_CENTER places the page
     Word(0);
     Word(static_cast<WORD>(layout.cx));
@@ -84,6 +94,7 @@ DialogTemplate::DialogTemplate(const DialogLayout& layout) {
     Text(layout.fontName);
 
     for (const ControlLayout& c : layout) {
+        if (IsBitmapRow(c)) continue;
         AlignToDword();
         const ControlClass cls = ClassOf(c);
         Dword(0);  // helpID
