@@ -14,6 +14,7 @@
 #include "platform/control_ids.h"
 #include "platform/layout.h"
 #include "port_conformance.h"
+#include "recording_page.h"
 #include "scripted_driver.h"
 #include "test_support.h"
 
@@ -25,64 +26,8 @@ using test::ScriptedDriver;
 // Most tests run on template 107; the default button is on template 111.
 using namespace ids::param;
 
-class TestPage : public Page {
-public:
-    explicit TestPage(int templateId) : templateId_(templateId) {}
-    int TemplateId() const override { return templateId_; }
-    void OnOpen(Dialog& dialog) override {
-        ++opens;
-        if (onOpen) onOpen(dialog);
-    }
-    void OnEvent(Dialog& dialog, const Event& event) override {
-        events.push_back(event);
-        if (onEvent) onEvent(dialog, event);
-    }
-
-    std::function<void(Dialog&)> onOpen;
-    std::function<void(Dialog&, const Event&)> onEvent;
-    std::vector<Event> events;
-    int opens = 0;
-
-private:
-    int templateId_;
-};
-
-const char* Name(EventType type) {
-    switch (type) {
-        case EventType::Clicked:
-            return "Clicked";
-        case EventType::TextChanged:
-            return "TextChanged";
-        case EventType::FocusLost:
-            return "FocusLost";
-        case EventType::SelChanged:
-            return "SelChanged";
-        case EventType::SelConfirmed:
-            return "SelConfirmed";
-        case EventType::Enter:
-            return "Enter";
-        case EventType::Escape:
-            return "Escape";
-        case EventType::Close:
-            return "Close";
-        case EventType::Timer:
-            return "Timer";
-    }
-    return "?";
-}
-
-// The events as "Type id" lines; the id is left out for the keys and the
-// close box, whose ids the port does not fix.
-std::string Log(const std::vector<Event>& events) {
-    std::string out;
-    for (const Event& e : events) {
-        out += Name(e.type);
-        if (e.type != EventType::Enter && e.type != EventType::Escape && e.type != EventType::Close)
-            out += " " + std::to_string(e.id);
-        out += "\n";
-    }
-    return out;
-}
+using test::EventLog;
+using TestPage = test::RecordingPage;
 
 class PortConformance : public ::testing::Test {
 protected:
@@ -130,7 +75,7 @@ TEST_F(PortConformance, PageOpensFromItsLayoutBeforeTheDriverActs) {
         EXPECT_FALSE(probe.IsMasked(kFtpPasswordEdit));
     });
     EXPECT_EQ(opensSeenByDriver, 1);
-    EXPECT_TRUE(page.events.empty()) << Log(page.events);
+    EXPECT_TRUE(page.events.empty()) << EventLog(page.events);
 }
 
 // A Bitmap row (the start page's banner) is the backend's to paint: no
@@ -150,7 +95,7 @@ TEST_F(PortConformance, BitmapRowsAreNoControls) {
             probe.UserClick(id);
         }
     });
-    EXPECT_EQ(Log(page.events), "");
+    EXPECT_EQ(EventLog(page.events), "");
 }
 
 TEST_F(PortConformance, UnknownTemplateIsNotCreated) {
@@ -184,7 +129,8 @@ TEST_F(PortConformance, EndTakesEffectWhenTheHandlerReturns) {
     EXPECT_EQ(Run(page, driver), 7);
     EXPECT_EQ(driver.acts, 1);
     EXPECT_EQ(textAfterEnd, "after");
-    EXPECT_EQ(Log(page.events), Log({{EventType::Clicked, kNextPageButton}, {EventType::TextChanged, kMmsUrlEdit}}));
+    EXPECT_EQ(EventLog(page.events),
+              EventLog({{EventType::Clicked, kNextPageButton}, {EventType::TextChanged, kMmsUrlEdit}}));
 }
 
 TEST_F(PortConformance, EndWhileOpeningEndsWithoutActing) {
@@ -247,7 +193,7 @@ TEST_F(PortConformance, SetTextOnLabelsButtonsAndFramesRaisesNothing) {
             EXPECT_EQ(dialog.GetText(id), GBK("下一页")) << id;
         }
     });
-    EXPECT_EQ(Log(page.events), "");
+    EXPECT_EQ(EventLog(page.events), "");
 }
 
 TEST_F(PortConformance, UserTypingReplacesTheTextAsOneChange) {
@@ -262,7 +208,7 @@ TEST_F(PortConformance, UserTypingReplacesTheTextAsOneChange) {
         EXPECT_EQ(dialog.GetText(kMmsUrlEdit), "new");
         EXPECT_EQ(probe.Caret(kMmsUrlEdit), 3);
     });
-    EXPECT_EQ(Log(page.events), Log({{EventType::TextChanged, kMmsUrlEdit}}));
+    EXPECT_EQ(EventLog(page.events), EventLog({{EventType::TextChanged, kMmsUrlEdit}}));
     EXPECT_EQ(seen, std::vector<std::string>{"new"});
 }
 
@@ -298,7 +244,8 @@ TEST_F(PortConformance, LimitCutsWhatTheUserTypesNotWhatTheProgramSets) {
         dialog.SetText(kMmsPortEdit, "123456");
         EXPECT_EQ(dialog.GetText(kMmsPortEdit), "123456");
     });
-    EXPECT_EQ(Log(page.events), Log({{EventType::TextChanged, kMmsPortEdit}, {EventType::TextChanged, kMmsPortEdit}}));
+    EXPECT_EQ(EventLog(page.events),
+              EventLog({{EventType::TextChanged, kMmsPortEdit}, {EventType::TextChanged, kMmsPortEdit}}));
 }
 
 TEST_F(PortConformance, MaskingSwitchesAndKeepsTheText) {
@@ -319,7 +266,7 @@ TEST_F(PortConformance, MaskingSwitchesAndKeepsTheText) {
 TEST_F(PortConformance, LeavingAnEditRaisesFocusLost) {
     TestPage page(kTemplateParamPage);
     OnPage(page, [&](Dialog&, DialogProbe& probe) { probe.UserLeave(kMmsUrlEdit); });
-    EXPECT_EQ(Log(page.events), Log({{EventType::FocusLost, kMmsUrlEdit}}));
+    EXPECT_EQ(EventLog(page.events), EventLog({{EventType::FocusLost, kMmsUrlEdit}}));
 }
 
 TEST_F(PortConformance, GbkTextsComeBackByteForByte) {
@@ -362,7 +309,7 @@ TEST_F(PortConformance, ProgramSelectionRaisesNothingAndOutOfRangeClearsIt) {
         EXPECT_EQ(dialog.ListCount(kSendOptionList), 0);
         EXPECT_EQ(dialog.ListSelection(kSendOptionList), -1);
     });
-    EXPECT_EQ(Log(page.events), "");
+    EXPECT_EQ(EventLog(page.events), "");
 }
 
 TEST_F(PortConformance, UserChoiceIsConfirmedThenChanged) {
@@ -375,8 +322,8 @@ TEST_F(PortConformance, UserChoiceIsConfirmedThenChanged) {
         probe.UserChoose(kSendOptionList, 1);
         EXPECT_EQ(dialog.ListSelection(kSendOptionList), 1);
     });
-    EXPECT_EQ(Log(page.events),
-              Log({{EventType::SelConfirmed, kSendOptionList}, {EventType::SelChanged, kSendOptionList}}));
+    EXPECT_EQ(EventLog(page.events),
+              EventLog({{EventType::SelConfirmed, kSendOptionList}, {EventType::SelChanged, kSendOptionList}}));
     EXPECT_EQ(selectionSeen, (std::vector<int>{1, 1}));
 }
 
@@ -394,8 +341,8 @@ TEST_F(PortConformance, CheckBoxTogglesBeforeItsClickAndProgramChecksRaiseNothin
         probe.UserClick(kFactoryDebugCheck);
         EXPECT_TRUE(dialog.IsChecked(kFactoryDebugCheck));
     });
-    EXPECT_EQ(Log(page.events),
-              Log({{EventType::Clicked, kFactoryDebugCheck}, {EventType::Clicked, kFactoryDebugCheck}}));
+    EXPECT_EQ(EventLog(page.events),
+              EventLog({{EventType::Clicked, kFactoryDebugCheck}, {EventType::Clicked, kFactoryDebugCheck}}));
     EXPECT_EQ(checkedSeen, (std::vector<bool>{false, true}));
 }
 
@@ -414,7 +361,7 @@ TEST_F(PortConformance, ButtonClickAndControlStates) {
         dialog.Show(kDirPortLabel, true);
         EXPECT_TRUE(dialog.IsVisible(kDirPortLabel));
     });
-    EXPECT_EQ(Log(page.events), Log({{EventType::Clicked, kNextPageButton}}));
+    EXPECT_EQ(EventLog(page.events), EventLog({{EventType::Clicked, kNextPageButton}}));
 }
 
 // --- Keys and the close box ---------------------------------------------------
@@ -426,7 +373,7 @@ TEST_F(PortConformance, EscapeEnterAndCloseAreRequestsThePageMayIgnore) {
                            [](Dialog&, DialogProbe& probe) { probe.UserClose(); }});
     EXPECT_EQ(Run(page, driver), kPageAbandoned);
     EXPECT_EQ(driver.acts, 4);
-    EXPECT_EQ(Log(page.events), "Escape\nEnter\nClose\n");
+    EXPECT_EQ(EventLog(page.events), "Escape\nEnter\nClose\n");
 }
 
 TEST_F(PortConformance, EnterPressesTheDefaultButtonWhileItIsEnabled) {
@@ -436,7 +383,7 @@ TEST_F(PortConformance, EnterPressesTheDefaultButtonWhileItIsEnabled) {
         dialog.Enable(ids::start::kCameraSetupButton, false);
         probe.UserPressKey(UserKey::Enter);
     });
-    EXPECT_EQ(Log(page.events), Log({{EventType::Clicked, ids::start::kCameraSetupButton}}));
+    EXPECT_EQ(EventLog(page.events), EventLog({{EventType::Clicked, ids::start::kCameraSetupButton}}));
 }
 
 TEST_F(PortConformance, ClosingEndsThePageOnlyWhenThePageSaysSo) {
@@ -465,7 +412,7 @@ TEST_F(PortConformance, TimerTicksOnlyWhileItRuns) {
         EXPECT_FALSE(probe.TimerRunning(1));
         probe.FireTimer(1);
     });
-    EXPECT_EQ(Log(page.events), "Timer 1\n");
+    EXPECT_EQ(EventLog(page.events), "Timer 1\n");
 }
 
 // --- The system's questions ---------------------------------------------------

@@ -36,6 +36,7 @@
 #include "qt_list.h"
 #include "qt_page_dialog.h"
 #include "qt_platform.h"
+#include "recording_page.h"
 #include "scripted_driver.h"
 #include "test_support.h"
 
@@ -46,31 +47,8 @@ namespace {
 using namespace ids::start;
 using namespace ids::param;
 
-struct Recorded {
-    EventType type;
-    int id;
-    bool operator==(const Recorded&) const = default;
-};
-
-class RecordingPage : public Page {
-public:
-    explicit RecordingPage(int templateId) : templateId_(templateId) {}
-    int TemplateId() const override { return templateId_; }
-    void OnOpen(Dialog& dialog) override {
-        if (onOpen) onOpen(dialog);
-    }
-    void OnEvent(Dialog& dialog, const Event& event) override {
-        events.push_back(Recorded{event.type, event.id});
-        if (onEvent) onEvent(dialog, event);
-    }
-
-    std::function<void(Dialog&)> onOpen;
-    std::function<void(Dialog&, const Event&)> onEvent;
-    std::vector<Recorded> events;
-
-private:
-    int templateId_;
-};
+using test::EventLog;
+using test::RecordingPage;
 
 class QtBackend : public ::testing::Test {
 protected:
@@ -247,7 +225,7 @@ TEST_F(QtBackend, LimitCutsTypingAndPastingInGbkBytesButNeverTheProgram) {
     edit->insert(QString::fromUtf8("中文中"));
     EXPECT_EQ(dialog->GetText(kMmsUrlEdit), std::string("a") + GBK("中") + "b");
     EXPECT_EQ(edit->cursorPosition(), 2);
-    EXPECT_EQ(page.events, (std::vector<Recorded>{{EventType::TextChanged, kMmsUrlEdit}}));
+    EXPECT_EQ(EventLog(page.events), EventLog({{EventType::TextChanged, kMmsUrlEdit}}));
 
     // Over a selection, the selected text makes room.
     edit->selectAll();
@@ -315,7 +293,7 @@ TEST_F(QtBackend, FocusLostComesFromRealFocusChangesExceptPopups) {
     url->setFocus(Qt::TabFocusReason);
     ASSERT_TRUE(url->hasFocus());
     port->setFocus(Qt::MouseFocusReason);
-    EXPECT_EQ(page.events, (std::vector<Recorded>{{EventType::FocusLost, kMmsUrlEdit}}));
+    EXPECT_EQ(EventLog(page.events), EventLog({{EventType::FocusLost, kMmsUrlEdit}}));
 
     // A context menu takes the focus for a moment; Windows' does not.
     page.events.clear();
@@ -352,14 +330,14 @@ TEST_F(QtBackend, PicksWithMouseAndKeysAreConfirmedThenChanged) {
     const QRect entry = view->visualRect(list->model()->index(2, 0));
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, entry.center());
     EXPECT_EQ(dialog->ListSelection(kSendOptionList), 2);
-    const std::vector<Recorded> pick{{EventType::SelConfirmed, kSendOptionList},
-                                     {EventType::SelChanged, kSendOptionList}};
-    EXPECT_EQ(page.events, pick);
+    const std::string pick =
+        EventLog({{EventType::SelConfirmed, kSendOptionList}, {EventType::SelChanged, kSendOptionList}});
+    EXPECT_EQ(EventLog(page.events), pick);
 
     page.events.clear();
     QTest::keyClick(list, Qt::Key_Up);
     EXPECT_EQ(dialog->ListSelection(kSendOptionList), 1);
-    EXPECT_EQ(page.events, pick);
+    EXPECT_EQ(EventLog(page.events), pick);
 }
 
 TEST_F(QtBackend, PageMayRebuildAListWhileItsPickIsReported) {
@@ -393,8 +371,8 @@ TEST_F(QtBackend, EnterFromAnyFieldPressesTheDefaultButton) {
     list->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(page.events, (std::vector<Recorded>{{EventType::Clicked, kCameraSetupButton},
-                                                  {EventType::Clicked, kCameraSetupButton}}));
+    EXPECT_EQ(EventLog(page.events),
+              EventLog({{EventType::Clicked, kCameraSetupButton}, {EventType::Clicked, kCameraSetupButton}}));
 }
 
 TEST_F(QtBackend, EnterWithoutDefaultButtonAndEscapeReachThePageOnly) {
@@ -404,7 +382,7 @@ TEST_F(QtBackend, EnterWithoutDefaultButtonAndEscapeReachThePageOnly) {
     page.events.clear();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    EXPECT_EQ(page.events, (std::vector<Recorded>{{EventType::Enter, 0}, {EventType::Escape, 0}}));
+    EXPECT_EQ(EventLog(page.events), EventLog({{EventType::Enter, 0}, {EventType::Escape, 0}}));
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_FALSE(dialog->Ended());
 }
@@ -550,8 +528,8 @@ TEST_F(QtBackend, DrivenPageReportsOnlyTheDriversFocusLossAndIgnoresUnreachableC
     platform->SetDriver(&driver);
     EXPECT_EQ(platform->RunModal(page), kPageAbandoned);
     platform->SetDriver(nullptr);
-    EXPECT_EQ(page.events,
-              (std::vector<Recorded>{{EventType::TextChanged, kMmsUrlEdit}, {EventType::FocusLost, kMmsUrlEdit}}));
+    EXPECT_EQ(EventLog(page.events),
+              EventLog({{EventType::TextChanged, kMmsUrlEdit}, {EventType::FocusLost, kMmsUrlEdit}}));
 }
 
 TEST_F(QtBackend, DrivenTimerTicksOnlyWhenTheDriverFiresIt) {
@@ -566,7 +544,7 @@ TEST_F(QtBackend, DrivenTimerTicksOnlyWhenTheDriverFiresIt) {
     platform->SetDriver(&driver);
     EXPECT_EQ(platform->RunModal(page), kPageAbandoned);
     platform->SetDriver(nullptr);
-    EXPECT_EQ(page.events, (std::vector<Recorded>{{EventType::Timer, 1}}));
+    EXPECT_EQ(EventLog(page.events), EventLog({{EventType::Timer, 1}}));
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ namespace trailcfg::win32 {
 namespace {
 
 using test::ControlOf;
-using test::Log;
+using test::EventLog;
 using test::TestPage;
 using test::WindowOf;
 
@@ -45,7 +45,7 @@ TEST(Win32Keys, EnterInAnEditPressesTheDefaultButtonEscapeIsOnlyReported) {
         dialog.Enable(kCameraSetupButton, false);
         EXPECT_TRUE(PressKey(dialog, list, VK_RETURN));
     });
-    EXPECT_EQ(Log(page.events), Log({{EventType::Clicked, kCameraSetupButton}, {EventType::Escape, 0}}));
+    EXPECT_EQ(EventLog(page.events), EventLog({{EventType::Clicked, kCameraSetupButton}, {EventType::Escape, 0}}));
 }
 
 TEST(Win32Keys, EnterWithoutADefaultButtonIsTheEnterCommand) {
@@ -53,7 +53,7 @@ TEST(Win32Keys, EnterWithoutADefaultButtonIsTheEnterCommand) {
     RunOnce(page, [](Dialog& dialog, DialogProbe&) {
         EXPECT_TRUE(PressKey(dialog, ControlOf(dialog, kMmsUrlEdit), VK_RETURN));
     });
-    EXPECT_EQ(Log(page.events), "Enter 0\n");
+    EXPECT_EQ(EventLog(page.events), "Enter\n");
 }
 
 TEST(Win32Keys, TheCloseBoxIsARequestNotAnEscape) {
@@ -62,7 +62,7 @@ TEST(Win32Keys, TheCloseBoxIsARequestNotAnEscape) {
         SendMessageW(WindowOf(dialog), WM_SYSCOMMAND, SC_CLOSE, 0);
         EXPECT_TRUE(IsWindowVisible(WindowOf(dialog)));
     });
-    EXPECT_EQ(Log(page.events), "Close 0\n");
+    EXPECT_EQ(EventLog(page.events), "Close\n");
 }
 
 TEST(Win32Keys, DrivenClicksMoveTheFocusWithoutReportingFocusLost) {
@@ -73,7 +73,8 @@ TEST(Win32Keys, DrivenClicksMoveTheFocusWithoutReportingFocusLost) {
         EXPECT_EQ(GetFocus(), ControlOf(dialog, kNextPageButton));
         probe.UserLeave(kMmsUrlEdit);
     });
-    EXPECT_EQ(Log(page.events), Log({{EventType::Clicked, kNextPageButton}, {EventType::FocusLost, kMmsUrlEdit}}));
+    EXPECT_EQ(EventLog(page.events),
+              EventLog({{EventType::Clicked, kNextPageButton}, {EventType::FocusLost, kMmsUrlEdit}}));
 }
 
 }  // namespace

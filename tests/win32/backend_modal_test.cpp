@@ -11,7 +11,7 @@ namespace trailcfg::win32 {
 namespace {
 
 using test::ControlOf;
-using test::Log;
+using test::EventLog;
 using test::TestPage;
 
 // The pages are of template 107.
@@ -22,7 +22,7 @@ TEST(Win32Modal, APageEndedWhileOpeningIsNeverShownAndReturnsItsResult) {
     TestPage page(kTemplateParamPage);
     page.onOpen = [](Dialog& dialog) { dialog.End(3); };
     EXPECT_EQ(platform->RunModal(page), 3);
-    EXPECT_EQ(Log(page.events), "");
+    EXPECT_EQ(EventLog(page.events), "");
 }
 
 TEST(Win32Modal, UnknownTemplateIsNotCreated) {
@@ -46,7 +46,7 @@ TEST(Win32Modal, TheSystemTimerTicksUntilThePageEndsIt) {
         }
     };
     EXPECT_EQ(platform->RunModal(page), 5);
-    EXPECT_EQ(Log(page.events), "Timer 1\nTimer 1\nTimer 1\n");
+    EXPECT_EQ(EventLog(page.events), "Timer 1\nTimer 1\nTimer 1\n");
 }
 
 TEST(Win32Modal, APersonLeavingAnEditIsReportedWhereverTheFocusGoes) {
@@ -62,8 +62,9 @@ TEST(Win32Modal, APersonLeavingAnEditIsReportedWhereverTheFocusGoes) {
         dialog.End(0);
     };
     EXPECT_EQ(platform->RunModal(page), 0);
-    EXPECT_EQ(Log(page.events),
-              Log({{EventType::Timer, 1}, {EventType::FocusLost, kMmsUrlEdit}, {EventType::FocusLost, kMmsPortEdit}}));
+    EXPECT_EQ(
+        EventLog(page.events),
+        EventLog({{EventType::Timer, 1}, {EventType::FocusLost, kMmsUrlEdit}, {EventType::FocusLost, kMmsPortEdit}}));
 }
 
 TEST(Win32Modal, EscapeFromTheKeyboardReachesThePageAndClosesNothing) {
@@ -82,8 +83,8 @@ TEST(Win32Modal, EscapeFromTheKeyboardReachesThePageAndClosesNothing) {
     EXPECT_EQ(platform->RunModal(page), 9);
     // (The dialog manager's first focus takes the focus from the edit: a
     // person's focus loss, reported as such.)
-    EXPECT_EQ(Log(page.events),
-              Log({{EventType::FocusLost, kMmsUrlEdit}, {EventType::Escape, 0}, {EventType::Timer, 1}}));
+    EXPECT_EQ(EventLog(page.events),
+              EventLog({{EventType::FocusLost, kMmsUrlEdit}, {EventType::Escape, 0}, {EventType::Timer, 1}}));
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ namespace trailcfg::win32 {
 namespace {
 
 using test::ControlOf;
-using test::Log;
+using test::EventLog;
 using test::TestPage;
 
 using ids::param::kMmsUrlEdit;  // template 107
@@ -39,7 +39,8 @@ TEST_F(Win32Edit, UserTextIsCutInGbkBytesNotCharacters) {
         probe.UserType(kMmsUrlEdit, std::string("a") + GBK("中文字"));
         EXPECT_EQ(dialog.GetText(kMmsUrlEdit), std::string("a") + GBK("中文"));
     });
-    EXPECT_EQ(Log(page.events), Log({{EventType::TextChanged, kMmsUrlEdit}, {EventType::TextChanged, kMmsUrlEdit}}));
+    EXPECT_EQ(EventLog(page.events),
+              EventLog({{EventType::TextChanged, kMmsUrlEdit}, {EventType::TextChanged, kMmsUrlEdit}}));
 }
 
 TEST_F(Win32Edit, KeystrokesBeyondTheLimitAreRefusedWithoutAChange) {
@@ -54,13 +55,13 @@ TEST_F(Win32Edit, KeystrokesBeyondTheLimitAreRefusedWithoutAChange) {
         // backend's counts bytes and does not.
         SendMessageW(edit, WM_CHAR, L'\u4E2D', 0);
         EXPECT_EQ(dialog.GetText(kMmsUrlEdit), "ab");
-        EXPECT_TRUE(page.events.empty()) << Log(page.events);
+        EXPECT_TRUE(page.events.empty()) << EventLog(page.events);
         SendMessageW(edit, WM_CHAR, L'c', 0);
         EXPECT_EQ(dialog.GetText(kMmsUrlEdit), "abc");
         SendMessageW(edit, WM_CHAR, L'd', 0);
         EXPECT_EQ(dialog.GetText(kMmsUrlEdit), "abc");
     });
-    EXPECT_EQ(Log(page.events), Log({{EventType::TextChanged, kMmsUrlEdit}}));
+    EXPECT_EQ(EventLog(page.events), EventLog({{EventType::TextChanged, kMmsUrlEdit}}));
 }
 
 TEST_F(Win32Edit, ProgramTextBeyondTheLimitStaysAndTheUserCanOnlyShortenIt) {
@@ -77,7 +78,7 @@ TEST_F(Win32Edit, ProgramTextBeyondTheLimitStaysAndTheUserCanOnlyShortenIt) {
         SendMessageW(edit, WM_CHAR, VK_BACK, 0);
         EXPECT_EQ(dialog.GetText(kMmsUrlEdit), GBK("中"));
     });
-    EXPECT_EQ(Log(page.events), Log({{EventType::TextChanged, kMmsUrlEdit}}));
+    EXPECT_EQ(EventLog(page.events), EventLog({{EventType::TextChanged, kMmsUrlEdit}}));
 }
 
 TEST_F(Win32Edit, MaskingUsesAnAsteriskAndCaretCountsBytes) {
