@@ -46,9 +46,26 @@ dpi() {
 }
 
 start_xvfb 1024x768
+# A run stopped part-way leaves its prefix at 150 % or 200 %.
+dpi 96
 # The window of ours that is on screen now (Wine names the class after the
 # program file).
 page_window() { timeout 120 xdotool search --sync --onlyvisible --classname trailcfg.exe | tail -n 1; }
+
+# capture_settled WINDOW FILE: a large page at a high DPI can still be
+# drawing its lower rows when the keys' pause is over; take the window once
+# two captures half a second apart agree.
+capture_settled() {
+    local previous="$work/previous.png" tries
+    import -window "$1" "$previous"
+    for tries in 1 2 3 4 5 6 7 8 9 10; do
+        sleep 0.5
+        import -window "$1" "$2"
+        [ "$(compare -metric AE "$previous" "$2" null: 2>&1)" = 0 ] && return 0
+        cp "$2" "$previous"
+    done
+    echo "win32-screenshots: $2 kept changing; the last capture is kept" >&2
+}
 
 # shot NAME LANG KEYS...: starts the program with the system language of
 # LANG, presses KEYS (xdotool key names) on the pages, and saves the page then
@@ -70,7 +87,7 @@ shot() {
         sleep 1.5
     done
     window=$(page_window)
-    import -window "$window" "$out/win32-$name.png"
+    capture_settled "$window" "$out/win32-$name.png"
     case $lang in zh*) check+=("$out/win32-$name.png") ;; esac
     case $name in *zh-on-english*) check+=("$out/win32-$name.png") ;; esac
     # Done: the program and Wine's helpers in this prefix (ours alone) go.
