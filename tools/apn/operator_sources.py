@@ -84,12 +84,15 @@ def Canonical(name, text):
     return text
 
 
+_by_carrier = {}
+
+
 def FindEntry(release, mcc_mnc, carrier, kind):
-    mcc, mnc = mcc_mnc.split("-")
-    for e in Source(release):
-        if e.get("mcc") == mcc and e.get("mnc") == mnc and e.get("carrier") == carrier and Serves(e, kind):
-            return e
-    return None
+    if release not in _by_carrier:
+        index = _by_carrier[release] = {}
+        for e in Source(release):
+            index.setdefault(("%s-%s" % (e.get("mcc"), e.get("mnc")), e.get("carrier")), []).append(e)
+    return next((e for e in _by_carrier[release].get((mcc_mnc, carrier), []) if Serves(e, kind)), None)
 
 
 _gnome = []
@@ -427,7 +430,9 @@ def Problems(operators, order, rows, provenance_text):
 
 def SelfTest(args):
     """The check itself: it must find a changed text of each kind, a
-    changed provenance table, and refuse an exception without its reason."""
+    changed provenance table, a text GNOME contradicts without a reason and
+    a reason where GNOME agrees, and refuse an exception or a kept
+    disagreement without its reason."""
     operators, order = ReadMapping()
     _, rows = ReadTable()
     provenance = open(PROVENANCE, encoding="utf-8").read()
@@ -451,16 +456,32 @@ def SelfTest(args):
         failures.append("texts in a slot the mapping does not name went unnoticed")
     if not Problems(operators, order, rows, provenance.replace("lineage-current", "cm-14.1", 1)):
         failures.append("a changed provenance table went unnoticed")
+    if not Problems(operators, order, rows, re.sub(r"\n    2\)", "\n    1)", provenance, 1)):
+        failures.append("a changed count of confirming sources went unnoticed")
+    kept = next(k for k in order if operators[k].kept)
+    field = next(iter(operators[kept].kept))
+    reason = operators[kept].kept.pop(field)
+    if not any(kept in p and field in p and "GNOME" in p for p in Problems(operators, order, rows, provenance)):
+        failures.append("%s %s, which GNOME contradicts, went unnoticed without its reason" % (kept, field))
+    operators[kept].kept[field] = reason
+    agreed = next(k for k in order if operators[k].gnome and "apn" not in operators[k].kept)
+    operators[agreed].kept["apn"] = "a reason for nothing"
+    if not any(agreed in p and "apn" in p for p in Problems(operators, order, rows, provenance)):
+        failures.append("a reason to keep %s apn, which GNOME does not contradict, went unnoticed" % agreed)
+    del operators[agreed].kept["apn"]
     import tempfile
-    with tempfile.NamedTemporaryFile("w", suffix=".tsv", delete=False, encoding="utf-8") as f:
-        f.write("0.0\tChina Unicom\tlineage-current\t460-01\tx\t=\ty\t\nvalue\t0.0\tapn\tcmnet\t\n")
-    try:
-        ReadMapping(f.name)
-        failures.append("an exception without its reason was taken")
-    except Failure:
-        pass
-    finally:
-        os.unlink(f.name)
+    for wrong, what in (("value\t0.0\tapn\tcmnet\t", "an exception"),
+                        ("gnome\t0.0\tcn\tChina Unicom\t3gnet\t=\t3gwap\t\nkeep\t0.0\taccount\t",
+                         "a kept disagreement")):
+        with tempfile.NamedTemporaryFile("w", suffix=".tsv", delete=False, encoding="utf-8") as f:
+            f.write("0.0\tChina Unicom\tlineage-current\t460-01\tx\t=\ty\t\n%s\n" % wrong)
+        try:
+            ReadMapping(f.name)
+            failures.append("%s without its reason was taken" % what)
+        except Failure:
+            pass
+        finally:
+            os.unlink(f.name)
     print("\n".join(failures) if failures else "ok: the check finds every change it was shown")
     return 1 if failures else 0
 
