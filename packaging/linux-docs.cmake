@@ -62,3 +62,11 @@ if(TARGET trailcfg)
     add_test(NAME packaging.metainfo COMMAND ${TRAILCFG_APPSTREAMCLI} validate --no-net ${_metainfo})
   endif()
 endif()
+
+# lintian reads a package's overrides from the package itself; none is needed
+# today, and packaging/lintian.sh takes one only with its reason above it.
+if(EXISTS ${CMAKE_CURRENT_LIST_DIR}/debian/lintian-overrides)
+  install(FILES ${CMAKE_CURRENT_LIST_DIR}/debian/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+          RENAME trailcfg)
+  list(APPEND _expected ${CMAKE_INSTALL_DATADIR}/lintian/overrides/trailcfg)
+endif()
