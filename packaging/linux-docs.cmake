@@ -41,6 +41,13 @@ install(FILES ${CMAKE_CURRENT_LIST_DIR}/trailcfg-cli.bash-completion
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME trailcfg-cli)
 list(APPEND _expected ${CMAKE_INSTALL_DOCDIR}/copyright ${CMAKE_INSTALL_DOCDIR}/changelog.gz
      ${CMAKE_INSTALL_DATADIR}/bash-completion/completions/trailcfg-cli)
+if(TRAILCFG_TESTS)
+  # The completion against the program it completes (bash-completion's
+  # helpers, as an interactive shell has them).
+  add_test(NAME packaging.completion
+           COMMAND /bin/bash ${CMAKE_CURRENT_LIST_DIR}/check-completion.sh
+                   ${CMAKE_CURRENT_LIST_DIR}/trailcfg-cli.bash-completion $<TARGET_FILE_DIR:trailcfg-cli>)
+endif()
 
 # The metainfo describes the desktop program in the package's own words.
 if(TARGET trailcfg)
