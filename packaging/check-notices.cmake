@@ -1,4 +1,4 @@
-# cmake -DNOTICE=... -DPARTS=a,b [-DCOPYRIGHT=... -DCOPYRIGHT_PARTS=a,b]
+# cmake -DNOTICE=... -DPARTS=a,b -DVERSIONS=a=1.0,b=2.0 [-DCOPYRIGHT=... -DCOPYRIGHT_PARTS=a,b]
 #       [-DSITE=... -DLICENSE=... -DVERSION=...] -P check-notices.cmake
 # Fails unless NOTICE has an entry "In the build: PART" for every PART, and
 # the Debian copyright file one for every COPYRIGHT_PART (line breaks and
@@ -42,10 +42,40 @@ function(check_names file parts)
   endif()
 endfunction()
 
+# Each VERSIONS item PART=VERSION: NOTICE's entry for PART (the paragraph
+# with its "In the build:" line) gives VERSION on its "Version:" line.
+function(check_versions file versions)
+  file(READ ${file} text)
+  string(REPLACE ";" "," text "${text}")
+  string(REGEX REPLACE "\n[ \t]*\n" ";" entries "${text}")
+  foreach(item IN LISTS versions)
+    string(REGEX MATCH "^(.*)=(.*)$" _ "${item}")
+    set(part ${CMAKE_MATCH_1})
+    set(version ${CMAKE_MATCH_2})
+    set(found FALSE)
+    foreach(entry IN LISTS entries)
+      string(REGEX REPLACE "[ \t\r\n]+" " " flat "${entry}")
+      if(flat MATCHES "In the build: ${part}( |$)")
+        string(REGEX MATCH "Version: [^\n]*" line "${entry}")
+        string(FIND "${line}" "${version}" at)
+        if(NOT at EQUAL -1)
+          set(found TRUE)
+        endif()
+      endif()
+    endforeach()
+    if(NOT found)
+      message(SEND_ERROR "${file}: the entry of ${part} does not give the version the build uses, ${version}")
+    endif()
+  endforeach()
+endfunction()
+
 if(NOT PARTS)
   message(FATAL_ERROR "no parts to look for: the build found nothing it links or copies")
 endif()
 check_names(${NOTICE} "${PARTS}")
+string(REPLACE "," ";" VERSIONS "${VERSIONS}")
+list(REMOVE_ITEM VERSIONS "")
+check_versions(${NOTICE} "${VERSIONS}")
 if(DEFINED COPYRIGHT)
   check_names(${COPYRIGHT} "${COPYRIGHT_PARTS}")
 endif()

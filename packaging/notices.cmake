@@ -78,11 +78,30 @@ elseif(EMSCRIPTEN)
   list(APPEND _toolchain_parts Emscripten)
 endif()
 
+# The version of each library as the build found it, which NOTICE's entry
+# must give: NAME::TARGET comes from the package NAME. A package that tells
+# no version (the Windows build's header copies) is not checked.
+function(trailcfg_part_versions out)
+  set(_versions)
+  foreach(_part ${ARGN})
+    if(_part MATCHES "^([A-Za-z0-9_]+)::")
+      set(_package ${CMAKE_MATCH_1})
+      find_package(${_package} CONFIG QUIET)
+      if(${_package}_VERSION)
+        list(APPEND _versions "${_part}=${${_package}_VERSION}")
+      endif()
+    endif()
+  endforeach()
+  set(${out} ${_versions} PARENT_SCOPE)
+endfunction()
+trailcfg_part_versions(_versions ${_parts})
+
 # Names go to the script separated by commas: a list's semicolons would split
 # the argument.
 list(JOIN _parts "," _linked)
 list(JOIN _toolchain_parts "," _toolchain)
-set(_notice_args -DNOTICE=${PROJECT_SOURCE_DIR}/NOTICE "-DPARTS=${_linked},${_toolchain}")
+list(JOIN _versions "," _versions)
+set(_notice_args -DNOTICE=${PROJECT_SOURCE_DIR}/NOTICE "-DPARTS=${_linked},${_toolchain}" "-DVERSIONS=${_versions}")
 if(NOT WIN32 AND NOT EMSCRIPTEN)
   # The Debian package holds what this build links, and no toolchain runtime.
   list(APPEND _notice_args -DCOPYRIGHT=${CMAKE_CURRENT_LIST_DIR}/debian/copyright "-DCOPYRIGHT_PARTS=${_linked}")
