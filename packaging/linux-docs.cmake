@@ -35,11 +35,14 @@ add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/debian/changelog.gz
 add_custom_target(trailcfg_linux_docs ALL DEPENDS ${_man_pages} ${CMAKE_BINARY_DIR}/debian/changelog.gz)
 
 install(FILES ${_man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# NOTICE as the Apache License asks it to travel; the license itself is the
+# system's /usr/share/common-licenses/Apache-2.0, which the copyright file names.
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/debian/copyright ${CMAKE_BINARY_DIR}/debian/changelog.gz
+              ${PROJECT_SOURCE_DIR}/NOTICE
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/trailcfg-cli.bash-completion
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME trailcfg-cli)
-list(APPEND _expected ${CMAKE_INSTALL_DOCDIR}/copyright ${CMAKE_INSTALL_DOCDIR}/changelog.gz
+list(APPEND _expected ${CMAKE_INSTALL_DOCDIR}/copyright ${CMAKE_INSTALL_DOCDIR}/changelog.gz ${CMAKE_INSTALL_DOCDIR}/NOTICE
      ${CMAKE_INSTALL_DATADIR}/bash-completion/completions/trailcfg-cli)
 if(TRAILCFG_TESTS)
   # The completion against the program it completes (bash-completion's
