@@ -64,6 +64,9 @@ class Chromium(Session):
         self.call("Page.enable")
         self.call("Runtime.enable")
         self.call("Browser.setDownloadBehavior", behavior="allow", downloadPath=self.downloads)
+        # A page opened through the protocol has no focus of its own, and an
+        # edit that cannot take focus never loses it either.
+        self.call("Emulation.setFocusEmulationEnabled", enabled=True)
         if lang:
             # navigator.language is what the program asks for its language.
             self.call("Emulation.setLocaleOverride", locale=lang)
