@@ -299,8 +299,11 @@ var LibraryTrailcfgDom = {
     TC.quietBlur = true;
     c.input.focus();
     TC.quietBlur = false;
+    var queued = TC.queue.length;
     if (document.activeElement === c.input) c.input.blur();
-    else TC.push(page, 2, id);  // a window without the focus moves none
+    // A window without the focus moves none, and in Firefox an edit given
+    // the focus there fires no blur when it gives it up.
+    if (TC.queue.length === queued) TC.push(page, 2, id);
   },
 
   trailcfg_web_user_click__deps: ['$TC'],
