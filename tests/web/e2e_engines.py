@@ -10,7 +10,8 @@ import sys
 from e2e_session import page_shown
 from browser import ENGINES, Site, open_browser
 
-SIZE = "(() => { const r = document.querySelector('.tc-client').getBoundingClientRect(); return [r.width, r.height]; })()"
+SIZE = ("(() => { const r = document.querySelector('.tc-client').getBoundingClientRect();"
+        " return [r.width, r.height]; })()")
 
 
 def first_load(site, engine):

@@ -57,7 +57,8 @@ class WebKit(Session):
         with open(os.path.join(self.home, ".config", "user-dirs.dirs"), "w") as f:
             f.write('XDG_DOWNLOAD_DIR="%s"\n' % self.downloads)
         env = {k: v for k, v in os.environ.items() if not k.startswith(("XDG_", "LC_", "GTK_", "DISPLAY"))}
-        env.update(HOME=self.home, LANG=locale_of(lang), LANGUAGE="", XDG_CONFIG_HOME=os.path.join(self.home, ".config"),
+        env.update(HOME=self.home, LANG=locale_of(lang), LANGUAGE="",
+                   XDG_CONFIG_HOME=os.path.join(self.home, ".config"),
                    XDG_CACHE_HOME=os.path.join(self.home, ".cache"), XDG_DATA_HOME=os.path.join(self.home, ".data"),
                    # The simple input method types what it is given in any
                    # locale ("@" stays "@" under zh_CN).

@@ -40,7 +40,8 @@ var LibraryTrailcfgDom = {
     var size = parseFloat(style.fontSize);
     ctx.font = size * SCALE + 'px ' + style.fontFamily;
     var m = ctx.measureText('ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz');
-    var height = Math.round((m.fontBoundingBoxAscent || 0) / SCALE) + Math.round((m.fontBoundingBoxDescent || 0) / SCALE);
+    var height = Math.round((m.fontBoundingBoxAscent || 0) / SCALE) +
+                 Math.round((m.fontBoundingBoxDescent || 0) / SCALE);
     if (!(height > 0)) height = Math.round(size * 1.2);
     probe.remove();
     HEAP32[out >> 2] = Math.round(m.width / SCALE);
