@@ -1,41 +1,30 @@
 #!/usr/bin/python3
-"""Screenshots of the browser edition in headless Chromium, for the README:
-the start page in English and Chinese and the two settings pages.
+"""Screenshots of the browser edition, for the README: the start page in
+English and Chinese and the two settings pages (headless Chromium unless
+ENGINE names firefox or webkit).
 
-screenshots.py SITE_DIR OUT_DIR"""
+screenshots.py SITE_DIR OUT_DIR [ENGINE]"""
 import os
 import sys
 
-from cdp import Browser, Site
+from browser import Site, open_browser
 
 SETTLED = "typeof TC === 'object' && TC.queue.length === 0"
 
 
-def window_shot(browser, path):
-    clip = browser.evaluate("(() => { const r = document.querySelector('.tc-window').getBoundingClientRect();"
-                            " return {x: r.left, y: r.top, width: r.width, height: r.height, scale: 1}; })()")
-    import base64
-    data = browser.call("Page.captureScreenshot", format="png", clip=clip)["data"]
-    with open(path, "wb") as f:
-        f.write(base64.b64decode(data))
-    print(path)
-
-
-def shoot(site, out, locale, pages):
-    browser = Browser(width=900, height=1000)
+def shoot(site, out, engine, locale, pages):
+    browser = open_browser(engine, width=900, height=1000, lang=locale)
     browser.settled = SETTLED
     try:
-        # navigator.language is what the program asks for its language.
-        browser.call("Emulation.setLocaleOverride", locale=locale)
-        browser.call("Network.setUserAgentOverride", userAgent=browser.evaluate("navigator.userAgent"),
-                     acceptLanguage=locale)
         browser.navigate(site.url + "index.html")
         browser.wait_for("!!document.querySelector('.tc-window[data-template=\"111\"]')")
         for name, clicks, template in pages:
             for selector in clicks:
                 browser.click(selector)
             browser.wait_for("!!document.querySelector('.tc-window[data-template=\"%d\"]')" % template)
-            window_shot(browser, os.path.join(out, name))
+            path = os.path.join(out, name)
+            browser.screenshot(path, selector=".tc-window")
+            print(path)
     finally:
         browser.close()
 
@@ -43,13 +32,14 @@ def shoot(site, out, locale, pages):
 def main():
     site = Site(sys.argv[1])
     out = sys.argv[2]
+    engine = sys.argv[3] if len(sys.argv) > 3 else "chromium"
     os.makedirs(out, exist_ok=True)
     try:
-        shoot(site, out, "en-US", [("web-start-page-en.png", [], 111),
-                                   ("web-send-page-en.png", ["#c40002", "#c40082"], 106)])
-        shoot(site, out, "zh-CN", [("web-start-page-zh.png", [], 111),
-                                   ("web-3g-parameters-zh.png", ["#c40002"], 107)])
-        shoot(site, out, "zh-CN", [("web-camera-setup-zh.png", ["#c40000"], 113)])
+        shoot(site, out, engine, "en-US", [("web-start-page-en.png", [], 111),
+                                           ("web-send-page-en.png", ["#c40002", "#c40082"], 106)])
+        shoot(site, out, engine, "zh-CN", [("web-start-page-zh.png", [], 111),
+                                           ("web-3g-parameters-zh.png", ["#c40002"], 107)])
+        shoot(site, out, engine, "zh-CN", [("web-camera-setup-zh.png", ["#c40000"], 113)])
     finally:
         site.close()
 
