@@ -9,8 +9,9 @@
 # - a word in backquotes that starts with a folder of the tree or of src/
 #   (`tests/scenarios/`, `platform/port.h`); it may end without the .h or
 #   .cpp of a pair (`app/navigation`) and may hold a * (`gui/main_*.cpp`);
-# - a file name alone in backquotes (`port.h`), which some file of the tree
-#   must carry.
+# - a source file's name alone in backquotes (`port.h`), which some file of
+#   the tree must carry; other names alone (`LICENSE.txt`) may be what the
+#   build or a package makes.
 # Words with <, {, quotes or $ are patterns the text explains, and paths
 # under build/ or an installed system are not the tree's; both are left out.
 cmake_minimum_required(VERSION 3.25)
@@ -106,7 +107,7 @@ foreach(_doc ${ROOT_DIR}/README.md ${_docs})
       else()
         continue()
       endif()
-    elseif(_path MATCHES "^[A-Za-z0-9_*.-]+\\.(h|cpp|inc|cmake|sh|py|md|in|txt|json|tsv|png)$")
+    elseif(_path MATCHES "^[A-Za-z0-9_*.-]+\\.(h|cpp|inc|cmake|sh|py)$")
       if(_path MATCHES "\\*")
         string(REPLACE "." "\\." _pattern "${_path}")
         string(REPLACE "*" ".*" _pattern "${_pattern}")
