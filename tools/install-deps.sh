@@ -5,7 +5,7 @@ export DEBIAN_FRONTEND=noninteractive
 apt-get update -qq
 apt-get install -y -qq --no-install-recommends \
   g++ cmake ninja-build make pkg-config \
-  clang libclang-rt-14-dev \
+  clang libclang-rt-14-dev clang-format \
   libgtest-dev libgmock-dev libbenchmark-dev \
   libcli11-dev nlohmann-json3-dev \
   qt6-base-dev libgl-dev fonts-wqy-microhei \

@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "commands.h"
+#include "common/suggest.h"
 #include "explain.h"
 #include "field_values.h"
 #include "send/operator_db.h"
 #include "send/send_settings.h"
-#include "suggest.h"
 
 namespace trailcfg::cli {
 

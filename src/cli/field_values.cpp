@@ -4,9 +4,9 @@
 #include <cstdio>
 
 #include "common/gbk_codec.h"
+#include "common/suggest.h"
 #include "explain.h"
 #include "send/send_settings.h"
-#include "suggest.h"
 
 namespace trailcfg::cli {
 

@@ -1,4 +1,4 @@
-// The desktop program on Linux and macOS: the pages on Qt widgets.
+// The desktop program on Linux: the pages on Qt widgets.
 #include <cstdio>
 #include <cstdlib>
 

@@ -1,7 +1,7 @@
 // The platform port: everything the pages may ask of a window system.
 //
 // Pages include this header and nothing else of a toolkit. A backend
-// (headless, Qt, Win32) implements Dialog and Platform; it shows, reports the
+// (headless, Qt, Win32, web) implements Dialog and Platform; it shows, reports the
 // user's events and converts text at its edge, and never decides anything the
 // pages decide. All texts crossing this port are the program's narrow GBK
 // strings; positions and lengths in them count bytes.

@@ -2,6 +2,7 @@
 
 #include "common/file_io.h"
 #include "common/gbk_codec.h"
+#include "control_names.h"
 #include "values.h"
 
 namespace trailcfg::scenario {
@@ -58,15 +59,33 @@ bool PageArg(Session& session, const Step& step) {
 
 bool ControlArg(Session& session, const Step& step, std::size_t index, int& id) {
     if (!PageArg(session, step)) return false;
-    std::int64_t value = 0;
-    if (!NumberArg(session, step, index, value)) return false;
+    const Token& token = step.tokens[index];
     DialogProbe& probe = *session.PageProbe();
+    const std::string page = "page " + std::to_string(probe.TemplateId());
+    std::int64_t value = 0;
+    if (token.IsWord() && !ParseNumber(token.word, value)) {
+        std::optional<int> named = ControlIdByName(probe.TemplateId(), token.word);
+        if (named && probe.HasControl(*named)) {
+            id = *named;
+            return true;
+        }
+        std::string nearest = NearestControlNames(probe.TemplateId(), token.word);
+        session.Fail(step, page + " has no control " + token.word + (nearest.empty() ? "" : "; nearest: " + nearest));
+        return false;
+    }
+    if (!NumberArg(session, step, index, value)) return false;
     if (value < INT32_MIN || value > INT32_MAX || !probe.HasControl(static_cast<int>(value))) {
-        session.Fail(step, "page " + std::to_string(probe.TemplateId()) + " has no control " + step.tokens[index].word);
+        session.Fail(step, page + " has no control " + token.word);
         return false;
     }
     id = static_cast<int>(value);
     return true;
+}
+
+std::string ControlWord(const Step& step, std::size_t index, int id) {
+    std::int64_t value = 0;
+    const std::string& word = step.tokens[index].word;
+    return ParseNumber(word, value) ? std::to_string(id) : word;
 }
 
 }  // namespace trailcfg::scenario

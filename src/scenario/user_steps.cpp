@@ -24,14 +24,14 @@ bool Reachable(Session& s, const Step& step, int id, std::initializer_list<Contr
         bool fits = false;
         for (ControlKind kind : kinds) fits = fits || control->kind == kind;
         if (!fits) {
-            s.Fail(step, step.tokens[0].word + ": control " + std::to_string(id) + " is not a control for that");
+            s.Fail(step, step.tokens[0].word + ": control " + ControlWord(step, 1, id) + " is not a control for that");
             return false;
         }
     }
     const Dialog& dialog = *s.PageDialog();
     const char* why = !dialog.IsVisible(id) ? " is hidden" : !dialog.IsEnabled(id) ? " is disabled" : nullptr;
     if (!why) return true;
-    s.Fail(step, step.tokens[0].word + ": control " + std::to_string(id) + why);
+    s.Fail(step, step.tokens[0].word + ": control " + ControlWord(step, 1, id) + why);
     return false;
 }
 
@@ -70,7 +70,7 @@ Outcome Choose(Session& s, const Step& step) {
         return Outcome::Failed;
     int count = s.PageDialog()->ListCount(id);
     if (index < 0 || index >= count)
-        return s.Fail(step, "choose: list " + std::to_string(id) + " has " + std::to_string(count) + " entries");
+        return s.Fail(step, "choose: list " + ControlWord(step, 1, id) + " has " + std::to_string(count) + " entries");
     s.PageProbe()->UserChoose(id, static_cast<int>(index));
     return Outcome::UserAction;
 }

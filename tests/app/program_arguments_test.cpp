@@ -3,10 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "common/gbk_literal.h"
 #include "common/program_version.h"
 #include "gui/program_arguments.h"
+#include "platform/layout.h"
+#include "ui/window_titles.h"
 
 namespace trailcfg {
 namespace {
@@ -33,6 +37,27 @@ TEST(ProgramArguments, HelpNamesBothOptionsAndEndsTheProgram) {
         EXPECT_NE(a.text.find("--version  print the version and exit"), std::string::npos);
     }
     EXPECT_EQ(Read({"--help", "--version"}).text.rfind("Usage:", 0), 0u) << "the first one asked is answered";
+}
+
+// The help tells where the save folder is chosen: by its English title, each
+// page whose layout carries the Browse button and none that lacks it.
+TEST(ProgramArguments, HelpNamesThePagesThatChooseTheFolder) {
+    std::string help = Read({"--help"}).text;
+    for (char& c : help)
+        if (c == '\n') c = ' ';
+    const struct {
+        int templateId;
+        const TextPair& title;
+    } pages[] = {{kTemplateCameraPage, kTitleCameraSetup},
+                 {kTemplateParamPage, kTitleParamPage},
+                 {kTemplateSendPage, kTitleSendPage}};
+    for (const auto& page : pages) {
+        const DialogLayout* layout = FindDialogLayout(page.templateId);
+        ASSERT_NE(layout, nullptr);
+        bool browse = false;
+        for (const ControlLayout& control : *layout) browse |= std::string_view(control.text) == GBK("浏览");
+        EXPECT_EQ(help.find(page.title[1]) != std::string::npos, browse) << page.title[1] << "\n" << help;
+    }
 }
 
 TEST(ProgramArguments, AnythingElseStartsTheProgram) {

@@ -7,8 +7,8 @@
 #include "cli/field_guide.h"
 #include "cli/folder_name.h"
 #include "cli/json_input.h"
-#include "cli/suggest.h"
 #include "common/gbk_codec.h"
+#include "common/suggest.h"
 
 namespace trailcfg::cli {
 namespace {

@@ -54,6 +54,8 @@ TEST_F(RunnerTest, FailedExpectationsNameTheLineAndWhatWasFound) {
         {"start\nexpect text 40000 \"x\"\n", "t.scn:2: expected text of 40000 \"x\", got \"Camera Setup\"\n"},
         {"start\nexpect enabled 40006 yes\n", "t.scn:2: expected 40006 enabled yes, got no\n"},
         {"start\nexpect selection 40001 2\n", "t.scn:2: expected selection of 40001 2, got 0\n"},
+        // A layout name and the number are one control.
+        {"start\nchoose LanguageList 1\nexpect selection 40004 0\n", "t.scn:3: expected selection of 40004 0, got 1\n"},
         {"start\nexpect items 40004 \"English\"\n",
          "t.scn:2: expected items of 40004 \"English\", got \"中文\" \"English\"\n"},
         {"start\nexpect items 40004 \"中文\"\n",
@@ -89,6 +91,12 @@ TEST_F(RunnerTest, StepsThatCannotBeCarriedOutFailTheFile) {
     const std::pair<std::string, std::string> cases[] = {
         {"click 40000\n", "t.scn:1: no page on screen\n"},
         {"start\nclick 12345\n", "t.scn:2: page 111 has no control 12345\n"},
+        {"start\nclick camerasetupbutton\n",
+         "t.scn:2: page 111 has no control camerasetupbutton; nearest: CameraSetupButton, 3GSetupButton, "
+         "LanguageList\n"},
+        {"start\nclick GenerateButton\n",  // a name of another page
+         "t.scn:2: page 111 has no control GenerateButton; nearest: CameraSetupButton, 3GSetupButton, LanguageList\n"},
+        {"start\nclick VersionLabel\n", "t.scn:2: click: control VersionLabel is not a control for that\n"},
         {"start\nclick 40006\n", "t.scn:2: click: control 40006 is not a control for that\n"},
         {"start\ntype 40004 \"x\"\n", "t.scn:2: type: control 40004 is not a control for that\n"},
         {"start\nchoose 40004 2\n", "t.scn:2: choose: list 40004 has 2 entries\n"},

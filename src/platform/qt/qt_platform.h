@@ -1,5 +1,4 @@
-// The Qt 6 Widgets backend of the platform port: the desktop program on
-// Linux and macOS.
+// The Qt 6 Widgets backend of the platform port: the desktop program on Linux.
 #pragma once
 
 #include <memory>

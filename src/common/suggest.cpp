@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <vector>
 
-namespace trailcfg::cli {
+namespace trailcfg {
 
 namespace {
 
@@ -48,10 +49,11 @@ std::string NearestName(std::string_view wrong, std::span<const std::string_view
     return std::string(best);
 }
 
-std::vector<std::string> NearestNames(std::string_view wrong, std::span<const std::string_view> names,
-                                      std::size_t most) {
-    if (wrong.empty() || wrong.size() > 64) return {};
-    const std::size_t allowed = std::max<std::size_t>(2, wrong.size() / 3);
+std::vector<std::string> NearestNames(std::string_view wrong, std::span<const std::string_view> names, std::size_t most,
+                                      Nearness nearness) {
+    const bool slips = nearness == Nearness::Slips;
+    if (slips && (wrong.empty() || wrong.size() > 64)) return {};
+    const std::size_t allowed = slips ? std::max<std::size_t>(2, wrong.size() / 3) : SIZE_MAX;
     std::vector<std::pair<std::size_t, std::string_view>> near;
     for (std::string_view name : names) {
         const std::size_t apart = name.size() > wrong.size() ? name.size() - wrong.size() : wrong.size() - name.size();
@@ -66,4 +68,4 @@ std::vector<std::string> NearestNames(std::string_view wrong, std::span<const st
     return result;
 }
 
-}  // namespace trailcfg::cli
+}  // namespace trailcfg
