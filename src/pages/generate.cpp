@@ -70,18 +70,6 @@ void CollectSendModeAndSize(const Dialog& page) {
     Diag(":: Get SendImgSize=%d\n", g_sSendSet.bySendImgSize);
 }
 
-// A read-back that fails may have loaded another file in the folder, or the
-// zeroed record of a foreign one. The user's settings must not give way to
-// either, or the next Generate would write the old operator, outbox and FTP
-// values without a word; only a verified read-back replaces them.
-bool WriteAndVerify() {
-    const SendSettings collected = g_sSendSet;
-    WriteSendSettings();
-    if (ReadSendSettings(1) == 1) return true;
-    g_sSendSet = collected;
-    return false;
-}
-
 bool Refused(Platform& platform, Dialog& page, CheckResult result) {
     if (!result) return false;
     platform.ShowMessage(page, GenerateMessageText(*result)[g_iUiLanguage], kCaptionWarning[g_iUiLanguage],
@@ -107,7 +95,7 @@ void GenerateSendSettings(Platform& platform, Dialog& page) {
     if (Refused(platform, page, CheckDataNetwork(g_sSendSet, g_bNoCmd22))) return;
     CollectSendModeAndSize(page);
 
-    if (WriteAndVerify()) {
+    if (WriteVerifiedSendSettings()) {
         platform.ShowMessage(page, GenerateMessageText(GenerateMessage::Success)[g_iUiLanguage],
                              kCaptionNotice[g_iUiLanguage], MessageIcon::Information);
     } else {
