@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "app/process_state.h"
+#include "app/send_hand_over.h"
 #include "app/state_files.h"
 #include "common/diag.h"
 #include "pages/send_page_controls.h"
@@ -35,13 +36,6 @@ void CollectDailyLimit(const Dialog& page) {
     int limit = ReadEditNumber(page, kMaxSentEdit);
     g_sSendSet.uwMaxSendImgNum = static_cast<std::uint16_t>(limit);
     Diag("EDIT_MAX_SEND_IMG_NUM val=%d\n", limit);
-}
-
-// The option is the parameter page's, as the user left its list there: the
-// record may still hold another one.
-void CollectSendOption() {
-    int option = s_iSendOptionChoice;
-    g_sSendSet.bySendBy = static_cast<std::uint8_t>(option >= kSendByClose3G && option <= kSendByFtp ? option : 0);
 }
 
 void CollectRecipients(const Dialog& page) {
@@ -83,7 +77,9 @@ void GenerateSendSettings(Platform& platform, Dialog& page) {
     StampTime(platform);
     CollectRemoteTexts(page);
     CollectDailyLimit(page);
-    CollectSendOption();
+    // The option is the parameter page's, as the user left its list there:
+    // the record may still hold another one.
+    TakeSendOptionChoice();
     CollectRecipients(page);
     if (Refused(platform, page, CheckRecipients(g_sSendSet))) return;
     if (g_sSendSet.bySendBy != kSendByClose3G) {
