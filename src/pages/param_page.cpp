@@ -50,7 +50,10 @@ void SetUpFixedControls(Dialog& dialog) {
         dialog.Enable(id, false);
         dialog.Show(id, false);
     }
-    for (const EditLimit& limit : kEditLimits) dialog.SetLimit(limit.id, limit.chars);
+    for (std::span<const EditField> fields :
+         {std::span<const EditField>(kMmsFields), std::span<const EditField>(kFtpFields),
+          std::span<const EditField>(k3GFields), std::span<const EditField>(kOutboxFields)})
+        for (const EditField& field : fields) dialog.SetLimit(field.id, field.limit);
     dialog.SetMasked(kFtpPasswordEdit, true);
 }
 
