@@ -44,21 +44,26 @@ struct ProcessState {
 
 extern ProcessState g_processState;
 
+// Shell.
 inline constexpr int& g_iUiLanguage = g_processState.iUiLanguage;
 inline constexpr int& g_iCameraModel = g_processState.iCameraModel;
 inline constexpr char (&g_szSavePath)[kSavePathSize] = g_processState.szSavePath;
 inline constexpr bool& s_bFirstStart = g_processState.bFirstStart;
 inline constexpr PageId& s_eNextPage = g_processState.eNextPage;
 
+// The 3G record, its copy and its stamp.
 inline constexpr SendSettings& g_sSendSet = g_processState.sSendSet;
 inline constexpr SendSettings& g_sSendSetCopy = g_processState.sSendSetCopy;
 inline constexpr GenTime& sLastGenTime = g_processState.sLastGenTime;
+
+// What the 3G pages remember between openings.
 inline constexpr int& g_bNoCmd22 = g_processState.bNoCmd22;
 inline constexpr int& s_bParamPageFirstOpen = g_processState.bParamPageFirstOpen;
 inline constexpr int& s_bRefillCountryList = g_processState.bRefillCountryList;
 inline constexpr int& s_bShowFtpGroup = g_processState.bShowFtpGroup;
 inline constexpr int& s_iSendOptionChoice = g_processState.iSendOptionChoice;
 
+// Camera menu.
 inline constexpr CameraMenu& g_sMenuData = g_processState.sMenuData;
 inline constexpr MenuClock& SaveClock = g_processState.SaveClock;
 inline constexpr bool& s_bMenuPageFirstOpen = g_processState.bMenuPageFirstOpen;
