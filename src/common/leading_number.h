@@ -8,6 +8,9 @@
 
 namespace trailcfg {
 
+// What the number edits take.
+inline constexpr const char* kDigits = "0123456789";
+
 enum class Minus : bool { NotTaken, Taken };
 
 // Nothing when `text` does not start with a digit (after one '-' where
