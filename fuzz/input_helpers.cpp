@@ -14,6 +14,7 @@
 #include "platform/control_ids.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/layout.h"
+#include "rules/generate_rules.h"
 #include "ui/input_helpers.h"
 
 using namespace trailcfg;

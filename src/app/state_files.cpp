@@ -23,6 +23,17 @@ int ReadSendSettings(int verify) {
     return ReadCfgFile(NativePathFromGbk(path), path.c_str(), g_sSendSet, verify, sLastGenTime);
 }
 
+bool WriteVerifiedSendSettings() {
+    const std::string path = CfgPathInSaveFolder();
+    const SendSettings collected = g_sSendSet;
+    const VerifiedWrite result = WriteCfgFileVerified(NativePathFromGbk(path), path.c_str(), collected, g_sSendSet);
+    if (result == VerifiedWrite::Confirmed) return true;
+    // Generate's lines have always gone on to what the card still holds.
+    if (result == VerifiedWrite::NotWritten) ReadSendSettings(1);
+    g_sSendSet = collected;
+    return false;
+}
+
 std::string MenuPathInSaveFolder() { return JoinSavePath(g_szSavePath, kMenuFileName); }
 
 void LoadMenuDefaults() { MakeMenuDefaults(g_sMenuData); }
@@ -35,6 +46,15 @@ bool WriteMenuFile() {
 int ReadMenuFile() {
     std::string path = MenuPathInSaveFolder();
     return ReadMenuFileAt(NativePathFromGbk(path), path.c_str(), g_sMenuData, SaveClock);
+}
+
+bool WriteVerifiedMenuFile() {
+    const std::string path = MenuPathInSaveFolder();
+    CameraMenu read;
+    if (WriteMenuFileVerified(NativePathFromGbk(path), path.c_str(), g_sMenuData, read) != VerifiedWrite::Confirmed)
+        return false;
+    g_sMenuData = read;
+    return true;
 }
 
 void FillMmsFromDatabase(int country, int op) {

@@ -11,6 +11,12 @@ namespace trailcfg {
 void LoadSendDefaults();
 void WriteSendSettings();
 int ReadSendSettings(int verify);
+// Generate: g_sSendSet written and confirmed (WriteCfgFileVerified). True
+// only then, and g_sSendSet holds what the reader loaded. Otherwise it keeps
+// what was written: a failed read-back may have loaded another file, or the
+// zeroed record of a foreign one, and the next Generate would then write the
+// old operator, outbox and FTP values without a word.
+bool WriteVerifiedSendSettings();
 // The path of CFG.BIN in the save folder, as the program shows it.
 std::string CfgPathInSaveFolder();
 
@@ -18,6 +24,12 @@ std::string CfgPathInSaveFolder();
 void LoadMenuDefaults();
 bool WriteMenuFile();
 int ReadMenuFile();
+// Generate and Default on Camera Setup: g_sMenuData written and confirmed
+// (WriteMenuFileVerified). When that fails, g_sMenuData keeps what was
+// written instead of what the reader found, so a bad card cannot replace the
+// user's settings (the page has taken the values from its controls, and the
+// bytes it never shows, Marker and Reserved, would come from the bad file).
+bool WriteVerifiedMenuFile();
 std::string MenuPathInSaveFolder();
 
 // A database operator's provisioning into g_sSendSet (MMS texts / 3G network

@@ -59,7 +59,4 @@ const FieldGuide* GuideOf(FileKind kind, std::string_view name);
 // "3G Send Options", "MMS Parameters / URL", in UTF-8.
 std::string LabelOf(const FieldGuide& guide, int language);
 
-// The longest phone number the send page's edits take.
-inline constexpr std::size_t kPhoneChars = 15;
-
 }  // namespace trailcfg::cli

@@ -4,8 +4,10 @@
 #include <cstdio>
 
 #include "common/gbk_codec.h"
+#include "common/leading_number.h"
 #include "common/suggest.h"
 #include "explain.h"
+#include "rules/generate_rules.h"
 #include "send/send_settings.h"
 
 namespace trailcfg::cli {
@@ -80,11 +82,11 @@ bool TextValue(const FieldGuide& guide, const FieldDesc& field, std::string_view
         return false;
     }
     if (guide.rule == TextRule::PhoneNumber &&
-        (gbk.size() > kPhoneChars || gbk.find_first_not_of("0123456789+") != std::string::npos)) {
-        error = "is no phone number: the digits 0-9 and \"+\" only, at most " + std::to_string(kPhoneChars);
+        (gbk.size() > kPhoneLength || gbk.find_first_not_of(kPhoneChars) != std::string::npos)) {
+        error = "is no phone number: the digits 0-9 and \"+\" only, at most " + std::to_string(kPhoneLength);
         return false;
     }
-    if (guide.rule == TextRule::Digits && gbk.find_first_not_of("0123456789") != std::string::npos) {
+    if (guide.rule == TextRule::Digits && gbk.find_first_not_of(kDigits) != std::string::npos) {
         error = "takes the digits 0-9 only";
         return false;
     }

@@ -11,9 +11,9 @@
 
 namespace trailcfg::cli {
 
-// Writes `plain` as `file` and reads it back: true only when the file holds
-// exactly the bytes meant (CFG.BIN with the program's flag set) and the
-// program's reader accepts it as Generate's read-back does.
+// Writes `plain` as `file` and confirms it as Generate and the Camera Setup
+// page do (WriteCfgFileVerified, WriteMenuFileVerified); `error` says which
+// step failed.
 bool WriteVerified(const std::filesystem::path& file, FileKind kind, const std::vector<std::uint8_t>& plain,
                    std::string& error);
 

@@ -54,4 +54,14 @@ bool WriteRecordFile(const NativePath& file, const char* shownPath, const std::u
     return true;
 }
 
+bool FileHoldsExactly(const NativePath& file, const std::uint8_t* image, std::size_t size) {
+    if (FileSizeOf(file) != static_cast<std::int32_t>(size)) return false;
+    std::FILE* f = OpenBinaryFile(file, "rb");
+    if (!f) return false;
+    std::vector<std::uint8_t> held(size);
+    const bool whole = ReadExactly(f, held.data(), size);
+    std::fclose(f);
+    return whole && std::memcmp(held.data(), image, size) == 0;
+}
+
 }  // namespace trailcfg

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "app/process_state.h"
+#include "app/send_hand_over.h"
 #include "app/state_files.h"
 #include "common/diag.h"
 #include "pages/send_page_controls.h"
@@ -37,13 +38,6 @@ void CollectDailyLimit(const Dialog& page) {
     Diag("EDIT_MAX_SEND_IMG_NUM val=%d\n", limit);
 }
 
-// The option is the parameter page's, as the user left its list there: the
-// record may still hold another one.
-void CollectSendOption() {
-    int option = s_iSendOptionChoice;
-    g_sSendSet.bySendBy = static_cast<std::uint8_t>(option >= kSendByClose3G && option <= kSendByFtp ? option : 0);
-}
-
 void CollectRecipients(const Dialog& page) {
     for (int i = 0; i < 4; ++i) {
         std::size_t n = StoreEditText(page, kRecipientEdits[i], g_sSendSet.szRecp[i]);
@@ -70,18 +64,6 @@ void CollectSendModeAndSize(const Dialog& page) {
     Diag(":: Get SendImgSize=%d\n", g_sSendSet.bySendImgSize);
 }
 
-// A read-back that fails may have loaded another file in the folder, or the
-// zeroed record of a foreign one. The user's settings must not give way to
-// either, or the next Generate would write the old operator, outbox and FTP
-// values without a word; only a verified read-back replaces them.
-bool WriteAndVerify() {
-    const SendSettings collected = g_sSendSet;
-    WriteSendSettings();
-    if (ReadSendSettings(1) == 1) return true;
-    g_sSendSet = collected;
-    return false;
-}
-
 bool Refused(Platform& platform, Dialog& page, CheckResult result) {
     if (!result) return false;
     platform.ShowMessage(page, GenerateMessageText(*result)[g_iUiLanguage], kCaptionWarning[g_iUiLanguage],
@@ -95,7 +77,9 @@ void GenerateSendSettings(Platform& platform, Dialog& page) {
     StampTime(platform);
     CollectRemoteTexts(page);
     CollectDailyLimit(page);
-    CollectSendOption();
+    // The option is the parameter page's, as the user left its list there:
+    // the record may still hold another one.
+    TakeSendOptionChoice();
     CollectRecipients(page);
     if (Refused(platform, page, CheckRecipients(g_sSendSet))) return;
     if (g_sSendSet.bySendBy != kSendByClose3G) {
@@ -107,7 +91,7 @@ void GenerateSendSettings(Platform& platform, Dialog& page) {
     if (Refused(platform, page, CheckDataNetwork(g_sSendSet, g_bNoCmd22))) return;
     CollectSendModeAndSize(page);
 
-    if (WriteAndVerify()) {
+    if (WriteVerifiedSendSettings()) {
         platform.ShowMessage(page, GenerateMessageText(GenerateMessage::Success)[g_iUiLanguage],
                              kCaptionNotice[g_iUiLanguage], MessageIcon::Information);
     } else {

@@ -2,12 +2,12 @@
 // per user action, and the two ways out (Next Page and the close box).
 //
 // The page works on g_sSendSet directly: a list choice is stored at once, an
-// edit's text only on Next Page. Leaving either way copies the record into
-// g_sSendSetCopy, from which every later opening starts.
-#include <cstring>
+// edit's text only on Next Page. Leaving either way keeps the record for
+// every later opening (app/send_hand_over.h).
 
 #include "app/navigation.h"
 #include "app/process_state.h"
+#include "app/send_hand_over.h"
 #include "app/state_files.h"
 #include "common/diag.h"
 #include "common/text_copy.h"
@@ -32,8 +32,6 @@ using namespace param;
 // The highest operator position a country's list can show.
 constexpr int kLastOperator = kOperatorSlots - 2;
 
-#define BOUNDED(field) static_cast<int>(TextLength(field)), (field)
-
 void SetUpFixedControls(Dialog& dialog) {
     AddListItems(dialog, kMmsApnKindList, kMmsApnKindItems);
     dialog.ListSelect(kMmsApnKindList, 0);
@@ -52,7 +50,10 @@ void SetUpFixedControls(Dialog& dialog) {
         dialog.Enable(id, false);
         dialog.Show(id, false);
     }
-    for (const EditLimit& limit : kEditLimits) dialog.SetLimit(limit.id, limit.chars);
+    for (std::span<const EditField> fields :
+         {std::span<const EditField>(kMmsFields), std::span<const EditField>(kFtpFields),
+          std::span<const EditField>(k3GFields), std::span<const EditField>(kOutboxFields)})
+        for (const EditField& field : fields) dialog.SetLimit(field.id, field.limit);
     dialog.SetMasked(kFtpPasswordEdit, true);
 }
 
@@ -65,7 +66,7 @@ void LoadRecord(Dialog& dialog) {
             dialog.Enable(kFtpDirEdit, false);
         }
     } else {
-        std::memcpy(&g_sSendSet, &g_sSendSetCopy, sizeof g_sSendSet);
+        StartFromKeptSendSet();
     }
 }
 
@@ -85,8 +86,6 @@ void GuardRanges() {
     if (g_sSendSet.byOperatorCountry > kManualCountry) g_sSendSet.byOperatorCountry = 0;
     if (g_sSendSet.byOperator > kLastOperator) g_sSendSet.byOperator = 0;
 }
-
-void StoreRecordForNextOpening() { std::memcpy(&g_sSendSetCopy, &g_sSendSet, sizeof g_sSendSetCopy); }
 
 // What choosing a send option empties on screen; the record keeps the values.
 void EmptyForOption(Dialog& dialog, int option) {
@@ -264,7 +263,7 @@ private:
             if (type >= 0) s.sFtpSet.iFtpDirType = type;
             StoreFields(dialog, k3GFields);
         }
-        StoreRecordForNextOpening();
+        KeepSendSetForNextOpening();
         Diag(":: NEXT_PAGE, OperatorCountry=%d, uwMaxSendImgNum=%d\n", s.byOperatorCountry,
              static_cast<int>(s.uwMaxSendImgNum));
         Diag(":: NEXT_PAGE, FTP Server=%.*s, FTP Port=%d\n", BOUNDED(s.sFtpSet.szServer),
@@ -277,7 +276,7 @@ private:
     // Typed texts are not stored; list choices already are.
     static void OnClose(Dialog& dialog) {
         KeepSendOptionChoice(dialog);
-        StoreRecordForNextOpening();
+        KeepSendSetForNextOpening();
         dialog.End(0);
         OpenStartPage();
     }

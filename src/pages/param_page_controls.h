@@ -32,20 +32,6 @@ inline constexpr int kFtpGroup[] = {kFtpFrame,         kFtpServerLabel,  kFtpPor
                                     kFtpPasswordLabel, kFtpDirFrame,     kFtpServerEdit,  kFtpPortEdit,
                                     kFtpUserEdit,      kFtpPasswordEdit, kFtpDirTypeList, kFtpDirEdit};
 
-struct EditLimit {
-    int id;
-    int chars;
-};
-
-// Each limit keeps a typed text one byte short of its record field.
-inline constexpr EditLimit kEditLimits[] = {
-    {kMmsUrlEdit, 60},        {kMmsApnEdit, 60},        {kMmsGatewayEdit, 16},     {kMmsPortEdit, 4},
-    {kMmsAccountEdit, 32},    {kMmsPasswordEdit, 32},   {kFtpServerEdit, 60},      {kFtpPortEdit, 8},
-    {kFtpUserEdit, 48},       {kFtpPasswordEdit, 32},   {kFtpDirEdit, 32},         {k3GApnEdit, 60},
-    {k3GAccountEdit, 32},     {k3GPasswordEdit, 32},    {kOutboxServerEdit, 60},   {kOutboxPortEdit, 8},
-    {kOutboxAddressEdit, 48}, {kOutboxAccountEdit, 48}, {kOutboxPasswordEdit, 32},
-};
-
 inline void EnableAll(Dialog& dialog, std::span<const int> ids, bool enabled) {
     for (int id : ids) dialog.Enable(id, enabled);
 }

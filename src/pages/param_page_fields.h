@@ -13,20 +13,31 @@
 
 namespace trailcfg::param {
 
-// An edit bound either to a text field (text, size) or to a port (number).
+// An edit bound either to a text field (text, size) or to a port (number),
+// and the GBK bytes it takes (limit), which the page sets when it opens.
 struct EditField {
     int id;
     char* text;
     std::size_t size;
     LeI32* number;
+    int limit;
 };
 
+// A text edit takes what its field holds, the terminator aside.
 template <std::size_t N>
 constexpr EditField TextField(int id, char (&text)[N]) {
-    return {id, text, N, nullptr};
+    return {id, text, N, nullptr, static_cast<int>(N - 1)};
 }
 
-constexpr EditField PortField(int id, LeI32& number) { return {id, nullptr, 0, &number}; }
+// A text edit held shorter than its field, for the reason its row gives.
+template <int Limit, std::size_t N>
+constexpr EditField ShorterTextField(int id, char (&text)[N]) {
+    static_assert(Limit > 0 && Limit < static_cast<int>(N), "an edit takes no more than its field holds");
+    return {id, text, N, nullptr, Limit};
+}
+
+// Port edits take eight digits, which the 32-bit field holds whatever they are.
+constexpr EditField PortField(int id, LeI32& number) { return {id, nullptr, 0, &number, 8}; }
 
 // In the order the page shows them: on the outbox the address comes before
 // the account, so that the address's mirror is overwritten by the stored
@@ -35,7 +46,9 @@ inline constexpr EditField kMmsFields[] = {
     TextField(kMmsUrlEdit, g_sSendSet.sMmsSet.szMmsUrl),
     TextField(kMmsApnEdit, g_sSendSet.sMmsSet.szMmsApn),
     TextField(kMmsGatewayEdit, g_sSendSet.sMmsSet.szMmsGateway),
-    TextField(kMmsPortEdit, g_sSendSet.sMmsSet.szMmsPort),
+    // Four digits, as the page has always taken them; the field has room for
+    // nine, which files from elsewhere may fill.
+    ShorterTextField<4>(kMmsPortEdit, g_sSendSet.sMmsSet.szMmsPort),
     TextField(kMmsAccountEdit, g_sSendSet.sMmsSet.szMmsAccount),
     TextField(kMmsPasswordEdit, g_sSendSet.sMmsSet.szMmsPassword),
 };

@@ -1,6 +1,7 @@
 #include "param_page_rules.h"
 
 #include "app/process_state.h"
+#include "app/send_hand_over.h"
 #include "common/diag.h"
 #include "common/text_copy.h"
 #include "pages/param_page_controls.h"
@@ -124,7 +125,7 @@ int ChosenSendOption(const Dialog& dialog) {
     return item >= kSendByMms && item <= kSendByFtp ? item : kSendByClose3G;
 }
 
-void KeepSendOptionChoice(const Dialog& dialog) { s_iSendOptionChoice = ChosenSendOption(dialog); }
+void KeepSendOptionChoice(const Dialog& dialog) { KeepSendOption(ChosenSendOption(dialog)); }
 
 void ApplySendOption(Dialog& dialog) {
     switch (g_sSendSet.bySendBy) {

@@ -8,14 +8,14 @@
 namespace trailcfg::param {
 
 // Selects item `item` of the send-option list and keeps the selection for
-// Generate in s_iSendOptionChoice.
+// Generate (KeepSendOption).
 void SelectSendOption(Dialog& dialog, int item);
 
 // The send option the list shows: items 1..3 give 1..3, item 0 and no
 // selection give 0.
 int ChosenSendOption(const Dialog& dialog);
 
-// s_iSendOptionChoice follows the list; called wherever the selection may
+// The kept choice (KeepSendOption) follows the list; called wherever the selection may
 // have changed and before the page ends.
 void KeepSendOptionChoice(const Dialog& dialog);
 

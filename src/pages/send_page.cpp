@@ -6,6 +6,7 @@
 #include "pages/send_page_controls.h"
 #include "pages/send_page_handlers.h"
 #include "platform/layout.h"
+#include "rules/generate_rules.h"
 #include "ui/input_helpers.h"
 
 namespace trailcfg {

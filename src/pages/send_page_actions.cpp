@@ -6,6 +6,7 @@
 
 #include "app/navigation.h"
 #include "app/process_state.h"
+#include "app/send_hand_over.h"
 #include "common/diag.h"
 #include "pages/send_page_controls.h"
 #include "pages/send_page_handlers.h"
@@ -31,7 +32,7 @@ void OnNoCmd22Clicked(Dialog& dialog) {
 }
 
 void OnPreviousPage(Dialog& dialog) {
-    SendSettings& copy = g_sSendSetCopy;
+    SendSettings& copy = SendSetKeptForNextOpening();
     for (int i = 0; i < 4; ++i)
         copy.uwRecpLen[i] = static_cast<std::uint16_t>(StoreEditText(dialog, kRecipientEdits[i], copy.szRecp[i]));
     for (const CoordinateControls& c : kCoordinates) {

@@ -17,7 +17,8 @@ bool CheckCoordinateEdit(Platform& platform, Dialog& dialog, int id);
 void OnReceiverEmailLeft(Dialog& dialog);
 void OnRemoteIntervalNotice(Dialog& dialog);
 void OnNoCmd22Clicked(Dialog& dialog);
-// Keeps the page's values in g_sSendSetCopy and goes back to the parameter page.
+// Keeps the page's values for the parameter page (SendSetKeptForNextOpening)
+// and goes back to it.
 void OnPreviousPage(Dialog& dialog);
 
 }  // namespace trailcfg::send_page

@@ -11,6 +11,7 @@
 #include "pages/send_page_handlers.h"
 #include "pages/send_page_texts.h"
 #include "platform/layout.h"
+#include "rules/generate_rules.h"
 #include "ui/window_titles.h"
 
 namespace trailcfg::send_page {
@@ -22,14 +23,25 @@ struct EditLimit {
     int chars;
 };
 
-constexpr EditLimit kLimits[] =
-    {
-        {kRecipientEdits[0], 15},    {kRecipientEdits[1], 15},    {kRemotePhone, 15},
-        {kRecipientEdits[2], 48},    {kRecipientEdits[3], 48},    {kRemoteEmail, 48},
-        {kCoordinates[0].degree, 3},  // longitude degrees reach 180
-        {kCoordinates[0].minute, 2}, {kCoordinates[0].second, 2}, {kCoordinates[1].degree, 2},
-        {kCoordinates[1].minute, 2}, {kCoordinates[1].second, 2}, {kMaxSentEdit, 4},
-        {kSaveFolderEdit, 32},
+// Recipients 3 and 4 and the receiver address take what their fields hold.
+constexpr int kAddressLength = sizeof SendSettings::szRemoteEmail - 1;
+static_assert(sizeof SendSettings::szRecp[0] == sizeof SendSettings::szRemoteEmail);
+
+constexpr EditLimit kLimits[] = {
+    {kRecipientEdits[0], kPhoneLength},
+    {kRecipientEdits[1], kPhoneLength},
+    {kRemotePhone, kPhoneLength},
+    {kRecipientEdits[2], kAddressLength},
+    {kRecipientEdits[3], kAddressLength},
+    {kRemoteEmail, kAddressLength},
+    {kCoordinates[0].degree, 3},  // longitude degrees reach 180
+    {kCoordinates[0].minute, 2},
+    {kCoordinates[0].second, 2},
+    {kCoordinates[1].degree, 2},
+    {kCoordinates[1].minute, 2},
+    {kCoordinates[1].second, 2},
+    {kMaxSentEdit, 4},
+    {kSaveFolderEdit, 32},
 };
 
 // What the send option leaves to the user. MMS sends thumbnails only.

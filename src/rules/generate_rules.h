@@ -6,6 +6,7 @@
 // (send/operator_db.h), the calendar the camera clock's (camera/camera_clock.h).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "send/send_settings.h"
@@ -21,6 +22,12 @@ void SetSendAtOnce(SendSettings& s);
 // Remote control is on exactly when a remote interval is chosen (an interval
 // beyond the list's counts as none).
 std::uint8_t RemoteSwitchFor(std::uint8_t remoteInterval);
+
+// A phone number, as the send page's phone edits (recipients 1 and 2, the
+// remote phone) take it and the command line checks it: these characters, at
+// most as many as the remote phone's field holds.
+inline constexpr const char* kPhoneChars = "0123456789+";
+inline constexpr std::size_t kPhoneLength = sizeof SendSettings::szRemotePhoneNum - 1;
 
 // The camera clock the Camera Setup page's clock edits accept.
 inline constexpr int kClockFirstYear = 2016;

@@ -6,12 +6,10 @@
 
 #include <cstdint>
 
+#include "common/leading_number.h"
 #include "platform/port.h"
 
 namespace trailcfg {
-
-inline constexpr const char* kDigits = "0123456789";
-inline constexpr const char* kPhoneChars = "0123456789+";
 
 // Removes the first byte of the edit's text that is not in `allowed`, writes
 // the text back and puts the caret where that byte stood. Called again

@@ -11,6 +11,7 @@
 #include "platform/control_ids.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/layout.h"
+#include "rules/generate_rules.h"
 #include "scripted_driver.h"
 #include "test_support.h"
 #include "ui/input_helpers.h"
