@@ -42,8 +42,8 @@ bool ProgramReadsItBack(const std::filesystem::path& file, FileKind kind, const 
 
 }  // namespace
 
-bool WriteVerified(const std::filesystem::path& file, FileKind kind, const std::vector<std::uint8_t>& plain,
-                   std::string& error) {
+bool WriteVerified(const CardLock& lock, const std::filesystem::path& file, FileKind kind,
+                   const std::vector<std::uint8_t>& plain, std::string& error) {
     if (!Written(file, kind, plain)) {
         error = Shown(file) + ": cannot be written (is the folder there and writable, and the file not read-only?)";
         return false;
@@ -57,7 +57,14 @@ bool WriteVerified(const std::filesystem::path& file, FileKind kind, const std::
         error = Shown(file) + ": was written but does not read back as written; do not use this card";
         return false;
     }
+    lock.RemoveLeftovers(file);
     return true;
+}
+
+bool CardFree(const CardLock& lock, const std::filesystem::path& file, int language, std::string& error) {
+    if (!lock.Busy()) return true;
+    error = Shown(file) + ": " + Utf8Of(kTextCardBusy[language]);
+    return false;
 }
 
 }  // namespace trailcfg::cli

@@ -8,13 +8,21 @@
 #include <vector>
 
 #include "cli_common.h"
+#include "common/card_lock.h"
 
 namespace trailcfg::cli {
 
-// Writes `plain` as `file` and reads it back: true only when the file holds
-// exactly the bytes meant (CFG.BIN with the program's flag set) and the
-// program's reader accepts it as Generate's read-back does.
-bool WriteVerified(const std::filesystem::path& file, FileKind kind, const std::vector<std::uint8_t>& plain,
-                   std::string& error);
+// Writes `plain` as `file` and reads it back from the card: true only when
+// the file holds exactly the bytes meant (CFG.BIN
+// with the program's flag set) and the program's reader accepts it as
+// Generate's read-back does. The caller holds the card's lock from before
+// it read what it changes; once the file is confirmed, what earlier cut
+// writes left in the folder goes.
+bool WriteVerified(const CardLock& lock, const std::filesystem::path& file, FileKind kind,
+                   const std::vector<std::uint8_t>& plain, std::string& error);
+
+// The card is locked for the writes to `file`; false, with the message,
+// when another writer kept it.
+bool CardFree(const CardLock& lock, const std::filesystem::path& file, int language, std::string& error);
 
 }  // namespace trailcfg::cli

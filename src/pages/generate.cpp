@@ -3,8 +3,9 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "app/card_write.h"
 #include "app/process_state.h"
-#include "app/state_files.h"
+#include "common/card_lock.h"
 #include "common/diag.h"
 #include "pages/send_page_controls.h"
 #include "rules/generate_rules.h"
@@ -70,18 +71,6 @@ void CollectSendModeAndSize(const Dialog& page) {
     Diag(":: Get SendImgSize=%d\n", g_sSendSet.bySendImgSize);
 }
 
-// A read-back that fails may have loaded another file in the folder, or the
-// zeroed record of a foreign one. The user's settings must not give way to
-// either, or the next Generate would write the old operator, outbox and FTP
-// values without a word; only a verified read-back replaces them.
-bool WriteAndVerify() {
-    const SendSettings collected = g_sSendSet;
-    WriteSendSettings();
-    if (ReadSendSettings(1) == 1) return true;
-    g_sSendSet = collected;
-    return false;
-}
-
 bool Refused(Platform& platform, Dialog& page, CheckResult result) {
     if (!result) return false;
     platform.ShowMessage(page, GenerateMessageText(*result)[g_iUiLanguage], kCaptionWarning[g_iUiLanguage],
@@ -107,11 +96,21 @@ void GenerateSendSettings(Platform& platform, Dialog& page) {
     if (Refused(platform, page, CheckDataNetwork(g_sSendSet, g_bNoCmd22))) return;
     CollectSendModeAndSize(page);
 
-    if (WriteAndVerify()) {
-        platform.ShowMessage(page, GenerateMessageText(GenerateMessage::Success)[g_iUiLanguage],
-                             kCaptionNotice[g_iUiLanguage], MessageIcon::Information);
-    } else {
-        Diag("Generate fail!\n");
+    switch (WriteVerifiedSendFile()) {
+        case CardWrite::Confirmed:
+            platform.ShowMessage(page, GenerateMessageText(GenerateMessage::Success)[g_iUiLanguage],
+                                 kCaptionNotice[g_iUiLanguage], MessageIcon::Information);
+            break;
+        case CardWrite::NotConfirmed:
+            Diag("Generate fail!\n");
+            break;
+        case CardWrite::Busy:
+            // Not a fault of the card or the settings: the user may simply
+            // press Generate again, and must be told so.
+            Diag("Generate fail!\n");
+            platform.ShowMessage(page, kTextCardBusy[g_iUiLanguage], kCaptionWarning[g_iUiLanguage],
+                                 MessageIcon::Warning);
+            break;
     }
 }
 

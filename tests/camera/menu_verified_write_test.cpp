@@ -59,13 +59,13 @@ protected:
 };
 
 TEST_F(MenuVerifiedWriteTest, AFileThatReadsBackAsWrittenIsConfirmed) {
-    EXPECT_TRUE(WriteVerifiedMenuFile(WriteSucceeds, ReadsWhatWasWritten));
+    EXPECT_EQ(WriteVerifiedMenuFile(WriteSucceeds, ReadsWhatWasWritten), CardWrite::Confirmed);
     EXPECT_EQ(g_reads, 1);
     EXPECT_TRUE(RecordUnchanged());
 }
 
 TEST_F(MenuVerifiedWriteTest, NothingIsReadWhenTheWriteFails) {
-    EXPECT_FALSE(WriteVerifiedMenuFile(WriteFails, ReadsWhatWasWritten));
+    EXPECT_EQ(WriteVerifiedMenuFile(WriteFails, ReadsWhatWasWritten), CardWrite::NotConfirmed);
     EXPECT_EQ(g_reads, 0);
     EXPECT_TRUE(RecordUnchanged());
 }
@@ -73,7 +73,7 @@ TEST_F(MenuVerifiedWriteTest, NothingIsReadWhenTheWriteFails) {
 TEST_F(MenuVerifiedWriteTest, AFailedReadBackKeepsTheWrittenRecord) {
     for (int (*read)() : {ReadsAnotherClock, ReadsAnotherByteOutsideTheClock, ReadFails}) {
         g_sMenuData = expected_;
-        EXPECT_FALSE(WriteVerifiedMenuFile(WriteSucceeds, read));
+        EXPECT_EQ(WriteVerifiedMenuFile(WriteSucceeds, read), CardWrite::NotConfirmed);
         EXPECT_TRUE(RecordUnchanged());
     }
 }
@@ -87,7 +87,7 @@ TEST_F(MenuVerifiedWriteTest, ARealFileIsComparedByteByByte) {
     std::strcpy(g_szSavePath, dir.path().c_str());
     std::memset(&SaveClock, 0, sizeof SaveClock);
 
-    EXPECT_TRUE(WriteVerifiedMenuFile());
+    EXPECT_EQ(WriteVerifiedMenuFile(), CardWrite::Confirmed);
     EXPECT_TRUE(RecordUnchanged());
 
     // Another writer got there between the write and the read.
@@ -102,7 +102,7 @@ TEST_F(MenuVerifiedWriteTest, ARealFileIsComparedByteByByte) {
         g_sMenuData = keep;
         return ok;
     };
-    EXPECT_FALSE(WriteVerifiedMenuFile(writeThenReplace, ReadMenuFile));
+    EXPECT_EQ(WriteVerifiedMenuFile(writeThenReplace, ReadMenuFile), CardWrite::NotConfirmed);
     EXPECT_TRUE(RecordUnchanged());
     EXPECT_EQ(g_sMenuData.SenseLevel, 0);
 }
