@@ -61,9 +61,6 @@ std::vector<std::uint8_t> ShapeFile(const std::uint8_t* data, std::size_t size, 
     return file;
 }
 
-DiagRecorder::DiagRecorder() { SetDiagSink(&DiagRecorder::Sink, this); }
-DiagRecorder::~DiagRecorder() { SetDiagSink(DiscardDiag, nullptr); }
-
 void DiagRecorder::Sink(void* self, const char* bytes, std::size_t n) {
     static_cast<DiagRecorder*>(self)->text_.append(bytes, n);
 }

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "common/diag.h"
+
 namespace trailcfg::fuzz {
 
 // A path in a folder of this process's own, removed when the process ends.
@@ -26,15 +28,12 @@ std::vector<std::uint8_t> ShapeFile(const std::uint8_t* data, std::size_t size, 
 // Collects the diagnostic lines while alive.
 class DiagRecorder {
 public:
-    DiagRecorder();
-    ~DiagRecorder();
-    DiagRecorder(const DiagRecorder&) = delete;
-    DiagRecorder& operator=(const DiagRecorder&) = delete;
     const std::string& text() const { return text_; }
 
 private:
     static void Sink(void* self, const char* bytes, std::size_t n);
     std::string text_;
+    ScopedDiagSink capture_{&DiagRecorder::Sink, this};
 };
 
 // Every line of `text` holds no NUL and at most `maxLine` bytes: a text field

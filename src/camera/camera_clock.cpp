@@ -1,7 +1,5 @@
 #include "camera_clock.h"
 
-#include <climits>
-
 namespace trailcfg {
 
 namespace {
@@ -16,20 +14,6 @@ int DaysInMonth(int year, int month) {
     if (month > 12) month = 12;
     if (month == kFebruary && IsLeapYear(year)) return 29;
     return kDaysOfMonth[month - 1];
-}
-
-bool ParseLeadingNumber(std::string_view text, std::size_t maxChars, int& value) {
-    text = text.substr(0, maxChars);
-    long long n = 0;
-    std::size_t digits = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') break;
-        if (n <= INT_MAX) n = n * 10 + (c - '0');
-        ++digits;
-    }
-    if (digits == 0) return false;
-    value = n > INT_MAX ? INT_MAX : static_cast<int>(n);
-    return true;
 }
 
 }  // namespace trailcfg

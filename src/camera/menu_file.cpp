@@ -29,16 +29,37 @@ void EncodeMenuImage(const CameraMenu& record, std::uint8_t (&image)[kCameraMenu
     ScrambleBytes(image, kCameraMenuSize);
 }
 
-bool WriteMenuFileAt(const NativePath& file, const char* shownPath, CameraMenu& record) {
+namespace {
+
+void PrintWrittenFlag() { Diag("[W]Flag = 0x%04X\n", static_cast<unsigned>(kMenuFlag)); }
+
+void EncodeStamped(const CameraMenu& record, std::uint8_t (&image)[kCameraMenuSize]) {
     CameraMenu stamped = record;
     stamped.Flag = kMenuFlag;
-    std::uint8_t image[kCameraMenuSize];
     EncodeMenuImage(stamped, image);
-    if (!WriteRecordFile(file, shownPath, image, sizeof image,
-                         [] { Diag("[W]Flag = 0x%04X\n", static_cast<unsigned>(kMenuFlag)); }))
-        return false;
+}
+
+}  // namespace
+
+bool WriteMenuFileAt(const NativePath& file, const char* shownPath, CameraMenu& record) {
+    std::uint8_t image[kCameraMenuSize];
+    EncodeStamped(record, image);
+    if (!WriteRecordFile(file, shownPath, image, sizeof image, PrintWrittenFlag)) return false;
     record.Flag = kMenuFlag;
     return true;
+}
+
+VerifiedWrite WriteMenuFileVerified(const CardLock& lock, const NativePath& file, const char* shownPath,
+                                    CameraMenu& record, CameraMenu& readBack) {
+    std::uint8_t image[kCameraMenuSize];
+    EncodeStamped(record, image);
+    MenuClock clock;
+    std::memcpy(&clock, RecordBytes(record) + kMenuClockOffset, sizeof clock);
+    const VerifiedWrite result = WriteRecordVerified(lock, file, shownPath, image, sizeof image, PrintWrittenFlag, [&] {
+        return ReadMenuFileAt(file, shownPath, readBack, clock) == 1;
+    });
+    if (result != VerifiedWrite::NotWritten) record.Flag = kMenuFlag;
+    return result;
 }
 
 int ReadMenuFileAt(const NativePath& file, const char* shownPath, CameraMenu& m, const MenuClock& saveClock) {

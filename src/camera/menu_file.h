@@ -7,6 +7,7 @@
 
 #include "camera_menu.h"
 #include "common/file_io.h"
+#include "common/record_file.h"
 
 namespace trailcfg {
 
@@ -17,5 +18,11 @@ void EncodeMenuImage(const CameraMenu& record, std::uint8_t (&image)[kCameraMenu
 // Stamps Flag in `record` only when the file was written.
 bool WriteMenuFileAt(const NativePath& file, const char* shownPath, CameraMenu& record);
 int ReadMenuFileAt(const NativePath& file, const char* shownPath, CameraMenu& record, const MenuClock& saveClock);
+// Writes `record` and confirms it (WriteRecordVerified), the reader checking
+// the record's own clock. Flag is stamped in `record` once the file is
+// written; `readBack` gets what the reader loaded. The caller holds the
+// card's `lock`.
+VerifiedWrite WriteMenuFileVerified(const CardLock& lock, const NativePath& file, const char* shownPath,
+                                    CameraMenu& record, CameraMenu& readBack);
 
 }  // namespace trailcfg

@@ -12,12 +12,10 @@
 
 namespace trailcfg::cli {
 
-// Writes `plain` as `file` and reads it back from the card: true only when
-// the file holds exactly the bytes meant (CFG.BIN
-// with the program's flag set) and the program's reader accepts it as
-// Generate's read-back does. The caller holds the card's lock from before
-// it read what it changes; once the file is confirmed, what earlier cut
-// writes left in the folder goes.
+// Writes `plain` as `file` and confirms it as Generate and the Camera Setup
+// page do (WriteCfgFileVerified, WriteMenuFileVerified), under the card's
+// `lock`, which the caller took before it read what it changes; `error`
+// says which step failed.
 bool WriteVerified(const CardLock& lock, const std::filesystem::path& file, FileKind kind,
                    const std::vector<std::uint8_t>& plain, std::string& error);
 

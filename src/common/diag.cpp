@@ -45,9 +45,13 @@ void SetDiagSink(DiagSink sink, void* context) {
     g_context = sink ? context : nullptr;
 }
 
-void GetDiagSink(DiagSink* sink, void** context) {
-    *sink = g_sink;
-    *context = g_context;
+ScopedDiagSink::ScopedDiagSink(DiagSink sink, void* context) : previousSink_(g_sink), previousContext_(g_context) {
+    SetDiagSink(sink, context);
+}
+
+ScopedDiagSink::~ScopedDiagSink() {
+    g_sink = previousSink_;
+    g_context = previousContext_;
 }
 
 void DiscardDiag(void*, const char*, std::size_t) {}

@@ -57,4 +57,9 @@ bool WriteRecordFile(const NativePath& file, const char* shownPath, const std::u
     return true;
 }
 
+bool FileHoldsExactly(const NativePath& file, const std::uint8_t* image, std::size_t size) {
+    std::vector<std::uint8_t> held;
+    return ReadFromCard(file, held, size) && held.size() == size && std::memcmp(held.data(), image, size) == 0;
+}
+
 }  // namespace trailcfg

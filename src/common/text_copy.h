@@ -25,6 +25,10 @@ std::size_t TextLength(const char (&field)[N]) {
     return n;
 }
 
+// A field's text as "%.*s" arguments of a diagnostic line: fields may arrive
+// without a terminator, and a line never prints past the width.
+#define BOUNDED(field) static_cast<int>(::trailcfg::TextLength(field)), (field)
+
 template <std::size_t N>
 std::string_view FieldText(const char (&field)[N]) {
     return std::string_view(field, TextLength(field));

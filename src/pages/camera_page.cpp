@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <memory>
 
-#include "app/menu_verified_write.h"
 #include "app/navigation.h"
 #include "app/process_state.h"
 #include "app/state_files.h"

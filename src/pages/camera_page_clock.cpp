@@ -5,11 +5,13 @@
 #include <cstdio>
 #include <iterator>
 #include <string>
+#include <string_view>
 
 #include "app/process_state.h"
 #include "camera/camera_clock.h"
 #include "camera/camera_menu.h"
 #include "common/diag.h"
+#include "common/leading_number.h"
 #include "pages/camera_page.h"
 #include "platform/control_ids.h"
 #include "rules/generate_rules.h"
@@ -49,11 +51,7 @@ const ClockEdit* FindClockEdit(int id) {
     return nullptr;
 }
 
-int ShownNumber(const Dialog& dialog, int id, int unread) {
-    int value = unread;
-    ParseLeadingNumber(dialog.GetText(id), std::string::npos, value);
-    return value;
-}
+int ShownNumber(const Dialog& dialog, int id, int unread) { return LeadingNumber(dialog.GetText(id)).value_or(unread); }
 
 int DaysOfShownMonth(const Dialog& dialog) {
     return DaysInMonth(ShownNumber(dialog, kYearEdit, kUnreadYear), ShownNumber(dialog, kMonthEdit, kUnreadMonth));
@@ -111,9 +109,9 @@ void OnClockEditLeft(Platform& platform, Dialog& dialog, int id) {
 
 void CollectClock(Dialog& dialog) {
     for (const ClockEdit& edit : kClockEdits) {
-        int value = 0;
-        if (ParseLeadingNumber(dialog.GetText(edit.id), static_cast<std::size_t>(edit.chars), value))
-            StoreClockField(edit, value);
+        const std::string text = dialog.GetText(edit.id);
+        if (const auto value = LeadingNumber(std::string_view(text).substr(0, static_cast<std::size_t>(edit.chars))))
+            StoreClockField(edit, *value);
     }
     Diag("Y:%d,M:%d,D:%d, h:%d, m:%d, s:%d\n", static_cast<int>(g_sMenuData.Year), g_sMenuData.Month, g_sMenuData.Day,
          g_sMenuData.Hour, g_sMenuData.Minute, g_sMenuData.Second);

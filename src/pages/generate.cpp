@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "app/card_write.h"
 #include "app/process_state.h"
+#include "app/state_files.h"
 #include "common/card_lock.h"
 #include "common/diag.h"
 #include "pages/send_page_controls.h"
@@ -96,7 +96,7 @@ void GenerateSendSettings(Platform& platform, Dialog& page) {
     if (Refused(platform, page, CheckDataNetwork(g_sSendSet, g_bNoCmd22))) return;
     CollectSendModeAndSize(page);
 
-    switch (WriteVerifiedSendFile()) {
+    switch (WriteVerifiedSendSettings()) {
         case CardWrite::Confirmed:
             platform.ShowMessage(page, GenerateMessageText(GenerateMessage::Success)[g_iUiLanguage],
                                  kCaptionNotice[g_iUiLanguage], MessageIcon::Information);

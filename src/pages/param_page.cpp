@@ -32,8 +32,6 @@ using namespace param;
 // The highest operator position a country's list can show.
 constexpr int kLastOperator = kOperatorSlots - 2;
 
-#define BOUNDED(field) static_cast<int>(TextLength(field)), (field)
-
 void SetUpFixedControls(Dialog& dialog) {
     AddListItems(dialog, kMmsApnKindList, kMmsApnKindItems);
     dialog.ListSelect(kMmsApnKindList, 0);

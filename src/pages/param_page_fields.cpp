@@ -4,6 +4,8 @@
 #include <cstring>
 #include <string>
 
+#include "common/leading_number.h"
+
 namespace trailcfg::param {
 
 namespace {
@@ -12,23 +14,6 @@ std::string_view BoundedText(const EditField& field) {
     const void* end = std::memchr(field.text, '\0', field.size);
     std::size_t n = end ? static_cast<std::size_t>(static_cast<const char*>(end) - field.text) : field.size;
     return std::string_view(field.text, n);
-}
-
-// The number made by the edit's leading digits; false without any. The port
-// edits take digits only, but a number shown by the program is not cut to
-// the edit's limit, so a long one saturates instead of overflowing.
-bool ReadPort(const std::string& text, std::int32_t& value) {
-    std::int64_t n = 0;
-    std::size_t digits = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') break;
-        n = n * 10 + (c - '0');
-        if (n > INT32_MAX) n = INT32_MAX;
-        ++digits;
-    }
-    if (digits == 0) return false;
-    value = static_cast<std::int32_t>(n);
-    return true;
 }
 
 }  // namespace
@@ -50,8 +35,7 @@ void StoreFields(const Dialog& dialog, std::span<const EditField> fields) {
     for (const EditField& field : fields) {
         std::string text = dialog.GetText(field.id);
         if (field.number) {
-            std::int32_t port = 0;
-            if (ReadPort(text, port)) *field.number = port;
+            if (const auto port = LeadingNumber(text)) *field.number = *port;
             continue;
         }
         // The bytes after the terminator stay as they were, as in every copy

@@ -1,23 +1,11 @@
 #include "send_page_controls.h"
 
-#include <climits>
-
 #include "app/process_state.h"
+#include "common/leading_number.h"
 
 namespace trailcfg::send_page {
 
-int ReadEditNumber(const Dialog& dialog, int id) {
-    std::string text = dialog.GetText(id);
-    std::size_t i = 0;
-    bool negative = i < text.size() && text[i] == '-';
-    if (negative) ++i;
-    long long value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        value = value * 10 + (text[i] - '0');
-        if (value > INT_MAX) value = INT_MAX + (negative ? 1LL : 0LL);
-    }
-    return static_cast<int>(negative ? -value : value);
-}
+int ReadEditNumber(const Dialog& dialog, int id) { return LeadingNumber(dialog.GetText(id), Minus::Taken).value_or(0); }
 
 void StoreListPosition(const Dialog& dialog, int id, std::uint8_t& field) {
     int position = dialog.ListSelection(id);

@@ -18,15 +18,9 @@ const StepKind* FindKind(std::span<const StepKind> kinds, const std::string& nam
 }  // namespace
 
 Session::Session(DrivablePlatform& platform, std::string fileName, WorkFolder& work)
-    : platform(platform), work(work), workGbk(GbkFromPath(work.path())), fileName_(std::move(fileName)) {
-    GetDiagSink(&previousSink_, &previousContext_);
-    SetDiagSink(&Session::CaptureOutput, this);
-}
+    : platform(platform), work(work), workGbk(GbkFromPath(work.path())), fileName_(std::move(fileName)) {}
 
-Session::~Session() {
-    platform.SetDriver(nullptr);
-    SetDiagSink(previousSink_, previousContext_);
-}
+Session::~Session() { platform.SetDriver(nullptr); }
 
 void Session::CaptureOutput(void* self, const char* bytes, std::size_t n) {
     static_cast<Session*>(self)->output.append(bytes, n);

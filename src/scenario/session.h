@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "common/diag.h"
 #include "platform/driver.h"
 #include "script.h"
 #include "work_folder.h"
@@ -102,8 +103,7 @@ private:
     int ticksPending = 0;
     Dialog* dialog_ = nullptr;
     DialogProbe* probe_ = nullptr;
-    void (*previousSink_)(void*, const char*, std::size_t) = nullptr;
-    void* previousContext_ = nullptr;
+    ScopedDiagSink capture_{&Session::CaptureOutput, this};
 };
 
 }  // namespace trailcfg::scenario

@@ -15,9 +15,6 @@ namespace trailcfg {
 
 namespace {
 
-// Text fields may arrive without a terminator; never print past the width.
-#define BOUNDED(field) static_cast<int>(TextLength(field)), (field)
-
 void DumpRecord(SendSettings& s) {
     Diag("g_sSendSet.bySendBy=%d\n", s.bySendBy);
     for (int i = 0; i < 4; ++i) {
@@ -90,8 +87,6 @@ void DumpRecord(SendSettings& s) {
          s.sLatitude.byMinute, s.sLatitude.bySecond);
 }
 
-#undef BOUNDED
-
 }  // namespace
 
 void MakeSendDefaults(SendSettings& out) {
@@ -142,6 +137,16 @@ int ReadCfgFile(const NativePath& file, const char* shownPath, SendSettings& s, 
                    t.bySecond == lastGenTime.bySecond
                ? 1
                : 0;
+}
+
+VerifiedWrite WriteCfgFileVerified(const CardLock& lock, const NativePath& file, const char* shownPath,
+                                   const SendSettings& record, SendSettings& readBack) {
+    std::uint8_t image[kSendSettingsSize];
+    EncodeCfgImage(record, image);
+    const SendTime& t = record.sTime;
+    const GenTime stamp{t.byYear, t.byMonth, t.byDay, t.byHour, t.byMinute, t.bySecond};
+    return WriteRecordVerified(lock, file, shownPath, image, sizeof image, nullptr,
+                               [&] { return ReadCfgFile(file, shownPath, readBack, 1, stamp) == 1; });
 }
 
 }  // namespace trailcfg

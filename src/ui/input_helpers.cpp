@@ -7,6 +7,7 @@
 #include "app/process_state.h"
 #include "app/save_folder.h"
 #include "common/diag.h"
+#include "common/leading_number.h"
 #include "ui/message_texts.h"
 
 namespace trailcfg {
@@ -32,18 +33,6 @@ void RemoveFirstDisallowed(Dialog& dialog, int id, std::string& text, const char
     dialog.SetCaret(id, static_cast<int>(i));
 }
 
-// The decimal number made by the leading digits; 0 without any. Saturates at
-// INT32_MAX instead of overflowing.
-std::int32_t LeadingNumber(const std::string& text) {
-    std::int64_t value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') break;
-        value = value * 10 + (c - '0');
-        if (value > INT32_MAX) return INT32_MAX;
-    }
-    return static_cast<std::int32_t>(value);
-}
-
 void ShowNumber(Dialog& dialog, int id, std::uint16_t value) { dialog.SetText(id, std::to_string(value).c_str()); }
 
 }  // namespace
@@ -62,7 +51,7 @@ void CheckEditRange(Platform& platform, Dialog& dialog, int id, std::uint16_t mi
         return;
     }
     RemoveFirstDisallowed(dialog, id, text, kDigits);
-    std::int32_t value = LeadingNumber(text);
+    std::int32_t value = LeadingNumber(text).value_or(0);
     if (value < min) {
         ShowNumber(dialog, id, min);
         Diag("Input value error!\n");

@@ -2,9 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "camera/camera_clock.h"
+#include "common/leading_number.h"
 #include "rules/generate_rules.h"
 
 namespace trailcfg {
@@ -56,43 +60,40 @@ TEST(CameraClockTest, MonthsOutsideTheYearAreHeldToJanuaryOrDecember) {
     EXPECT_EQ(DaysInMonth(2023, INT_MAX), 31);
 }
 
-TEST(CameraClockTest, ReadsTheLeadingDigitsWithinTheLimit) {
-    int value = -1;
-    EXPECT_TRUE(ParseLeadingNumber("2025", 4, value));
-    EXPECT_EQ(value, 2025);
-    EXPECT_TRUE(ParseLeadingNumber("07", 2, value));
-    EXPECT_EQ(value, 7);
-    EXPECT_TRUE(ParseLeadingNumber("123", 2, value));
-    EXPECT_EQ(value, 12);
-    EXPECT_TRUE(ParseLeadingNumber("20x5", 4, value));
-    EXPECT_EQ(value, 20);
-    EXPECT_TRUE(ParseLeadingNumber(std::string("4\0"
-                                               "9",
-                                               3),
-                                   4, value));
-    EXPECT_EQ(value, 4);
+// The clock edits read the first `chars` bytes; the number edits all of it.
+std::optional<std::int32_t> Within(std::string_view text, std::size_t chars) {
+    return LeadingNumber(text.substr(0, chars));
 }
 
-TEST(CameraClockTest, TextWithoutALeadingDigitLeavesTheValueAlone) {
-    int value = 42;
-    EXPECT_FALSE(ParseLeadingNumber("", 4, value));
-    EXPECT_FALSE(ParseLeadingNumber("x12", 4, value));
-    EXPECT_FALSE(ParseLeadingNumber("-3", 4, value));
-    EXPECT_FALSE(ParseLeadingNumber(" 5", 4, value));
-    EXPECT_FALSE(ParseLeadingNumber("12", 0, value));
-    EXPECT_EQ(value, 42);
+TEST(LeadingNumberTest, ReadsTheLeadingDigits) {
+    EXPECT_EQ(Within("2025", 4), 2025);
+    EXPECT_EQ(Within("07", 2), 7);
+    EXPECT_EQ(Within("123", 2), 12);
+    EXPECT_EQ(Within("20x5", 4), 20);
+    EXPECT_EQ(Within(std::string_view("4\0"
+                                      "9",
+                                      3),
+                     4),
+              4);
+    EXPECT_EQ(LeadingNumber("-12", Minus::Taken), -12);
+    EXPECT_EQ(LeadingNumber("-0x", Minus::Taken), 0);
 }
 
-TEST(CameraClockTest, LongNumbersSaturateInsteadOfOverflowing) {
-    int value = 0;
-    EXPECT_TRUE(ParseLeadingNumber("2147483647", std::string::npos, value));
-    EXPECT_EQ(value, INT_MAX);
-    EXPECT_TRUE(ParseLeadingNumber("2147483648", std::string::npos, value));
-    EXPECT_EQ(value, INT_MAX);
-    EXPECT_TRUE(ParseLeadingNumber(std::string(400, '9'), std::string::npos, value));
-    EXPECT_EQ(value, INT_MAX);
-    EXPECT_TRUE(ParseLeadingNumber("000000000000000000000031", std::string::npos, value));
-    EXPECT_EQ(value, 31);
+TEST(LeadingNumberTest, TextWithoutALeadingDigitIsNoNumber) {
+    for (std::string_view text : {"", "x12", "-3", " 5", "+5"}) EXPECT_EQ(LeadingNumber(text), std::nullopt) << text;
+    EXPECT_EQ(Within("12", 0), std::nullopt);
+    EXPECT_EQ(LeadingNumber("-", Minus::Taken), std::nullopt);
+    EXPECT_EQ(LeadingNumber("--3", Minus::Taken), std::nullopt);
+}
+
+TEST(LeadingNumberTest, LongNumbersSaturateInsteadOfOverflowing) {
+    EXPECT_EQ(LeadingNumber("2147483647"), INT32_MAX);
+    EXPECT_EQ(LeadingNumber("2147483648"), INT32_MAX);
+    EXPECT_EQ(LeadingNumber(std::string(400, '9')), INT32_MAX);
+    EXPECT_EQ(LeadingNumber("000000000000000000000031"), 31);
+    EXPECT_EQ(LeadingNumber("-2147483648", Minus::Taken), INT32_MIN);
+    EXPECT_EQ(LeadingNumber("-" + std::string(400, '9'), Minus::Taken), INT32_MIN);
+    EXPECT_EQ(LeadingNumber("-2147483647", Minus::Taken), -INT32_MAX);
 }
 
 }  // namespace

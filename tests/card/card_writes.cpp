@@ -2,9 +2,8 @@
 
 #include <cstring>
 
-#include "app/card_write.h"
-#include "app/menu_verified_write.h"
 #include "app/process_state.h"
+#include "app/state_files.h"
 #include "camera/menu_file.h"
 #include "cli/cli_common.h"
 #include "cli_run.h"
@@ -81,7 +80,7 @@ const std::vector<CardWritePath>& CardWritePaths() {
              const SendTime& t = g_sSendSet.sTime;
              sLastGenTime = GenTime{t.byYear, t.byMonth, t.byDay, t.byHour, t.byMinute, t.bySecond};
              DiagCapture quiet;
-             return WriteVerifiedSendFile() == CardWrite::Confirmed;
+             return WriteVerifiedSendSettings() == CardWrite::Confirmed;
          }},
         {"Generate menu.dat",
          {kMenuFileName},

@@ -29,11 +29,7 @@ constexpr std::uint8_t kMenuMark = 0x77;
 // yet opened it: the line that reports the size comes in between.
 class BetweenSizingAndReading {
 public:
-    explicit BetweenSizingAndReading(std::function<void()> action) : action_(std::move(action)) {
-        GetDiagSink(&previousSink_, &previousContext_);
-        SetDiagSink(&BetweenSizingAndReading::Sink, this);
-    }
-    ~BetweenSizingAndReading() { SetDiagSink(previousSink_, previousContext_); }
+    explicit BetweenSizingAndReading(std::function<void()> action) : action_(std::move(action)) {}
     const std::string& text() const { return text_; }
     bool fired() const { return fired_; }
 
@@ -49,8 +45,7 @@ private:
     std::function<void()> action_;
     std::string text_;
     bool fired_ = false;
-    DiagSink previousSink_;
-    void* previousContext_;
+    ScopedDiagSink capture_{&BetweenSizingAndReading::Sink, this};
 };
 
 class ReaderFaultTest : public ::testing::Test {

@@ -1,8 +1,10 @@
 # Fails when a folder of src/ includes, directly or through other folders, a
 # folder that includes it back: the folders are the layers, and a ring would
-# make them meaningless.
+# make them meaningless. Fails too when a folder includes one that the layer
+# table of docs/ARCHITECTURE.md does not list under "may include", or is not
+# in that table at all: the table is what a newcomer reads, so it must hold.
 #
-#   cmake -DSOURCE_DIR=<src> -P check_layers.cmake
+#   cmake -DSOURCE_DIR=<src> [-DLAYER_TABLE=<ARCHITECTURE.md>] -P check_layers.cmake
 #
 # Every #include "..." of every source file counts. A name is looked up
 # beside the including file first, then under src/; names found in neither
@@ -76,6 +78,51 @@ if(_rings)
   endforeach()
   message(FATAL_ERROR "Folders of src/ that include each other in a ring: ${_rings}\n"
                       "The includes between them:\n${_report}")
+endif()
+
+# The table's rows: `folder/` cells (several in one cell share its row) and a
+# "may include" cell of `folder` names, "nothing" or "everything".
+if(LAYER_TABLE)
+  file(STRINGS ${LAYER_TABLE} _rows REGEX "^\\| `" ENCODING UTF-8)
+  set(_listed)
+  foreach(_row IN LISTS _rows)
+    if(NOT _row MATCHES "^\\|([^|]*)\\|[^|]*\\|[^|]*\\|([^|]*)\\|[ \t]*$")
+      message(FATAL_ERROR "${LAYER_TABLE}: a layer row without four cells: ${_row}")
+    endif()
+    set(_cell_folders "${CMAKE_MATCH_1}")
+    set(_cell_may "${CMAKE_MATCH_2}")
+    string(REGEX MATCHALL "`[^`]+`" _names "${_cell_folders}")
+    string(REGEX MATCHALL "`[^`]+`" _may "${_cell_may}")
+    string(REGEX REPLACE "`([^`/]+(/[^`/]+)?)/?`" "\\1" _may "${_may}")
+    foreach(_name ${_names})
+      string(REGEX REPLACE "^`(.*[^/])/?`$" "\\1" _name "${_name}")
+      list(APPEND _listed ${_name})
+      if(_cell_may MATCHES "everything")
+        set(_everything_${_name} TRUE)
+      endif()
+      set(_may_${_name} ${_may})
+    endforeach()
+  endforeach()
+  set(_report "")
+  foreach(_folder ${_folders})
+    if(NOT _folder IN_LIST _listed)
+      string(APPEND _report "  ${_folder}/ has no row\n")
+      continue()
+    endif()
+    if(_everything_${_folder})
+      continue()
+    endif()
+    foreach(_to ${_out_${_folder}})
+      if(NOT _to IN_LIST _may_${_folder})
+        string(REPLACE "/" "|" _key "${_folder}>${_to}")
+        string(APPEND _report "  ${_folder} -> ${_to}: ${_why_${_key}}\n")
+      endif()
+    endforeach()
+  endforeach()
+  if(_report)
+    message(FATAL_ERROR "Includes the layer table of ${LAYER_TABLE} does not allow (its \"may include\" column):\n"
+                        "${_report}")
+  endif()
 endif()
 
 # The layers as they stand, lowest first, for the log.

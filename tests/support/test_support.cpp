@@ -11,13 +11,6 @@
 
 namespace trailcfg::test {
 
-DiagCapture::DiagCapture() {
-    GetDiagSink(&previousSink_, &previousContext_);
-    SetDiagSink(&DiagCapture::Sink, this);
-}
-
-DiagCapture::~DiagCapture() { SetDiagSink(previousSink_, previousContext_); }
-
 void DiagCapture::Sink(void* self, const char* bytes, std::size_t n) {
     static_cast<DiagCapture*>(self)->text_.append(bytes, n);
 }

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "common/diag.h"
+
 namespace trailcfg::test {
 
 // A new empty folder, removed with everything in it when the object dies.
@@ -27,19 +29,13 @@ private:
 // Collects the program's diagnostic lines while alive.
 class DiagCapture {
 public:
-    DiagCapture();
-    ~DiagCapture();
-    DiagCapture(const DiagCapture&) = delete;
-    DiagCapture& operator=(const DiagCapture&) = delete;
-
     const std::string& text() const { return text_; }
     void clear() { text_.clear(); }
 
 private:
     static void Sink(void* self, const char* bytes, std::size_t n);
     std::string text_;
-    void (*previousSink_)(void*, const char*, std::size_t);
-    void* previousContext_;
+    ScopedDiagSink capture_{&DiagCapture::Sink, this};
 };
 
 std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& file);
