@@ -32,10 +32,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-#ifdef _WIN32
+#if defined(_WIN32)
 // Each process start under Wine takes a good part of a second.
 constexpr int kPairRounds = 12;
 constexpr int kCrowdRounds = 4;
+#elif defined(__SANITIZE_ADDRESS__)
+// A sanitized process starts several times slower.
+constexpr int kPairRounds = 20;
+constexpr int kCrowdRounds = 5;
 #else
 constexpr int kPairRounds = 60;
 constexpr int kCrowdRounds = 15;
