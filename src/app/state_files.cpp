@@ -2,6 +2,7 @@
 
 #include "app/process_state.h"
 #include "camera/menu_file.h"
+#include "common/card_lock.h"
 #include "common/diag.h"
 #include "common/file_io.h"
 #include "send/cfg_file.h"
@@ -23,15 +24,18 @@ int ReadSendSettings(int verify) {
     return ReadCfgFile(NativePathFromGbk(path), path.c_str(), g_sSendSet, verify, sLastGenTime);
 }
 
-bool WriteVerifiedSendSettings() {
+CardWrite WriteVerifiedSendSettings() {
     const std::string path = CfgPathInSaveFolder();
+    const NativePath file = NativePathFromGbk(path);
+    const CardLock lock(file);
+    if (lock.Busy()) return CardWrite::Busy;
     const SendSettings collected = g_sSendSet;
-    const VerifiedWrite result = WriteCfgFileVerified(NativePathFromGbk(path), path.c_str(), collected, g_sSendSet);
-    if (result == VerifiedWrite::Confirmed) return true;
+    const VerifiedWrite result = WriteCfgFileVerified(lock, file, path.c_str(), collected, g_sSendSet);
+    if (result == VerifiedWrite::Confirmed) return CardWrite::Confirmed;
     // Generate's lines have always gone on to what the card still holds.
     if (result == VerifiedWrite::NotWritten) ReadSendSettings(1);
     g_sSendSet = collected;
-    return false;
+    return CardWrite::NotConfirmed;
 }
 
 std::string MenuPathInSaveFolder() { return JoinSavePath(g_szSavePath, kMenuFileName); }
@@ -48,13 +52,16 @@ int ReadMenuFile() {
     return ReadMenuFileAt(NativePathFromGbk(path), path.c_str(), g_sMenuData, SaveClock);
 }
 
-bool WriteVerifiedMenuFile() {
+CardWrite WriteVerifiedMenuFile() {
     const std::string path = MenuPathInSaveFolder();
+    const NativePath file = NativePathFromGbk(path);
+    const CardLock lock(file);
+    if (lock.Busy()) return CardWrite::Busy;
     CameraMenu read;
-    if (WriteMenuFileVerified(NativePathFromGbk(path), path.c_str(), g_sMenuData, read) != VerifiedWrite::Confirmed)
-        return false;
+    if (WriteMenuFileVerified(lock, file, path.c_str(), g_sMenuData, read) != VerifiedWrite::Confirmed)
+        return CardWrite::NotConfirmed;
     g_sMenuData = read;
-    return true;
+    return CardWrite::Confirmed;
 }
 
 void FillMmsFromDatabase(int country, int op) {

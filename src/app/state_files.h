@@ -11,12 +11,20 @@ namespace trailcfg {
 void LoadSendDefaults();
 void WriteSendSettings();
 int ReadSendSettings(int verify);
-// Generate: g_sSendSet written and confirmed (WriteCfgFileVerified). True
-// only then, and g_sSendSet holds what the reader loaded. Otherwise it keeps
+// How a page's write of a card file ended. Each write holds the card's lock
+// throughout; a card another program kept is not written at all.
+enum class CardWrite {
+    Confirmed,     // written and read back from the card as written
+    NotConfirmed,  // the reason is on standard output
+    Busy,          // another program kept the card: nothing was written
+};
+
+// Generate: g_sSendSet written and confirmed (WriteCfgFileVerified).
+// Confirmed only then, and g_sSendSet holds what the reader loaded. Otherwise it keeps
 // what was written: a failed read-back may have loaded another file, or the
 // zeroed record of a foreign one, and the next Generate would then write the
 // old operator, outbox and FTP values without a word.
-bool WriteVerifiedSendSettings();
+CardWrite WriteVerifiedSendSettings();
 // The path of CFG.BIN in the save folder, as the program shows it.
 std::string CfgPathInSaveFolder();
 
@@ -29,7 +37,7 @@ int ReadMenuFile();
 // written instead of what the reader found, so a bad card cannot replace the
 // user's settings (the page has taken the values from its controls, and the
 // bytes it never shows, Marker and Reserved, would come from the bad file).
-bool WriteVerifiedMenuFile();
+CardWrite WriteVerifiedMenuFile();
 std::string MenuPathInSaveFolder();
 
 // A database operator's provisioning into g_sSendSet (MMS texts / 3G network

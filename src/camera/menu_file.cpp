@@ -49,13 +49,13 @@ bool WriteMenuFileAt(const NativePath& file, const char* shownPath, CameraMenu& 
     return true;
 }
 
-VerifiedWrite WriteMenuFileVerified(const NativePath& file, const char* shownPath, CameraMenu& record,
-                                    CameraMenu& readBack) {
+VerifiedWrite WriteMenuFileVerified(const CardLock& lock, const NativePath& file, const char* shownPath,
+                                    CameraMenu& record, CameraMenu& readBack) {
     std::uint8_t image[kCameraMenuSize];
     EncodeStamped(record, image);
     MenuClock clock;
     std::memcpy(&clock, RecordBytes(record) + kMenuClockOffset, sizeof clock);
-    const VerifiedWrite result = WriteRecordVerified(file, shownPath, image, sizeof image, PrintWrittenFlag, [&] {
+    const VerifiedWrite result = WriteRecordVerified(lock, file, shownPath, image, sizeof image, PrintWrittenFlag, [&] {
         return ReadMenuFileAt(file, shownPath, readBack, clock) == 1;
     });
     if (result != VerifiedWrite::NotWritten) record.Flag = kMenuFlag;

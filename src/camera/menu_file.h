@@ -20,8 +20,9 @@ bool WriteMenuFileAt(const NativePath& file, const char* shownPath, CameraMenu& 
 int ReadMenuFileAt(const NativePath& file, const char* shownPath, CameraMenu& record, const MenuClock& saveClock);
 // Writes `record` and confirms it (WriteRecordVerified), the reader checking
 // the record's own clock. Flag is stamped in `record` once the file is
-// written; `readBack` gets what the reader loaded.
-VerifiedWrite WriteMenuFileVerified(const NativePath& file, const char* shownPath, CameraMenu& record,
-                                    CameraMenu& readBack);
+// written; `readBack` gets what the reader loaded. The caller holds the
+// card's `lock`.
+VerifiedWrite WriteMenuFileVerified(const CardLock& lock, const NativePath& file, const char* shownPath,
+                                    CameraMenu& record, CameraMenu& readBack);
 
 }  // namespace trailcfg

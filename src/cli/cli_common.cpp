@@ -77,9 +77,10 @@ bool ReadPlainImage(const std::filesystem::path& file, FileKind& kind, std::vect
         error = Shown(file) + ": cannot be opened";
         return false;
     }
-    plain.assign(static_cast<std::size_t>(size), 0);
-    const bool whole = ReadExactly(f, plain.data(), plain.size());
     std::fclose(f);
+    // From the card, not the system's cache: after a write this is the
+    // read-back, and a worn card that kept its old bytes must show them.
+    const bool whole = ReadFromCard(file.native(), plain, static_cast<std::size_t>(size)) && plain.size() == size;
     if (!whole) {
         error = Shown(file) + ": changed size while it was read";
         return false;

@@ -100,7 +100,8 @@ bool ReadHeader(const CsvRow& header, Columns& columns, std::string& error) {
 // reported as failed must not leave a folder that looks ready for a card.
 class RowFiles {
 public:
-    RowFiles(std::filesystem::path folder, bool madeFolder) : folder_(std::move(folder)), madeFolder_(madeFolder) {}
+    RowFiles(const CardLock& lock, std::filesystem::path folder, bool madeFolder)
+        : lock_(lock), folder_(std::move(folder)), madeFolder_(madeFolder) {}
 
     bool Write(FileKind kind, const std::vector<std::uint8_t>& plain, std::string& error) {
         const std::filesystem::path file = folder_ / FileNameOf(kind);
@@ -109,7 +110,7 @@ public:
         if (std::filesystem::exists(std::filesystem::symlink_status(file, ec)))
             before.state = ReadStored(file, before.bytes) ? State::Stored : State::Unreadable;
         before_.push_back(std::move(before));
-        before_.back().replaced = WriteVerified(file, kind, plain, error);
+        before_.back().replaced = WriteVerified(lock_, file, kind, plain, error);
         return before_.back().replaced;
     }
 
@@ -168,6 +169,7 @@ private:
         return whole;
     }
 
+    const CardLock& lock_;
     std::filesystem::path folder_;
     bool madeFolder_;
     std::vector<Before> before_;
@@ -243,7 +245,14 @@ public:
             Failed(where + Shown(folder) + ": cannot be made");
             return RowResult::FileError;
         }
-        RowFiles files(folder, madeFolder);
+        // The row's files, and the undo of a failed row, under one lock.
+        const CardLock lock((folder / FileNameOf(FileKind::Cfg)).native());
+        if (!CardFree(lock, folder, options_.write.language, error)) {
+            if (madeFolder) std::filesystem::remove(folder, ec);
+            Failed(where + error);
+            return RowResult::FileError;
+        }
+        RowFiles files(lock, folder, madeFolder);
         if (!files.Write(FileKind::Cfg, cfg.result.plain, error) ||
             (writeMenu_ && !files.Write(FileKind::Menu, menu.result.plain, error))) {
             Failed(where + error + files.Undo());

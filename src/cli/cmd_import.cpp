@@ -26,6 +26,9 @@ int CmdImport(const ImportOptions& options, std::ostream& out, std::ostream& err
 
     std::error_code ec;
     if (!std::filesystem::is_directory(options.dir, ec)) return Fail(err, Shown(options.dir) + ": no such folder");
+    // Before the base is read: it may be the very file this replaces.
+    const CardLock lock((options.dir / FileNameOf(FileKind::Cfg)).native());
+    if (!CardFree(lock, options.dir, options.write.language, error)) return Fail(err, error);
 
     std::vector<std::uint8_t> base;
     std::vector<std::string> notes;
@@ -54,7 +57,7 @@ int CmdImport(const ImportOptions& options, std::ostream& out, std::ostream& err
         return kExitRefused;
     }
     const std::filesystem::path target = options.dir / FileNameOf(kind);
-    if (!WriteVerified(target, kind, p.result.plain, error)) return Fail(err, error);
+    if (!WriteVerified(lock, target, kind, p.result.plain, error)) return Fail(err, error);
     out << "wrote " << Shown(target) << "\n";
     return kExitOk;
 }

@@ -15,6 +15,9 @@ int CmdNew(FileKind kind, const std::filesystem::path& dir, bool force, std::ost
         return kExitBadInput;
     }
     const std::filesystem::path file = dir / FileNameOf(kind);
+    std::string error;
+    const CardLock lock(file.native());
+    if (!CardFree(lock, file, kLangEn, error)) return Fail(err, error);
     // A card's configured file is somebody's work; the defaults replace it
     // only when asked to.
     if (!force && std::filesystem::exists(std::filesystem::symlink_status(file, ec))) {
@@ -23,8 +26,7 @@ int CmdNew(FileKind kind, const std::filesystem::path& dir, bool force, std::ost
     }
     // Read back like every other command that writes, so that 0 always means
     // a file the camera will take.
-    std::string error;
-    if (!WriteVerified(file, kind, DefaultRecord(kind), error)) return Fail(err, error);
+    if (!WriteVerified(lock, file, kind, DefaultRecord(kind), error)) return Fail(err, error);
     out << "wrote " << Shown(file) << "\n";
     return kExitOk;
 }

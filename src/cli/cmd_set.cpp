@@ -32,9 +32,13 @@ bool ParseAssignment(FileKind kind, const std::string& assignment, FieldValue& v
 
 int CmdSet(const std::filesystem::path& file, const std::vector<std::string>& assignments, const WriteOptions& options,
            std::ostream& out, std::ostream& err) {
+    // Read inside the lock: a change another writer makes between this read
+    // and the write would be lost.
+    std::string error;
+    const CardLock lock(file.native());
+    if (!CardFree(lock, file, options.language, error)) return Fail(err, error);
     FileKind kind;
     std::vector<std::uint8_t> stored;
-    std::string error;
     if (!ReadPlainImage(file, kind, stored, error)) return Fail(err, error);
 
     FieldValues given;
@@ -58,7 +62,7 @@ int CmdSet(const std::filesystem::path& file, const std::vector<std::string>& as
         err << p.message << "\n";
         return kExitRefused;
     }
-    if (!WriteVerified(file, kind, p.result.plain, error)) return Fail(err, error);
+    if (!WriteVerified(lock, file, kind, p.result.plain, error)) return Fail(err, error);
     out << "wrote " << Shown(file) << "\n";
     return kExitOk;
 }

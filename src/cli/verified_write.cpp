@@ -10,24 +10,24 @@ namespace trailcfg::cli {
 
 namespace {
 
-VerifiedWrite WriteAndConfirm(const std::filesystem::path& file, FileKind kind,
+VerifiedWrite WriteAndConfirm(const CardLock& lock, const std::filesystem::path& file, FileKind kind,
                               const std::vector<std::uint8_t>& plain) {
     const std::string shown = GbkFromPath(file);
     if (kind == FileKind::Cfg) {
         SendSettings s, read;
         std::memcpy(&s, plain.data(), sizeof s);
-        return WriteCfgFileVerified(file, shown.c_str(), s, read);
+        return WriteCfgFileVerified(lock, file, shown.c_str(), s, read);
     }
     CameraMenu m, read;
     std::memcpy(&m, plain.data(), sizeof m);
-    return WriteMenuFileVerified(file, shown.c_str(), m, read);
+    return WriteMenuFileVerified(lock, file, shown.c_str(), m, read);
 }
 
 }  // namespace
 
-bool WriteVerified(const std::filesystem::path& file, FileKind kind, const std::vector<std::uint8_t>& plain,
-                   std::string& error) {
-    switch (WriteAndConfirm(file, kind, plain)) {
+bool WriteVerified(const CardLock& lock, const std::filesystem::path& file, FileKind kind,
+                   const std::vector<std::uint8_t>& plain, std::string& error) {
+    switch (WriteAndConfirm(lock, file, kind, plain)) {
         case VerifiedWrite::Confirmed:
             return true;
         case VerifiedWrite::NotWritten:
@@ -37,6 +37,12 @@ bool WriteVerified(const std::filesystem::path& file, FileKind kind, const std::
             break;
     }
     error = Shown(file) + ": was written but does not read back as written; do not use this card";
+    return false;
+}
+
+bool CardFree(const CardLock& lock, const std::filesystem::path& file, int language, std::string& error) {
+    if (!lock.Busy()) return true;
+    error = Shown(file) + ": " + Utf8Of(kTextCardBusy[language]);
     return false;
 }
 

@@ -8,13 +8,19 @@
 #include <vector>
 
 #include "cli_common.h"
+#include "common/card_lock.h"
 
 namespace trailcfg::cli {
 
 // Writes `plain` as `file` and confirms it as Generate and the Camera Setup
-// page do (WriteCfgFileVerified, WriteMenuFileVerified); `error` says which
-// step failed.
-bool WriteVerified(const std::filesystem::path& file, FileKind kind, const std::vector<std::uint8_t>& plain,
-                   std::string& error);
+// page do (WriteCfgFileVerified, WriteMenuFileVerified), under the card's
+// `lock`, which the caller took before it read what it changes; `error`
+// says which step failed.
+bool WriteVerified(const CardLock& lock, const std::filesystem::path& file, FileKind kind,
+                   const std::vector<std::uint8_t>& plain, std::string& error);
+
+// The card is locked for the writes to `file`; false, with the message,
+// when another writer kept it.
+bool CardFree(const CardLock& lock, const std::filesystem::path& file, int language, std::string& error);
 
 }  // namespace trailcfg::cli

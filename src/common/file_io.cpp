@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "file_seam.h"
 #include "gbk_codec.h"
 
 #ifdef _WIN32
@@ -39,8 +40,6 @@ std::size_t LastSeparator(const NativePath& file) {
     return NativePath::npos;
 }
 
-// The folder a file is in, as the file system takes it: "." for a bare
-// name, the root itself for a file in the root ("/", "C:\").
 NativePath FolderOf(const NativePath& file) {
     const std::size_t sep = LastSeparator(file);
 #ifdef _WIN32
@@ -107,6 +106,8 @@ NativePath NativePathFromGbk(std::string_view gbk) {
 #endif
 }
 
+NativePath FolderOfFile(const NativePath& file) { return FolderOf(file); }
+
 std::string JoinSavePath(const char* folder, const char* name) {
     std::string path(folder);
     path += kPathSeparator;
@@ -170,7 +171,7 @@ bool IsWindowsTemporaryName(std::wstring_view name) {
 
 #ifndef _WIN32
 
-int RemoveStaleTemporaries(const NativePath& target) {
+int RemoveStaleTemporaries(const NativePath& target, std::chrono::seconds age) {
     const NativePath folder = FolderOf(target);
     const NativePath targetName = NameOf(target);
     // Names first, removals after: a folder changed while it is read may show
@@ -185,12 +186,15 @@ int RemoveStaleTemporaries(const NativePath& target) {
         struct stat st;
         // Never through a link: what it points to is no temporary file of ours.
         if (::lstat(file.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
-        if (now - st.st_mtime > kStaleTemporaryAge.count()) stale.push_back(file);
+        if (age.count() == 0 || now - st.st_mtime > age.count()) stale.push_back(file);
     }
     ::closedir(dir);
     int removed = 0;
     for (const NativePath& file : stale)
-        if (::unlink(file.c_str()) == 0) ++removed;
+        if (::unlink(file.c_str()) == 0) {
+            TellFileSeam({FileStepKind::Remove, file, {}, {}});
+            ++removed;
+        }
     return removed;
 }
 
@@ -230,27 +234,58 @@ bool ReplaceFileContents(const NativePath& target, const void* data, std::size_t
     std::string tmpl = InFolder(folder, "." + NameOf(target) + ".XXXXXX");
     int fd = ::mkstemp(tmpl.data());
     if (fd < 0) return false;
-    bool ok = ::fchmod(fd, ModeForReplacement(target)) == 0 &&
-              WriteAll(fd, static_cast<const unsigned char*>(data), n) && ::fsync(fd) == 0;
+    TellFileSeam({FileStepKind::Create, tmpl, {}, {}});
+    const auto* bytes = static_cast<const unsigned char*>(data);
+    bool ok = ::fchmod(fd, ModeForReplacement(target)) == 0 && WriteAll(fd, bytes, n);
+    if (ok) TellFileSeam({FileStepKind::Write, tmpl, {}, {bytes, bytes + n}});
+    ok = ok && ::fsync(fd) == 0;
+    if (ok) TellFileSeam({FileStepKind::FlushFile, tmpl, {}, {}});
     ok = (::close(fd) == 0) && ok;
+    if (ok) TellFileSeam({FileStepKind::Close, tmpl, {}, {}});
     if (ok) ok = ::rename(tmpl.c_str(), target.c_str()) == 0;
     if (!ok) {
-        ::unlink(tmpl.c_str());
+        if (::unlink(tmpl.c_str()) == 0) TellFileSeam({FileStepKind::Remove, tmpl, {}, {}});
         return false;
     }
+    TellFileSeam({FileStepKind::Rename, tmpl, target, {}});
     // Make the new name itself durable; a folder that refuses is no failure of ours.
     int dfd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
     if (dfd >= 0) {
-        ::fsync(dfd);
+        if (::fsync(dfd) == 0) TellFileSeam({FileStepKind::FlushFolder, folder, {}, {}});
         ::close(dfd);
     }
     RemoveStaleTemporaries(target);
     return true;
 }
 
+bool ReadFromCard(const NativePath& file, std::vector<std::uint8_t>& bytes, std::size_t maxBytes) {
+    if (FileSeam* seam = CurrentFileSeam(); seam && seam->ReadMedium(file, bytes)) return bytes.size() <= maxBytes;
+    // Never blocks on a pipe put in the file's place.
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return false;
+    struct stat st;
+    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && static_cast<std::uintmax_t>(st.st_size) <= maxBytes;
+    if (ok) {
+        // The written pages are clean after the flush, so the system drops
+        // them and the read that follows goes to the card. O_DIRECT would say
+        // the same, but FAT and exFAT drivers and tmpfs refuse it.
+        ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+        bytes.assign(static_cast<std::size_t>(st.st_size), 0);
+        std::size_t got = 0;
+        while (ok && got < bytes.size()) {
+            const ssize_t r = ::pread(fd, bytes.data() + got, bytes.size() - got, static_cast<off_t>(got));
+            if (r < 0 && errno == EINTR) continue;
+            ok = r > 0;
+            if (ok) got += static_cast<std::size_t>(r);
+        }
+    }
+    ::close(fd);
+    return ok;
+}
+
 #else  // _WIN32
 
-int RemoveStaleTemporaries(const NativePath& target) {
+int RemoveStaleTemporaries(const NativePath& target, std::chrono::seconds age) {
     const NativePath folder = FolderOf(target);
     std::vector<NativePath> stale;
     WIN32_FIND_DATAW found;
@@ -269,13 +304,17 @@ int RemoveStaleTemporaries(const NativePath& target) {
         constexpr DWORD kNotAFile = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DEVICE;
         if (!IsWindowsTemporaryName(found.cFileName) || (found.dwFileAttributes & kNotAFile)) continue;
         const std::uint64_t written = ticks(found.ftLastWriteTime);
-        if (now > written && now - written > kStaleTemporaryAge.count() * kTicksPerSecond)
+        if (age.count() == 0 ||
+            (now > written && now - written > static_cast<std::uint64_t>(age.count()) * kTicksPerSecond))
             stale.push_back(InFolder(folder, found.cFileName));
     } while (FindNextFileW(search, &found));
     FindClose(search);
     int removed = 0;
     for (const NativePath& file : stale)
-        if (DeleteFileW(file.c_str())) ++removed;
+        if (DeleteFileW(file.c_str())) {
+            TellFileSeam({FileStepKind::Remove, file, {}, {}});
+            ++removed;
+        }
     return removed;
 }
 
@@ -288,19 +327,54 @@ bool ReplaceFileContents(const NativePath& target, const void* data, std::size_t
     const NativePath folder = FolderOf(target);
     wchar_t tmp[MAX_PATH + 16];
     if (GetTempFileNameW(folder.c_str(), L"tcf", 0, tmp) == 0) return false;
+    TellFileSeam({FileStepKind::Create, tmp, {}, {}});
     std::FILE* f = _wfopen(tmp, L"wb");
     bool ok = f != nullptr;
     if (ok) {
-        ok = std::fwrite(data, 1, n, f) == n && std::fflush(f) == 0 && _commit(_fileno(f)) == 0;
+        const auto* bytes = static_cast<const std::uint8_t*>(data);
+        ok = std::fwrite(data, 1, n, f) == n && std::fflush(f) == 0;
+        if (ok) TellFileSeam({FileStepKind::Write, tmp, {}, {bytes, bytes + n}});
+        ok = ok && _commit(_fileno(f)) == 0;
+        if (ok) TellFileSeam({FileStepKind::FlushFile, tmp, {}, {}});
         ok = (std::fclose(f) == 0) && ok;
+        if (ok) TellFileSeam({FileStepKind::Close, tmp, {}, {}});
     }
     if (ok) ok = MoveFileExW(tmp, target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
     if (!ok) {
-        DeleteFileW(tmp);
+        if (DeleteFileW(tmp)) TellFileSeam({FileStepKind::Remove, tmp, {}, {}});
         return false;
     }
+    TellFileSeam({FileStepKind::Rename, tmp, target, {}, true});
     RemoveStaleTemporaries(target);
     return true;
+}
+
+bool ReadFromCard(const NativePath& file, std::vector<std::uint8_t>& bytes, std::size_t maxBytes) {
+    if (FileSeam* seam = CurrentFileSeam(); seam && seam->ReadMedium(file, bytes)) return bytes.size() <= maxBytes;
+    // Unbuffered reads go to the card in whole sectors into an aligned
+    // buffer; a page is a multiple of every sector size there is.
+    HANDLE h = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                           OPEN_EXISTING, FILE_FLAG_NO_BUFFERING, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    LARGE_INTEGER size;
+    bool ok = GetFileSizeEx(h, &size) && size.QuadPart >= 0 && static_cast<std::uint64_t>(size.QuadPart) <= maxBytes;
+    if (ok) {
+        constexpr std::size_t kPage = 4096;
+        const std::size_t n = static_cast<std::size_t>(size.QuadPart);
+        const std::size_t rounded = (n + kPage - 1) / kPage * kPage;
+        void* buffer = rounded ? VirtualAlloc(nullptr, rounded, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE) : nullptr;
+        ok = rounded == 0 || buffer != nullptr;
+        std::size_t got = 0;
+        while (ok && got < n) {
+            DWORD r = 0;
+            ok = ReadFile(h, static_cast<char*>(buffer) + got, static_cast<DWORD>(rounded - got), &r, nullptr) && r > 0;
+            got += r;
+        }
+        if (ok) bytes.assign(static_cast<std::uint8_t*>(buffer), static_cast<std::uint8_t*>(buffer) + n);
+        if (buffer) VirtualFree(buffer, 0, MEM_RELEASE);
+    }
+    CloseHandle(h);
+    return ok;
 }
 
 #endif

@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace trailcfg {
 
@@ -42,6 +43,10 @@ inline constexpr char kPathSeparator = '/';
 // "<folder><separator><name>", the folder text taken as it is: a folder that
 // already ends in a separator gives a doubled one, which file systems accept.
 std::string JoinSavePath(const char* folder, const char* name);
+
+// The folder a file is in, as the file system takes it: "." for a bare
+// name, the root itself for a file in the root ("/", "C:\").
+NativePath FolderOfFile(const NativePath& file);
 
 std::FILE* OpenBinaryFile(const NativePath& path, const char* mode);
 
@@ -80,8 +85,14 @@ bool IsPosixTemporaryName(std::string_view name, std::string_view targetName);
 bool IsWindowsTemporaryName(std::wstring_view name);
 
 // Removes this platform's temporary files of `target` in its folder that were
-// last written more than kStaleTemporaryAge ago; nothing else, and no folder,
-// link or younger file. Returns how many it removed.
-int RemoveStaleTemporaries(const NativePath& target);
+// last written more than `age` ago; nothing else, and no folder, link or
+// younger file. Returns how many it removed.
+int RemoveStaleTemporaries(const NativePath& target, std::chrono::seconds age = kStaleTemporaryAge);
+
+// The file's bytes as the card holds them, read past the system's cache
+// (its cached pages dropped first on POSIX, an unbuffered read on Windows),
+// so that a card that took a write but kept its old bytes is caught. At most
+// `maxBytes`; false when the file cannot be read or is larger.
+bool ReadFromCard(const NativePath& file, std::vector<std::uint8_t>& bytes, std::size_t maxBytes);
 
 }  // namespace trailcfg

@@ -26,13 +26,16 @@ bool ReadRecordFile(const NativePath& file, const char* shownPath, std::uint8_t*
         Diag("Open file - \"%s\" err!\n", shownPath);
         return false;
     }
+    std::fclose(f);
     Diag("Open file - \"%s\" success!\n", shownPath);
     if (onOpened) onOpened();
     // Read aside first: a card pulled out or a file changed since it was sized
-    // must not leave a half-read record behind as if it were the file.
-    std::vector<std::uint8_t> aside(size);
-    const bool whole = ReadExactly(f, aside.data(), size);
-    std::fclose(f);
+    // must not leave a half-read record behind as if it were the file. The
+    // bytes come from the card, not the system's cache: after a write this
+    // is the read-back, and a worn card that kept its old bytes must show
+    // them.
+    std::vector<std::uint8_t> aside;
+    const bool whole = ReadFromCard(file, aside, size) && aside.size() == size;
     if (!whole) {
         Diag("File szie != struct size!\n");
         return false;
@@ -55,13 +58,8 @@ bool WriteRecordFile(const NativePath& file, const char* shownPath, const std::u
 }
 
 bool FileHoldsExactly(const NativePath& file, const std::uint8_t* image, std::size_t size) {
-    if (FileSizeOf(file) != static_cast<std::int32_t>(size)) return false;
-    std::FILE* f = OpenBinaryFile(file, "rb");
-    if (!f) return false;
-    std::vector<std::uint8_t> held(size);
-    const bool whole = ReadExactly(f, held.data(), size);
-    std::fclose(f);
-    return whole && std::memcmp(held.data(), image, size) == 0;
+    std::vector<std::uint8_t> held;
+    return ReadFromCard(file, held, size) && held.size() == size && std::memcmp(held.data(), image, size) == 0;
 }
 
 }  // namespace trailcfg

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "card_lock.h"
 #include "file_io.h"
 
 namespace trailcfg {
@@ -25,8 +26,9 @@ bool ReadRecordFile(const NativePath& file, const char* shownPath, std::uint8_t*
 bool WriteRecordFile(const NativePath& file, const char* shownPath, const std::uint8_t* image, std::size_t size,
                      void (*onWritten)() = nullptr);
 
-// True when `file` is exactly `size` bytes and every one is `image`'s. Prints
-// nothing: it checks a write, it does not load a record.
+// True when `file` is exactly `size` bytes and every one is `image`'s, as
+// the card itself holds them (ReadFromCard). Prints nothing: it checks a
+// write, it does not load a record.
 bool FileHoldsExactly(const NativePath& file, const std::uint8_t* image, std::size_t size);
 
 enum class VerifiedWrite { Confirmed, NotWritten, NotAsWritten };
@@ -36,12 +38,19 @@ enum class VerifiedWrite { Confirmed, NotWritten, NotAsWritten };
 // the program would, with its lines, and then the file is compared with
 // `image` byte by byte. The readers compare a time stamp or a clock at most,
 // which another writer's file, or a card that hands back other bytes, can
-// pass; the whole record cannot be passed that way.
+// pass; the whole record cannot be passed that way. Both reads go to the
+// card, past the system's cache.
+//
+// The caller holds the card's `lock` from before it read what it changes
+// until this returns, so no other writer comes in between. Once the file is
+// confirmed, what earlier interrupted writes left in the folder goes.
 template <class ReadBack>
-VerifiedWrite WriteRecordVerified(const NativePath& file, const char* shownPath, const std::uint8_t* image,
-                                  std::size_t size, void (*onWritten)(), ReadBack&& readBack) {
+VerifiedWrite WriteRecordVerified(const CardLock& lock, const NativePath& file, const char* shownPath,
+                                  const std::uint8_t* image, std::size_t size, void (*onWritten)(),
+                                  ReadBack&& readBack) {
     if (!WriteRecordFile(file, shownPath, image, size, onWritten)) return VerifiedWrite::NotWritten;
     if (!readBack() || !FileHoldsExactly(file, image, size)) return VerifiedWrite::NotAsWritten;
+    lock.RemoveLeftovers(file);
     return VerifiedWrite::Confirmed;
 }
 

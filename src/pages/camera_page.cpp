@@ -9,6 +9,7 @@
 #include "app/process_state.h"
 #include "app/state_files.h"
 #include "camera/menu_file.h"
+#include "common/card_lock.h"
 #include "common/diag.h"
 #include "pages/camera_page_texts.h"
 #include "pages/pages.h"
@@ -131,18 +132,23 @@ private:
         FillMenuPage(dialog, true, IntervalUnit);
         ApplyMenuEnableRules(dialog);
         CollectMenuPage(dialog, IntervalUnit);
-        if (WriteVerifiedMenuFile()) ShowNotice(dialog, kTextDefaultDone);
+        ShowWritten(dialog, WriteVerifiedMenuFile(), kTextDefaultDone);
     }
 
     void OnGenerate(Dialog& dialog) {
         CollectMenuPage(dialog, IntervalUnit);
-        if (WriteVerifiedMenuFile()) ShowNotice(dialog, kTextGenerateDone);
+        ShowWritten(dialog, WriteVerifiedMenuFile(), kTextGenerateDone);
     }
 
     // A file that could not be written or confirmed shows nothing; the
-    // reason is on standard output.
-    void ShowNotice(Dialog& dialog, const TextPair& text) {
-        platform_.ShowMessage(dialog, text[g_iUiLanguage], kCaptionNotice[g_iUiLanguage], MessageIcon::Information);
+    // reason is on standard output. A card another program kept is no fault
+    // of the card: the user may simply try again, and is told so.
+    void ShowWritten(Dialog& dialog, CardWrite written, const TextPair& done) {
+        if (written == CardWrite::Confirmed)
+            platform_.ShowMessage(dialog, done[g_iUiLanguage], kCaptionNotice[g_iUiLanguage], MessageIcon::Information);
+        else if (written == CardWrite::Busy)
+            platform_.ShowMessage(dialog, kTextCardBusy[g_iUiLanguage], kCaptionWarning[g_iUiLanguage],
+                                  MessageIcon::Warning);
     }
 
     // Closing keeps the page's values in g_sMenuData for the next visit; no

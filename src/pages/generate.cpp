@@ -6,6 +6,7 @@
 #include "app/process_state.h"
 #include "app/send_hand_over.h"
 #include "app/state_files.h"
+#include "common/card_lock.h"
 #include "common/diag.h"
 #include "pages/send_page_controls.h"
 #include "rules/generate_rules.h"
@@ -91,11 +92,21 @@ void GenerateSendSettings(Platform& platform, Dialog& page) {
     if (Refused(platform, page, CheckDataNetwork(g_sSendSet, g_bNoCmd22))) return;
     CollectSendModeAndSize(page);
 
-    if (WriteVerifiedSendSettings()) {
-        platform.ShowMessage(page, GenerateMessageText(GenerateMessage::Success)[g_iUiLanguage],
-                             kCaptionNotice[g_iUiLanguage], MessageIcon::Information);
-    } else {
-        Diag("Generate fail!\n");
+    switch (WriteVerifiedSendSettings()) {
+        case CardWrite::Confirmed:
+            platform.ShowMessage(page, GenerateMessageText(GenerateMessage::Success)[g_iUiLanguage],
+                                 kCaptionNotice[g_iUiLanguage], MessageIcon::Information);
+            break;
+        case CardWrite::NotConfirmed:
+            Diag("Generate fail!\n");
+            break;
+        case CardWrite::Busy:
+            // Not a fault of the card or the settings: the user may simply
+            // press Generate again, and must be told so.
+            Diag("Generate fail!\n");
+            platform.ShowMessage(page, kTextCardBusy[g_iUiLanguage], kCaptionWarning[g_iUiLanguage],
+                                 MessageIcon::Warning);
+            break;
     }
 }
 

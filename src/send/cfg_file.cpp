@@ -139,13 +139,13 @@ int ReadCfgFile(const NativePath& file, const char* shownPath, SendSettings& s, 
                : 0;
 }
 
-VerifiedWrite WriteCfgFileVerified(const NativePath& file, const char* shownPath, const SendSettings& record,
-                                   SendSettings& readBack) {
+VerifiedWrite WriteCfgFileVerified(const CardLock& lock, const NativePath& file, const char* shownPath,
+                                   const SendSettings& record, SendSettings& readBack) {
     std::uint8_t image[kSendSettingsSize];
     EncodeCfgImage(record, image);
     const SendTime& t = record.sTime;
     const GenTime stamp{t.byYear, t.byMonth, t.byDay, t.byHour, t.byMinute, t.bySecond};
-    return WriteRecordVerified(file, shownPath, image, sizeof image, nullptr,
+    return WriteRecordVerified(lock, file, shownPath, image, sizeof image, nullptr,
                                [&] { return ReadCfgFile(file, shownPath, readBack, 1, stamp) == 1; });
 }
 

@@ -19,8 +19,9 @@ int ReadCfgFile(const NativePath& file, const char* shownPath, SendSettings& rec
                 const GenTime& lastGenTime);
 // Writes `record` and confirms it (WriteRecordVerified), the reader checking
 // the record's own time stamp. `readBack` gets what the reader loaded, as any
-// read normalises it; it may be `record` itself.
-VerifiedWrite WriteCfgFileVerified(const NativePath& file, const char* shownPath, const SendSettings& record,
-                                   SendSettings& readBack);
+// read normalises it; it may be `record` itself. The caller holds the card's
+// `lock`.
+VerifiedWrite WriteCfgFileVerified(const CardLock& lock, const NativePath& file, const char* shownPath,
+                                   const SendSettings& record, SendSettings& readBack);
 
 }  // namespace trailcfg

@@ -8,6 +8,7 @@
 #include "app/process_state.h"
 #include "app/state_files.h"
 #include "camera/menu_file.h"
+#include "common/card_lock.h"
 #include "common/file_io.h"
 #include "common/record_file.h"
 #include "send/cfg_file.h"
@@ -35,7 +36,8 @@ protected:
 template <std::size_t N, class Reader>
 VerifiedWrite AnotherWriterGetsThere(const NativePath& file, const std::uint8_t (&image)[N],
                                      const std::uint8_t (&other)[N], Reader reader) {
-    return WriteRecordVerified(file, "file", image, N, nullptr, [&] {
+    const CardLock lock(file);
+    return WriteRecordVerified(lock, file, "file", image, N, nullptr, [&] {
         EXPECT_TRUE(WriteRecordFile(file, "file", other, N));
         const bool accepted = reader();
         EXPECT_TRUE(accepted);
@@ -75,11 +77,12 @@ TEST_F(VerifiedWriteTest, AnotherFileWithTheSameStampOrClockIsNotConfirmed) {
 TEST_F(VerifiedWriteTest, NothingIsReadWhenTheWriteFails) {
     const std::uint8_t image[4] = {1, 2, 3, 4};
     int reads = 0;
-    EXPECT_EQ(WriteRecordVerified((dir_ / "gone" / "CFG.BIN").native(), "x", image, sizeof image, nullptr,
+    const CardLock lock(File("x"));
+    EXPECT_EQ(WriteRecordVerified(lock, (dir_ / "gone" / "CFG.BIN").native(), "x", image, sizeof image, nullptr,
                                   [&] { return ++reads > 0; }),
               VerifiedWrite::NotWritten);
     EXPECT_EQ(reads, 0);
-    EXPECT_EQ(WriteRecordVerified(File("x"), "x", image, sizeof image, nullptr, [&] { return ++reads < 0; }),
+    EXPECT_EQ(WriteRecordVerified(lock, File("x"), "x", image, sizeof image, nullptr, [&] { return ++reads < 0; }),
               VerifiedWrite::NotAsWritten)
         << "a reader that refuses the file fails it";
 }
@@ -90,7 +93,7 @@ TEST_F(VerifiedWriteTest, ThePagesRecordsKeepWhatWasWritten) {
     LoadSendDefaults();
     g_sSendSet.bySendMode = 1;  // every read clears it
     g_sSendSet.sTime = MakeSendTime(2025, 6, 15, 10, 20, 30);
-    EXPECT_TRUE(WriteVerifiedSendSettings());
+    EXPECT_EQ(WriteVerifiedSendSettings(), CardWrite::Confirmed);
     EXPECT_EQ(g_sSendSet.bySendMode, 0);
 
     LoadMenuDefaults();
@@ -98,18 +101,18 @@ TEST_F(VerifiedWriteTest, ThePagesRecordsKeepWhatWasWritten) {
     g_sMenuData.Flag = 0;
     CameraMenu written = g_sMenuData;
     written.Flag = kMenuFlag;
-    EXPECT_TRUE(WriteVerifiedMenuFile());
+    EXPECT_EQ(WriteVerifiedMenuFile(), CardWrite::Confirmed);
     EXPECT_EQ(std::memcmp(&g_sMenuData, &written, sizeof written), 0);
 
     const char gone[] = {kPathSeparator, 'g', 'o', 'n', 'e', '\0'};
     std::strcat(g_szSavePath, gone);
     g_sSendSet.uwMaxSendImgNum = 7;
     const SendSettings collected = g_sSendSet;
-    EXPECT_FALSE(WriteVerifiedSendSettings());
+    EXPECT_EQ(WriteVerifiedSendSettings(), CardWrite::NotConfirmed);
     EXPECT_EQ(std::memcmp(&g_sSendSet, &collected, sizeof collected), 0);
     g_sMenuData.Flag = 0;
     const CameraMenu unwritten = g_sMenuData;
-    EXPECT_FALSE(WriteVerifiedMenuFile());
+    EXPECT_EQ(WriteVerifiedMenuFile(), CardWrite::NotConfirmed);
     EXPECT_EQ(std::memcmp(&g_sMenuData, &unwritten, sizeof unwritten), 0);
 }
 

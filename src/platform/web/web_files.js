@@ -40,7 +40,35 @@ var LibraryTrailcfgFiles = {
       link.remove();
       setTimeout(function () { URL.revokeObjectURL(url); }, 10000);
     },
-    sync: async function (mount) {
+    // One writer at a time to a picked folder, across the browser's tabs and
+    // windows (Web Locks; a folder handle has no path, so its name keys it).
+    // A folder kept longer than any write takes fails the write, as the
+    // desktop program's card lock does.
+    exclusive: function (handle, write) {
+      if (!handle || !navigator.locks) return write();
+      var abort = new AbortController();
+      var timer = setTimeout(function () { abort.abort(); }, 5000);
+      return navigator.locks.request('trailcfg card ' + handle.name, { signal: abort.signal }, function () {
+        clearTimeout(timer);
+        return write();
+      }).catch(function (e) {
+        if (e && e.name === 'AbortError') throw new Error('another program is writing this card; try again');
+        throw e;
+      });
+    },
+    sync: function (mount) {
+      return TCF.exclusive(mount.opts.handle, function () { return TCF.write(mount); }).catch(function (e) {
+        // Nothing reached the folder: the copies in memory go back to what
+        // it holds, so that the program's read-back reports the failure.
+        for (var i = 0; i < TCF.names.length; ++i) {
+          var path = mount.mountpoint + '/' + TCF.names[i];
+          var held = TCF.synced[path];
+          try { if (held) FS.writeFile(path, held); else FS.unlink(path); } catch (ignored) { /* not there */ }
+        }
+        throw e;
+      });
+    },
+    write: async function (mount) {
       var root = mount.mountpoint;
       var handle = mount.opts.handle;
       for (var i = 0; i < TCF.names.length; ++i) {
