@@ -4,7 +4,11 @@ folder: the real site in headless Chromium, driven by clicks and typing
 through the DevTools protocol.
 
 - Without a picked folder, Generate offers the file as a download named
-  CFG.BIN (the browser's downloads are let into a temporary folder).
+  CFG.BIN (the browser's downloads are let into a temporary folder), every
+  time, also when its bytes are the same as before; the success message
+  says the file must be named CFG.BIN in the card's top folder.
+- Where the browser has no folder picker, Browse says so in the page's
+  language.
 - A picked folder that refuses the write (its file handle will not open a
   writable stream, as a locked card) gets no file, not even an empty one,
   and Generate does not report success: the program's read-back finds the
@@ -17,7 +21,7 @@ import sys
 import tempfile
 import time
 
-from e2e_session import MESSAGE, open_with_picker, page_shown, run
+from e2e_session import MESSAGE, STILL_CLOCK, open_with_picker, page_shown, run
 
 LOCKED_PICKER = """
 window.showDirectoryPicker = async () => {
@@ -65,24 +69,59 @@ def steps(site, browser, check):
     finally:
         shutil.rmtree(downloads, ignore_errors=True)
     refused(site, browser, check)
+    no_picker(site, browser, check)
 
 
 def downloaded(site, browser, check, downloads):
-    browser.call("Browser.setDownloadBehavior", behavior="allow", downloadPath=downloads)
+    # Each download under its own name (its guid): a repeated one must not
+    # hide behind the first.
+    browser.call("Browser.setDownloadBehavior", behavior="allowAndName", downloadPath=downloads,
+                 eventsEnabled=True)
+    browser.call("Page.addScriptToEvaluateOnNewDocument", source=STILL_CLOCK)
     browser.navigate(site.url + "index.html")
     to_send_page_with_mms(browser)
     path = browser.evaluate("document.querySelector('#c40012').value")
     check("the save path shows the folder inside the browser (%s)" % path, path == "/in-browser")
-    browser.click("#c40013")  # Generate
+    for count in (1, 2):
+        browser.click("#c40013")  # Generate, the second time with the same bytes
+        message = browser.wait_for(MESSAGE)
+        check("Generate %d succeeds (%r)" % (count, message), "Generate Success!" in message)
+        check("and says the card needs it as CFG.BIN in its top folder",
+              "named exactly CFG.BIN" in message and "top folder" in message)
+        browser.click(".tc-ok")
+        deadline = time.time() + 30
+        while len(whole_files(downloads)) < count and time.time() < deadline:
+            time.sleep(0.1)
+        check("Generate %d is downloaded (%s)" % (count, sorted(os.listdir(downloads))),
+              len(whole_files(downloads)) == count)
+    browser.evaluate("1")  # collects the events sent meanwhile
+    names = [e["params"]["suggestedFilename"] for e in browser.events if e.get("method") == "Browser.downloadWillBegin"]
+    check("both are offered as CFG.BIN (%s)" % names, names == ["CFG.BIN", "CFG.BIN"])
+
+
+def whole_files(folder):
+    return [n for n in os.listdir(folder) if os.path.getsize(os.path.join(folder, n)) == CFG_SIZE]
+
+
+NO_PICKER = "delete window.showDirectoryPicker; delete Window.prototype.showDirectoryPicker;"
+
+
+def no_picker(site, browser, check):
+    browser.call("Page.addScriptToEvaluateOnNewDocument", source=NO_PICKER)
+    browser.navigate(site.url + "index.html")
+    page_shown(browser, 111)
+    browser.choose("#c40004", "中文")  # the start page in Chinese
+    browser.click("#c40002")  # 3G Setup
+    page_shown(browser, 107)
+    browser.click("#c40082")  # Next
+    page_shown(browser, 106)
+    browser.click("#c40010")  # Browse
     message = browser.wait_for(MESSAGE)
-    check("Generate succeeds (%r)" % message, "Generate Success!" in message)
+    check("Browse without a folder picker says why, in Chinese (%r)" % message,
+          "不能选择文件夹" in message and "CFG.BIN" in message)
     browser.click(".tc-ok")
-    target = os.path.join(downloads, "CFG.BIN")
-    deadline = time.time() + 30
-    while not (os.path.exists(target) and os.path.getsize(target) == CFG_SIZE) and time.time() < deadline:
-        time.sleep(0.1)
-    check("CFG.BIN is downloaded (%s)" % sorted(os.listdir(downloads)),
-          os.path.exists(target) and os.path.getsize(target) == CFG_SIZE)
+    path = browser.evaluate("document.querySelector('#c40012').value")
+    check("the save path stays /in-browser (%s)" % path, path == "/in-browser")
 
 
 def refused(site, browser, check):

@@ -8,12 +8,22 @@
 //   read back; when that fails, the copy in memory is put back to what the
 //   folder holds, so that the program's own read-back reports the failure;
 // - from the folder inside the browser: as a download of the same name.
+// What leaves is every file written since the last time, whatever its bytes:
+// the safe writer's rename puts a new node at the file's path, so a Generate
+// that gives the same bytes again still reaches a swapped card, a deleted
+// file or a lost download.
 var LibraryTrailcfgFiles = {
   $TCF__deps: ['$FS', '$MEMFS'],
   $TCF: {
     names: ['CFG.BIN', 'menu.dat'],
+    // Per path: the node last written out (or read in) and its bytes.
     synced: {},
+    // The names downloaded since the program last asked (take_downloads).
+    downloaded: [],
     type: null,
+    node: function (path) {
+      try { return FS.lookupPath(path).node; } catch (e) { return null; }
+    },
     same: function (a, b) {
       if (!a || !b || a.length !== b.length) return false;
       for (var i = 0; i < a.length; ++i) if (a[i] !== b[i]) return false;
@@ -48,11 +58,13 @@ var LibraryTrailcfgFiles = {
         var path = root + '/' + name;
         var bytes;
         try { bytes = FS.readFile(path); } catch (e) { continue; }
+        var node = TCF.node(path);
         var before = TCF.synced[path];
-        if (TCF.same(before, bytes)) continue;
+        if (before && before.node === node) continue;
         if (!handle) {
-          TCF.synced[path] = bytes;
+          TCF.synced[path] = { node: node, bytes: bytes };
           TCF.download(name, bytes);
+          if (TCF.downloaded.indexOf(name) < 0) TCF.downloaded.push(name);
           continue;
         }
         var created = false;
@@ -69,11 +81,17 @@ var LibraryTrailcfgFiles = {
           await stream.close();
           var back = new Uint8Array(await (await file.getFile()).arrayBuffer());
           if (!TCF.same(back, bytes)) throw new Error(name + ' reads back differently');
-          TCF.synced[path] = bytes;
+          TCF.synced[path] = { node: node, bytes: bytes };
         } catch (e) {
           // No empty file of ours stays behind on the card.
           if (created) await handle.removeEntry(name).catch(function () {});
-          if (before) FS.writeFile(path, before); else FS.unlink(path);
+          if (before) {
+            FS.writeFile(path, before.bytes);
+            TCF.synced[path] = { node: TCF.node(path), bytes: before.bytes };
+          } else {
+            FS.unlink(path);
+            delete TCF.synced[path];
+          }
           throw e;
         }
       }
@@ -86,7 +104,7 @@ var LibraryTrailcfgFiles = {
           var file = await handle.getFileHandle(name);
           var bytes = new Uint8Array(await (await file.getFile()).arrayBuffer());
           FS.writeFile(root + '/' + name, bytes);
-          TCF.synced[root + '/' + name] = bytes;
+          TCF.synced[root + '/' + name] = { node: TCF.node(root + '/' + name), bytes: bytes };
         } catch (e) { /* not there */ }
       }
     },
@@ -99,6 +117,14 @@ var LibraryTrailcfgFiles = {
     var point = UTF8ToString(path);
     FS.mkdirTree(point);
     FS.mount(TCF.folderType(), { handle: null }, point);
+  },
+
+  // The names downloaded since the last call, joined by " / ", into
+  // `buffer` (UTF-8, cut to `capacity`); forgets them.
+  trailcfg_web_take_downloads__deps: ['$TCF'],
+  trailcfg_web_take_downloads: function (buffer, capacity) {
+    stringToUTF8(TCF.downloaded.join(' / '), buffer, capacity);
+    TCF.downloaded = [];
   },
 
   // The folder dialog: 1 with the picked folder's path in `buffer`, -1 when
