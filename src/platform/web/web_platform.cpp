@@ -52,6 +52,7 @@ public:
         // As with WM_INITDIALOG, the page fills itself in before it shows.
         page.OnOpen(dialog);
         if (dialog.Ended()) return dialog.Result();
+        dialog.NameControls();
         if (AttachedDriver()) return DriveUntilEnded(dialog, [&dialog] { dialog.TakeUserEvents(); });
         while (true) {
             dialog.TakeUserEvents();

@@ -1,0 +1,71 @@
+#!/usr/bin/python3
+"""End to end, the browser edition as an app: the real site in headless
+Chromium, driven through the DevTools protocol.
+
+- named: every list, edit and check box of the four pages has a name in
+  Chromium's accessibility tree, in the page's language ("Timer1 Start
+  Hour"; in Chinese after the start page's language list says so).
+
+e2e_app.py SITE_DIR STEP"""
+import sys
+
+from e2e_session import page_shown, run
+
+# The roles of the controls a person fills in.
+FORM_ROLES = {"combobox", "textbox", "checkbox", "ComboBoxSelect", "ComboBoxMenuButton", "TextField", "CheckBox"}
+
+
+def form_controls(browser):
+    """(role, name) of each form control the accessibility tree shows."""
+    nodes = browser.call("Accessibility.getFullAXTree")["nodes"]
+    found = []
+    for node in nodes:
+        role = node.get("role", {}).get("value")
+        if node.get("ignored") or role not in FORM_ROLES:
+            continue
+        found.append((role, node.get("name", {}).get("value", "")))
+    return found
+
+
+def check_named(browser, check, page):
+    controls = form_controls(browser)
+    unnamed = [role for role, name in controls if not name.strip()]
+    check("%s: %d of %d form controls unnamed" % (page, len(unnamed), len(controls)),
+          controls and not unnamed)
+    return [name for _, name in controls]
+
+
+def named(site, browser, check):
+    browser.call("Accessibility.enable")
+    browser.navigate(site.url + "index.html")
+    page_shown(browser, 111)
+    check_named(browser, check, "start page")
+    browser.click("#c40000")  # Camera Setup
+    page_shown(browser, 113)
+    names = check_named(browser, check, "Camera Setup")
+    check("a time list says its row, frame and column (Timer1 Start Hour)", "Timer1 Start Hour" in names)
+    browser.click(".tc-close")
+    page_shown(browser, 111)
+    browser.click("#c40002")  # 3G Setup
+    page_shown(browser, 107)
+    check_named(browser, check, "3G Parameter Settings")
+    browser.click("#c40082")  # Next
+    page_shown(browser, 106)
+    check_named(browser, check, "3G Send Settings")
+    browser.click(".tc-close")
+    page_shown(browser, 111)
+
+    browser.choose("#c40004", "中文")
+    names = check_named(browser, check, "start page, Chinese")
+    check("the names follow the page into Chinese (%s)" % names, all(any(ord(c) > 0x2E80 for c in n) for n in names))
+    browser.click("#c40000")
+    page_shown(browser, 113)
+    names = check_named(browser, check, "Camera Setup, Chinese")
+    check("and Camera Setup's (定时设置1 开始 小时)", "定时设置1 开始 小时" in names)
+
+
+STEPS = {"named": named}
+
+if __name__ == "__main__":
+    step = STEPS[sys.argv[2]]
+    sys.exit(run("e2e-app-" + sys.argv[2], step))
