@@ -5,11 +5,15 @@ Chromium, driven through the DevTools protocol.
 - named: every list, edit and check box of the four pages has a name in
   Chromium's accessibility tree, in the page's language ("Timer1 Start
   Hour"; in Chinese after the start page's language list says so).
+- offline: after one visit, with the server stopped and the HTTP cache
+  cleared, the page starts again and Generate succeeds.
+- installable: Chromium reports no installability errors.
 
 e2e_app.py SITE_DIR STEP"""
 import sys
 
-from e2e_session import page_shown, run
+from e2e_files import to_send_page_with_mms
+from e2e_session import MESSAGE, page_shown, run
 
 # The roles of the controls a person fills in.
 FORM_ROLES = {"combobox", "textbox", "checkbox", "ComboBoxSelect", "ComboBoxMenuButton", "TextField", "CheckBox"}
@@ -64,7 +68,33 @@ def named(site, browser, check):
     check("and Camera Setup's (定时设置1 开始 小时)", "定时设置1 开始 小时" in names)
 
 
-STEPS = {"named": named}
+def offline(site, browser, check):
+    browser.navigate(site.url + "index.html")
+    page_shown(browser, 111)
+    state = browser.wait_for("navigator.serviceWorker.ready.then(r => r.active && r.active.state === 'activated')")
+    check("the site's service worker runs after one visit", state)
+    site.server.shutdown()
+    site.server.server_close()
+    browser.call("Network.clearBrowserCache")
+    browser.navigate(site.url + "index.html")
+    page_shown(browser, 111)
+    to_send_page_with_mms(browser)
+    browser.click("#c40013")  # Generate
+    message = browser.wait_for(MESSAGE)
+    check("Generate succeeds with no server (%r)" % message, "Generate Success!" in message)
+
+
+def installable(site, browser, check):
+    browser.navigate(site.url + "index.html")
+    page_shown(browser, 111)
+    browser.wait_for("navigator.serviceWorker.ready.then(r => !!r.active)")
+    errors = browser.call("Page.getInstallabilityErrors")["installabilityErrors"]
+    check("Chromium reports no installability errors (%s)" % errors, errors == [])
+    manifest = browser.call("Page.getAppManifest")
+    check("the manifest reads without errors (%s)" % manifest.get("errors"), not manifest.get("errors"))
+
+
+STEPS = {"named": named, "offline": offline, "installable": installable}
 
 if __name__ == "__main__":
     step = STEPS[sys.argv[2]]
