@@ -8,6 +8,8 @@ Chromium, driven through the DevTools protocol.
 - offline: after one visit, with the server stopped and the HTTP cache
   cleared, the page starts again and Generate succeeds.
 - installable: Chromium reports no installability errors.
+- remembered: what Generate wrote into /in-browser is there after a reload:
+  the camera page's first opening reads it.
 
 e2e_app.py SITE_DIR STEP"""
 import sys
@@ -94,7 +96,35 @@ def installable(site, browser, check):
     check("the manifest reads without errors (%s)" % manifest.get("errors"), not manifest.get("errors"))
 
 
-STEPS = {"named": named, "offline": offline, "installable": installable}
+def camera_mode(browser):
+    return browser.evaluate("(() => { const l = document.querySelector('#c40006');"
+                            " return l.selectedIndex >= 0 ? l.options[l.selectedIndex].text : ''; })()")
+
+
+def remembered(site, browser, check):
+    browser.call("Browser.setDownloadBehavior", behavior="deny")
+    browser.navigate(site.url + "index.html")
+    page_shown(browser, 111)
+    browser.click("#c40000")  # Camera Setup
+    page_shown(browser, 113)
+    default = camera_mode(browser)
+    mode = browser.evaluate("document.querySelector('#c40006').options[2].text")
+    browser.choose("#c40006", mode)
+    browser.click("#c40096")  # Generate
+    message = browser.wait_for(MESSAGE)
+    check("Generate into /in-browser succeeds (%r)" % message, "Generate Success!" in message)
+    browser.click(".tc-ok")
+
+    browser.navigate(site.url + "index.html")
+    page_shown(browser, 111)
+    browser.click("#c40000")
+    page_shown(browser, 113)
+    shown = camera_mode(browser)
+    check("after a reload the page opens with the mode Generate wrote (%r, not %r)" % (shown, default),
+          shown == mode and mode != default)
+
+
+STEPS = {"remembered": remembered, "named": named, "offline": offline, "installable": installable}
 
 if __name__ == "__main__":
     step = STEPS[sys.argv[2]]

@@ -7,7 +7,9 @@
 //   writable stream, which replaces the file only when it is closed, then
 //   read back; when that fails, the copy in memory is put back to what the
 //   folder holds, so that the program's own read-back reports the failure;
-// - from the folder inside the browser: as a download of the same name.
+// - from the folder inside the browser: as a download of the same name, and
+//   into the origin's private file system, from which the next start of the
+//   page reads them again (as the desktop program finds its files).
 // What leaves is every file written since the last time, whatever its bytes:
 // the safe writer's rename puts a new node at the file's path, so a Generate
 // that gives the same bytes again still reaches a swapped card, a deleted
@@ -65,6 +67,11 @@ var LibraryTrailcfgFiles = {
           TCF.synced[path] = { node: node, bytes: bytes };
           TCF.download(name, bytes);
           if (TCF.downloaded.indexOf(name) < 0) TCF.downloaded.push(name);
+          // The download is the user's copy; a browser that cannot keep one
+          // only forgets it on the next start.
+          if (mount.opts.kept) await TCF.keep(mount.opts.kept, name, bytes).catch(function (e) {
+            console.warn('trailcfg: ' + name + ' is not kept for the next start: ' + e);
+          });
           continue;
         }
         var created = false;
@@ -96,6 +103,12 @@ var LibraryTrailcfgFiles = {
         }
       }
     },
+    keep: async function (folder, name, bytes) {
+      var file = await folder.getFileHandle(name, { create: true });
+      var stream = await file.createWritable();
+      await stream.write(bytes);
+      await stream.close();
+    },
     // The files the program reads, copied from the picked folder.
     populate: async function (handle, root) {
       for (var i = 0; i < TCF.names.length; ++i) {
@@ -111,12 +124,22 @@ var LibraryTrailcfgFiles = {
   },
 
   // The folder inside the browser, at `path`: Generate's files are offered
-  // as downloads from there.
+  // as downloads from there, and kept in the folder "in-browser" of the
+  // origin's private file system, whose files it starts with.
   trailcfg_web_mount_browser_folder__deps: ['$TCF'],
   trailcfg_web_mount_browser_folder: function (path) {
-    var point = UTF8ToString(path);
-    FS.mkdirTree(point);
-    FS.mount(TCF.folderType(), { handle: null }, point);
+    return Asyncify.handleAsync(async function () {
+      var point = UTF8ToString(path);
+      var kept = null;
+      try {
+        kept = await (await navigator.storage.getDirectory()).getDirectoryHandle('in-browser', { create: true });
+      } catch (e) {
+        console.warn('trailcfg: nothing is kept between visits: ' + e);
+      }
+      FS.mkdirTree(point);
+      FS.mount(TCF.folderType(), { handle: null, kept: kept }, point);
+      if (kept) await TCF.populate(kept, point);
+    });
   },
 
   // The names downloaded since the last call, joined by " / ", into
