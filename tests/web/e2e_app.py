@@ -8,6 +8,9 @@ Chromium, driven through the DevTools protocol.
 - offline: after one visit, with the server stopped and the HTTP cache
   cleared, the page starts again and Generate succeeds.
 - installable: Chromium reports no installability errors.
+- phone: on a 390 x 844 phone screen every control of the four pages can
+  be scrolled to and is there to touch (nothing covers or clips it), and
+  its text is no smaller than the desktop's.
 - remembered: what Generate wrote into /in-browser is there after a reload:
   the camera page's first opening reads it.
 
@@ -124,7 +127,35 @@ def remembered(site, browser, check):
           shown == mode and mode != default)
 
 
-STEPS = {"remembered": remembered, "named": named, "offline": offline, "installable": installable}
+# The page's controls that cannot be scrolled to, or that show no part of
+# themselves where a finger would touch them.
+OUT_OF_REACH = """(() => [...document.querySelectorAll('.tc-window:not([style*="display: none"]) .tc-client > *')]
+  .filter(e => e.matches('input, select, button, label') && e.offsetParent !== null)
+  .filter(e => { e.scrollIntoView({block: 'center', inline: 'center'});
+                 const r = e.getBoundingClientRect();
+                 const hit = document.elementFromPoint(r.left + r.width / 2, r.top + r.height / 2);
+                 return !(hit && (e === hit || e.contains(hit)))
+                        || parseFloat(getComputedStyle(e).fontSize) < 11; })
+  .map(e => e.id))()"""
+
+
+def phone(site, browser, check):
+    browser.call("Emulation.setDeviceMetricsOverride", width=390, height=844, deviceScaleFactor=3, mobile=True)
+    browser.navigate(site.url + "index.html")
+    for template, clicks in ((111, []), (113, ["#c40000"]), (107, [".tc-close", "#c40002"]), (106, ["#c40082"])):
+        for selector in clicks:
+            browser.click(selector)
+        page_shown(browser, template)
+        missed = browser.evaluate(OUT_OF_REACH)
+        check("page %d on a phone: every control within reach (%s)" % (template, missed), missed == [])
+    width = browser.evaluate("document.documentElement.scrollWidth")
+    browser.navigate(site.url + "index.html")
+    page_shown(browser, 111)
+    width = browser.evaluate("document.documentElement.scrollWidth")
+    check("the start page fits the phone's width (%d px)" % width, width <= 390)
+
+
+STEPS = {"phone": phone, "remembered": remembered, "named": named, "offline": offline, "installable": installable}
 
 if __name__ == "__main__":
     step = STEPS[sys.argv[2]]

@@ -105,7 +105,11 @@ class Browser:
     def center_of(self, selector):
         box = self.evaluate("(() => { const e = document.querySelector(%s); e.scrollIntoView({block: 'nearest'});"
                             " const r = e.getBoundingClientRect();"
-                            " return [r.left + r.width / 2, r.top + r.height / 2]; })()" % json.dumps(selector))
+                            # On a phone the input lands in the visual viewport, which
+                            # scrolls apart from the layout one.
+                            " const v = window.visualViewport || {offsetLeft: 0, offsetTop: 0};"
+                            " return [r.left + r.width / 2 - v.offsetLeft, r.top + r.height / 2 - v.offsetTop]; })()"
+                            % json.dumps(selector))
         return box
 
     def click(self, selector):

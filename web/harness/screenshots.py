@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """Screenshots of the browser edition in headless Chromium, for the README:
-the start page in English and Chinese and the two settings pages.
+the start page in English and Chinese and the two settings pages, and the
+start page on a phone's screen (390 x 844).
 
 screenshots.py SITE_DIR OUT_DIR"""
 import os
@@ -40,6 +41,18 @@ def shoot(site, out, locale, pages):
         browser.close()
 
 
+def phone_shot(site, path):
+    browser = Browser(width=390, height=844)
+    try:
+        browser.call("Emulation.setDeviceMetricsOverride", width=390, height=844, deviceScaleFactor=1, mobile=True)
+        browser.navigate(site.url + "index.html")
+        browser.wait_for("!!document.querySelector('.tc-window[data-template=\"111\"]')")
+        browser.screenshot(path)
+        print(path)
+    finally:
+        browser.close()
+
+
 def main():
     site = Site(sys.argv[1])
     out = sys.argv[2]
@@ -50,6 +63,7 @@ def main():
         shoot(site, out, "zh-CN", [("web-start-page-zh.png", [], 111),
                                    ("web-3g-parameters-zh.png", ["#c40002"], 107)])
         shoot(site, out, "zh-CN", [("web-camera-setup-zh.png", ["#c40000"], 113)])
+        phone_shot(site, os.path.join(out, "web-phone-start-en.png"))
     finally:
         site.close()
 
