@@ -132,7 +132,8 @@ var LibraryTrailcfgFiles = {
       var point = UTF8ToString(path);
       var kept = null;
       try {
-        kept = await (await navigator.storage.getDirectory()).getDirectoryHandle('in-browser', { create: true });
+        var root = await (Module.storageRoot || navigator.storage.getDirectory());
+        kept = await root.getDirectoryHandle('in-browser', { create: true });
       } catch (e) {
         console.warn('trailcfg: nothing is kept between visits: ' + e);
       }
