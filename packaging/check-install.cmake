@@ -1,7 +1,9 @@
-# cmake -DBUILD_DIR=... -DPREFIX=... -DEXPECTED="a;b" -P check-install.cmake
+# cmake -DBUILD_DIR=... -DSOURCE_DIR=... -DPREFIX=... -DEXPECTED="a;b" -P check-install.cmake
 # Installs the build into PREFIX (emptied first) and fails unless every
 # EXPECTED file is there; a desktop entry must start the installed program
-# by name and name its icon.
+# by name and name its icon; a .txt file (the Windows ZIP's LICENSE.txt and
+# NOTICE.txt) must end its lines in CRLF, as Notepad wants them, and hold
+# the text of its source.
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
@@ -18,6 +20,22 @@ foreach(file ${EXPECTED})
     file(STRINGS ${PREFIX}/${file} icon REGEX "^Icon=")
     if(NOT exec STREQUAL "Exec=trailcfg" OR NOT icon STREQUAL "Icon=trailcfg")
       message(FATAL_ERROR "${file}: ${exec} ${icon}")
+    endif()
+  endif()
+  if(file MATCHES "\\.txt$")
+    # Byte by byte: file(READ) as text would drop the CRs it is about.
+    get_filename_component(source_name ${file} NAME_WE)
+    file(READ ${PREFIX}/${file} shipped HEX)
+    file(READ ${SOURCE_DIR}/${source_name} source HEX)
+    string(REGEX REPLACE "(..)" "\\1 " shipped "${shipped}")
+    string(REGEX REPLACE "(..)" "\\1 " source "${source}")
+    string(REPLACE "0a " "0d 0a " source "${source}")
+    if(NOT shipped STREQUAL source)
+      string(REPLACE "0d 0a " "" bare "${shipped}")
+      if(bare MATCHES "(^| )0a ")
+        message(FATAL_ERROR "${file}: a line does not end in CRLF")
+      endif()
+      message(FATAL_ERROR "${file} is not ${source_name} of the source")
     endif()
   endif()
 endforeach()

@@ -1,22 +1,36 @@
 # Installing and packaging (CPack). Included by the top-level CMakeLists.txt.
 #
-# Windows (preset mingw): a ZIP with trailcfg.exe, trailcfg-cli.exe and the
-# README, all at its top: a program that needs nothing installed.
+# Windows (preset mingw): a ZIP with trailcfg.exe, trailcfg-cli.exe, the
+# README, LICENSE.txt and NOTICE.txt, all at its top: a program that needs
+# nothing installed.
 # Linux: trailcfg and trailcfg-cli in bin, a desktop entry and the 48-pixel
-# icon where desktops look for them, and a .deb that names what it needs.
+# icon where desktops look for them, the AppStream metainfo, man pages, the
+# bash completion, and the copyright file and changelog a Debian package
+# carries; a .deb that names what it needs.
 include(GNUInstallDirs)
 
-set(_programs)
-foreach(_target trailcfg trailcfg-cli)
-  if(TARGET ${_target})
-    list(APPEND _programs ${_target})
-  endif()
-endforeach()
+# Who packages this release and where its home is: a packager sets their own.
+# The defaults are placeholders under a domain reserved for examples, which
+# lintian accepts; no real address or page is implied.
+set(TRAILCFG_MAINTAINER "trailcfg developers <trailcfg@example.org>"
+    CACHE STRING "Maintainer of the Debian package, and of its changelog entry")
+set(TRAILCFG_HOMEPAGE "https://trailcfg.example.org" CACHE STRING "The project's home page (package, metainfo)")
+set(TRAILCFG_SCREENSHOTS_URL "${TRAILCFG_HOMEPAGE}/screenshots"
+    CACHE STRING "Where docs/screenshots are published, for software centres")
+set(TRAILCFG_APPSTREAM_ID "org.example.trailcfg" CACHE STRING "The desktop program's AppStream component id")
+
+include(${CMAKE_CURRENT_LIST_DIR}/notices.cmake)
+set(_programs ${TRAILCFG_SHIPPED_PROGRAMS})
 
 if(WIN32)
   install(TARGETS ${_programs} RUNTIME DESTINATION .)
   install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION .)
-  set(_expected trailcfg.exe trailcfg-cli.exe README.md)
+  # CRLF, so that Notepad shows them as they are meant.
+  foreach(_text LICENSE NOTICE)
+    configure_file(${PROJECT_SOURCE_DIR}/${_text} ${CMAKE_BINARY_DIR}/${_text}.txt @ONLY NEWLINE_STYLE CRLF)
+    install(FILES ${CMAKE_BINARY_DIR}/${_text}.txt DESTINATION .)
+  endforeach()
+  set(_expected trailcfg.exe trailcfg-cli.exe README.md LICENSE.txt NOTICE.txt)
 else()
   install(TARGETS ${_programs} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(FILES ${CMAKE_CURRENT_LIST_DIR}/trailcfg.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -27,12 +41,14 @@ else()
   if(TARGET trailcfg)
     list(APPEND _expected ${CMAKE_INSTALL_BINDIR}/trailcfg)
   endif()
+  include(${CMAKE_CURRENT_LIST_DIR}/linux-docs.cmake)
 endif()
 
 set(CPACK_PACKAGE_NAME trailcfg)
 set(CPACK_PACKAGE_VENDOR trailcfg)
-set(CPACK_PACKAGE_CONTACT "trailcfg maintainers <trailcfg@localhost>")
+set(CPACK_PACKAGE_CONTACT "${TRAILCFG_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_PACKAGE_DESCRIPTION_FILE ${CMAKE_CURRENT_LIST_DIR}/description.txt)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_RESOURCE_FILE_README ${PROJECT_SOURCE_DIR}/README.md)
 set(CPACK_STRIP_FILES ON)
@@ -45,7 +61,7 @@ else()
   set(CPACK_GENERATOR DEB)
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
   set(CPACK_DEBIAN_PACKAGE_SECTION utils)
-  set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://localhost/trailcfg")
+  set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${TRAILCFG_HOMEPAGE}")
   # The libraries the programs link come from dpkg-shlibdeps; what they load
   # at run time it cannot see: Qt's platform plugins, and a font that has the
   # interface's Chinese.
@@ -58,6 +74,6 @@ include(CPack)
 # temporary prefix, then a look.
 if(TRAILCFG_TESTS)
   add_test(NAME packaging.install
-           COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR} -DPREFIX=${CMAKE_BINARY_DIR}/install-test
+           COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR} -DSOURCE_DIR=${PROJECT_SOURCE_DIR} -DPREFIX=${CMAKE_BINARY_DIR}/install-test
                    "-DEXPECTED=${_expected}" -P ${CMAKE_CURRENT_LIST_DIR}/check-install.cmake)
 endif()

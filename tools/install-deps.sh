@@ -9,6 +9,6 @@ apt-get install -y -qq --no-install-recommends \
   libgtest-dev libgmock-dev libbenchmark-dev \
   libcli11-dev nlohmann-json3-dev \
   qt6-base-dev libgl-dev fonts-wqy-microhei \
-  dpkg-dev \
+  dpkg-dev help2man appstream lintian bash-completion \
   python3 \
   >/dev/null

@@ -19,7 +19,8 @@ import sys
 import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "web", "harness"))
-from cdp import Browser, Site  # noqa: E402
+from browser import Site  # noqa: E402
+from cdp import Chromium  # noqa: E402
 
 # Records the moment the button appears, wherever the page is at.
 WATCH = """
@@ -61,13 +62,13 @@ def main():
         shutil.copy(os.path.join(site_dir, name), work)
     shutil.copy(os.path.join(os.path.dirname(os.path.abspath(__file__)), "bare.html"), work)
     site = Site(work)
-    browser = Browser(width=900, height=700)
+    browser = Chromium(width=900, height=700)
     try:
         browser.call("Network.enable")
         browser.call("Network.setCacheDisabled", cacheDisabled=True)
         # The site's service worker would answer from its own cache.
         browser.call("Network.setBypassServiceWorker", bypass=True)
-        browser.call("Page.addScriptToEvaluateOnNewDocument", source=WATCH)
+        browser.add_init_script(WATCH)
         times = {"trailcfg": [], "bare": []}
         start_time(browser, site.url + "bare.html")  # warms the browser itself up
         for _ in range(runs):

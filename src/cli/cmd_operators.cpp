@@ -105,9 +105,27 @@ std::vector<std::string> ExceptionFields(const OperatorSource& source) {
     return fields;
 }
 
+// How many sources confirm every text of an operator, in the words the
+// README's "Operator data" uses; by OperatorSource::confirmedBy.
+struct Confidence {
+    const char* en;
+    const char* zh;
+};
+constexpr Confidence kConfidence[] = {
+    {"unconfirmed", "未经确认"},
+    {"confirmed by one source", "一个来源确认"},
+    {"confirmed by two sources", "两个来源确认"},
+};
+
+const Confidence& ConfidenceOf(const OperatorSource& source) {
+    const int n = source.confirmedBy;
+    return kConfidence[n < 0 ? 0 : n > 2 ? 2 : n];
+}
+
 Json SourceJson(const OperatorSource& source) {
     Json entry = Json::object();
-    entry["confirmed"] = *source.release != '\0';
+    entry["confirmedBy"] = source.confirmedBy;
+    entry["confidence"] = ConfidenceOf(source).en;
     if (*source.release) {
         entry["release"] = source.release;
         entry["mccMnc"] = source.mccMnc;
@@ -115,23 +133,34 @@ Json SourceJson(const OperatorSource& source) {
         entry["mmsRelease"] = source.mmsRelease;
         entry["mmsCarrier"] = source.mmsCarrier;
     }
+    if (*source.gnome)
+        entry["gnome"] = {{"provider", source.gnome}, {"apn", source.gnomeApn}, {"mmsApn", source.gnomeMmsApn}};
     entry["exceptions"] = ExceptionFields(source);
     return entry;
 }
 
-// "lineage-current 262-01 "Telekom Internet", MMS "Telekom Internet"", in
-// the language of the names.
+// "Confidence: confirmed by two sources", then the Android entries
+// ("lineage-current 262-01 "Telekom Internet", MMS "Telekom Internet"") and
+// GNOME's access points, in the language of the names.
 void PrintSource(const OperatorSource& source, int language, std::ostream& out) {
     const bool zh = language == kLangZh;
+    out << "        " << (zh ? "可信度: " : "Confidence: ") << (zh ? ConfidenceOf(source).zh : ConfidenceOf(source).en)
+        << "\n";
     out << "        " << (zh ? "来源: " : "Source: ");
     if (!*source.release) {
-        out << (zh ? "未经确认（不在公开的 APN 数据库中）" : "unconfirmed (in no published APN database)") << "\n";
+        out << (zh ? "不在 Android APN 数据库中" : "in no Android APN database") << "\n";
     } else {
         out << source.release << " " << source.mccMnc << " " << Json(source.carrier).dump()
             << (zh ? ", 彩信 " : ", MMS ");
         if (std::string_view(source.mmsRelease) != source.release) out << source.mmsRelease << " ";
         out << Json(source.mmsCarrier).dump() << "\n";
     }
+    out << "        GNOME: ";
+    if (!*source.gnome)
+        out << (zh ? "不在其数据库中" : "not in its database") << "\n";
+    else
+        out << source.gnome << " " << Json(source.gnomeApn).dump() << (zh ? ", 彩信 " : ", MMS ")
+            << Json(source.gnomeMmsApn).dump() << "\n";
     const std::vector<std::string> fields = ExceptionFields(source);
     if (fields.empty()) return;
     out << "        " << (zh ? "例外: " : "Exceptions: ");

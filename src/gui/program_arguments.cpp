@@ -14,7 +14,7 @@ constexpr const char* kUsage =
     "Prepares the settings of cellular trail cameras: the pages write CFG.BIN\n"
     "(how pictures are sent) and menu.dat (how the camera behaves) into the\n"
     "folder the program was started from, or the one chosen with Browse on the\n"
-    "start page.\n"
+    "Camera Setup or the 3G Send Settings page.\n"
     "\n"
     "  --help     print this text and exit\n"
     "  --version  print the version and exit\n"

@@ -44,8 +44,11 @@ struct SourceRow {
 };
 
 constexpr SourceRow kSources[] = {
-#define TRAILCFG_SOURCE(country, slot, release, mccMnc, carrier, mmsRelease, mmsCarrier, exceptions) \
-    {country, slot, {release, mccMnc, carrier, mmsRelease, mmsCarrier, exceptions}},
+#define TRAILCFG_SOURCE(country, slot, release, mccMnc, carrier, mmsRelease, mmsCarrier, exceptions, gnome, gnomeApn, \
+                        gnomeMmsApn, confirmedBy)                                                                     \
+    {country,                                                                                                         \
+     slot,                                                                                                            \
+     {release, mccMnc, carrier, mmsRelease, mmsCarrier, exceptions, gnome, gnomeApn, gnomeMmsApn, confirmedBy}},
 #include "operator_sources.inc"
 #undef TRAILCFG_SOURCE
 };
@@ -112,7 +115,7 @@ constexpr bool ListedSlotsCanConnect() {
 static_assert(ListedSlotsCanConnect(), "a listed operator lacks its 3G APN, MMS URL, MMS APN, MMS gateway or MMS port");
 
 // Every operator with texts says where they come from, and no source row
-// names a slot without texts.
+// names a slot without texts; two sources at most confirm a text.
 constexpr bool EverySlotWithTextsHasASource() {
     for (const OperatorRow& r : kOperators) {
         int found = 0;
@@ -122,11 +125,12 @@ constexpr bool EverySlotWithTextsHasASource() {
     for (const SourceRow& s : kSources) {
         bool named = false;
         for (const OperatorRow& r : kOperators) named = named || (s.country == r.country && s.slot == r.slot);
-        if (!named) return false;
+        if (!named || s.source.confirmedBy < 0 || s.source.confirmedBy > 2) return false;
     }
     return true;
 }
-static_assert(EverySlotWithTextsHasASource(), "an operator with provisioning texts lacks its source row, or has two");
+static_assert(EverySlotWithTextsHasASource(),
+              "an operator with provisioning texts lacks its source row, or has two, or a count of sources not 0..2");
 
 constexpr std::array<std::array<OperatorList, kCountryCount>, 2> BuildLists() {
     std::array<std::array<OperatorList, kCountryCount>, 2> lists{};
@@ -159,7 +163,7 @@ constexpr auto g_aszCountryName = [] {
 constexpr auto g_asOperatorList = BuildLists();
 constexpr auto g_as3GNetParam = BuildCells<NetParam, &OperatorRow::net>(kNoNet);
 constexpr auto g_asMmsParam = BuildCells<MmsParam, &OperatorRow::mms>(kNoMms);
-constexpr OperatorSource kNoSource{"", "", "", "", "", ""};
+constexpr OperatorSource kNoSource{"", "", "", "", "", "", "", "", "", 0};
 constexpr auto g_asOperatorSource = [] {
     std::array<std::array<OperatorSource, kOperatorSlots>, kCountryCount> cells{};
     for (auto& row : cells)

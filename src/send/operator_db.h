@@ -33,17 +33,23 @@ struct OperatorList {
 };
 
 // Where a slot's provisioning texts come from: the published Android APN
-// database entries that tools/apn/operator_sources.tsv names for it. Texts are
-// UTF-8 (carrier names are the database's own), shown to users, never written
-// to a file. An empty release: the operator is in no source and its texts are
-// unconfirmed; a slot without texts has an all-empty source.
+// database entries that tools/apn/operator_sources.tsv names for it, and the
+// access points of GNOME's mobile broadband provider database it is held
+// against. Texts are UTF-8 (carrier and provider names are the databases'
+// own), shown to users, never written to a file. An empty release: the
+// operator is in no Android file; an empty gnome: not in GNOME's; a slot
+// without texts has an all-empty source.
 struct OperatorSource {
     const char* release;     // the data entry's, e.g. "lineage-current"
     const char* mccMnc;      // e.g. "262-01"
     const char* carrier;     // the data entry's carrier name
     const char* mmsRelease;  // the MMS entry's release and carrier name
     const char* mmsCarrier;
-    const char* exceptions;  // record fields whose text is an explained exception, blank-separated
+    const char* exceptions;   // record fields whose text is an explained exception, blank-separated
+    const char* gnome;        // GNOME's country code and provider, e.g. "de/T-Mobile(Telekom)"
+    const char* gnomeApn;     // its data access point, "-" for none
+    const char* gnomeMmsApn;  // its MMS access point, "-" for none
+    int confirmedBy;          // sources that confirm every text: 2, 1, or 0 (unconfirmed)
 };
 
 // The single entry of both lists in manual mode: "其他" / "Others".

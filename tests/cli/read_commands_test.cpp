@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <map>
 
 #include "cli_run.h"
 #include "common/program_version.h"
@@ -146,38 +147,46 @@ TEST(CliOperators, ShowWhereEachOperatorsValuesComeFrom) {
     CliRun all = Cli({"operators", "--json"});
     ASSERT_EQ(all.status, 0) << all.err;
     Json countries = Json::parse(all.out);
-    int confirmed = 0, unconfirmed = 0;
+    int android = 0, notAndroid = 0;
+    std::map<std::string, int> confidence;
     for (const Json& c : countries)
         for (const Json& op : c["operators"]) {
             const Json& source = op.at("source");
-            if (source.at("confirmed").get<bool>()) {
-                ++confirmed;
-                EXPECT_FALSE(source.at("release").get<std::string>().empty());
+            if (source.contains("release")) {
+                ++android;
                 EXPECT_FALSE(source.at("carrier").get<std::string>().empty());
             } else {
-                ++unconfirmed;
-                EXPECT_FALSE(source.contains("release"));
+                ++notAndroid;
             }
             for (const Json& field : source.at("exceptions")) EXPECT_TRUE(op.contains(field.get<std::string>()));
+            ++confidence[source.at("confidence").get<std::string>()];
+            const int by = source.at("confirmedBy").get<int>();
+            EXPECT_EQ(source.at("confidence"), by == 2   ? "confirmed by two sources"
+                                               : by == 1 ? "confirmed by one source"
+                                                         : "unconfirmed");
         }
-    EXPECT_EQ(confirmed, 119);
-    EXPECT_EQ(unconfirmed, 4) << "A Mobile, Motiv, letai and MTC are in no source";
+    EXPECT_EQ(android, 119);
+    EXPECT_EQ(notAndroid, 4) << "A Mobile, Motiv, letai and MTC are in no Android file";
+    EXPECT_EQ(confidence.size(), 3u) << "every level occurs";
 
     const Json& tmobile = countries[1]["operators"][0]["source"];
     EXPECT_EQ(tmobile["release"], "lineage-current");
     EXPECT_EQ(tmobile["mccMnc"], "310-260");
-    EXPECT_EQ(tmobile["exceptions"], Json::array({"sMmsSet.szMmsGateway"}));
+    EXPECT_EQ(tmobile["gnome"]["provider"], "us/T-Mobile");
+    EXPECT_EQ(tmobile["exceptions"], Json::array({"sMmsSet.szMmsGateway", "sMmsSet.szMmsPort"}));
 
     CliRun us = Cli({"operators", "--country", "1"});
     EXPECT_TRUE(Has(us.out,
-                    "    0  T-Mobile\n        Source: lineage-current 310-260 \"T-Mobile US\", MMS \"T-Mobile MMS\"\n"
-                    "        Exceptions: MMS Parameters / Gateway\n"))
+                    "    0  T-Mobile\n        Confidence: unconfirmed\n"
+                    "        Source: lineage-current 310-260 \"T-Mobile US\", MMS \"T-Mobile US\"\n"
+                    "        GNOME: us/T-Mobile \"fast.t-mobile.com\", MMS \"fast.t-mobile.com\"\n"
+                    "        Exceptions: MMS Parameters / Gateway, MMS Parameters / Port\n"))
         << us.out;
     CliRun canada = Cli({"operators", "--country", "Canada"});
     EXPECT_TRUE(Has(canada.out, "Source: lineage-current 302-370 \"Fido Internet\", MMS cm-14.1 \"Fido LTE\"\n"))
         << canada.out;
     CliRun namibia = Cli({"operators", "--country", "Namibia", "--lang", "zh"});
-    EXPECT_TRUE(Has(namibia.out, "来源: 未经确认")) << namibia.out;
+    EXPECT_TRUE(Has(namibia.out, "可信度: 未经确认\n        来源: 不在 Android APN 数据库中\n")) << namibia.out;
 }
 
 TEST(CliCommandLine, UsageErrorsAreExitTwoAndHelpIsExitZero) {

@@ -1,5 +1,6 @@
-// The operator database against the published list: countries, counts, names,
-// MMS ports, the named slots beyond the counts, widths, and the fills.
+// The operator database against its lists: countries, counts, names, MMS
+// ports as traced to the sources, the named slots beyond the counts, widths,
+// and the fills.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -31,23 +32,23 @@ const std::vector<ListedCountry>& Expected() {
         {"德国", "Deutschland", {{"Vodafone", "80"}, {"T-Mobile", "8008"}, {"E-Plus", "8080"}, {"O2", "8080"}}},
         {"英国",
          "United Kingdom",
-         {{"Vodafone", "9201"},
+         {{"Vodafone", "8799"},
           {"O2 Payandgo", "8080"},
           {"Orange", "8080"},
           {"3", "8799"},
           {"Virgin", "8080"},
           {"Vodafone Prepay", "8799"},
-          {"ASDA Mobile", "9201"},
+          {"ASDA Mobile", "8080"},
           {"EE", "8080"}}},
-        {"加拿大", "Canada", {{"Fido", "8080"}, {"Rogers", "80"}, {"Telus", "80"}, {"Bell", "80"}}},
-        {"瑞典", "Sweden", {{"Telenor", "8799"}, {"Telia", "8080"}, {"Tele2 ", "8080"}}},
+        {"加拿大", "Canada", {{"Fido", "80"}, {"Rogers", "80"}, {"Telus", "80"}, {"Bell", "80"}}},
+        {"瑞典", "Sweden", {{"Telenor", "8799"}, {"Telia", "80"}, {"Tele2 ", "8080"}}},
         {"斯洛文尼亚",
          "Slovenia",
          {{"Mobitel", "8080"}, {"Izi Mobil", "8080"}, {"Si Mobil", "9201"}, {"Bob", "9201"}, {"Telemach", "8080"}}},
         {"葡萄牙", "Portugal", {{"Optimus", "8799"}, {"Vodafone", "8799"}}},
         {"土耳其", "Turkey", {{"Avea", "8080"}, {"Turkcell", "8080"}}},
         {"瑞士", "Schweiz", {{"Orange", "8080"}, {"Sunrise", "8080"}, {"Swisscom", "8080"}}},
-        {"西班牙", "Spain", {{"Orange", "8080"}, {"Vodafone", "80"}, {"Telstra", "8080"}, {"Movistar", "8080"}}},
+        {"西班牙", "Spain", {{"Orange", "8080"}, {"Vodafone", "80"}, {"Telstra", "80"}, {"Movistar", "8080"}}},
         {"斯洛伐克", "Slovakia", {{"T-Mobile", "8080"}, {"Orange", "8799"}, {"O2", "8080"}}},
         {"俄罗斯",
          "Russia",
@@ -63,16 +64,16 @@ const std::vector<ListedCountry>& Expected() {
         {"罗马尼亚", "Romania", {{"Telekom", "8080"}, {"Vodafone", "8080"}}},
         {"波兰", "Poland", {{"ERA", "8080"}}},
         {"荷兰", "Netherlands", {{"T-Mobile", "8080"}, {"Vodafone", "8799"}}},
-        {"意大利", "Italy", {{"TIM", "80"}, {"Vodafone", "8080"}}},
+        {"意大利", "Italy", {{"TIM", "80"}, {"Vodafone", "80"}}},
         {"爱尔兰", "Ireland", {{"Meteor", "8799"}, {"Vodafone", "80"}}},
         {"匈牙利", "Hungary", {{"T-Mobile", "8080"}, {"Vodafone", "8080"}}},
-        {"希腊", "Greece", {{"T-Cosmote", "8080"}, {"Vodafone", "8080"}}},
+        {"希腊", "Greece", {{"T-Cosmote", "8080"}, {"Vodafone", "5080"}}},
         {"法国", "France", {{"Bouygues", "8080"}, {"Orange", "8080"}}},
         {"澳大利亚",
          "Australia",
          {{"Optus", "8070"}, {"Telstra", "80"}, {"Vodafone", "8080"}, {"Three", "8799"}, {"AldiMobile", "80"}}},
         {"奥地利", "Oesterreich", {{"A1", "8001"}, {"T-Mobile", "80"}}},
-        {"巴西", "Brazil", {{"Brazil Telecom", "8080"}, {"Claro", "8080"}}},
+        {"巴西", "Brazil", {{"Brazil Telecom", "3128"}, {"Claro", "8799"}}},
         {"保加利亚", "Bulgaria", {{"Telenor", "8004"}, {"M-tel", "8080"}, {"Vivacom", "8080"}}},
         {"克罗地亚",
          "Croatia",
@@ -90,14 +91,14 @@ const std::vector<ListedCountry>& Expected() {
          "Ukraine",
          {{"KiyvStar", "8080"}, {"MTS", "8080"}, {"LIFE", "8080"}, {"Beeline UA", "8080"}, {"UMC Ukraine", "8080"}}},
         {"立陶宛", "Lithuania", {{"Omnitel", "8080"}, {"Omnitel Ezio", "8080"}}},
-        {"印度", "India", {{"Idea", "8080"}, {"BPL", "8080"}, {"Airtel", "8080"}, {"VodaFone", "8080"}}},
+        {"印度", "India", {{"Idea", "8080"}, {"BPL", "8799"}, {"Airtel", "8799"}, {"VodaFone", "9401"}}},
         {"拉脱维亚", "Latvia", {{"LMT", "8080"}}},
         {"纳米比亚", "Namibia", {{"MTC", "80"}}},
-        {"爱沙尼亚", "Estonia", {{"EMT", "8080"}, {"ELISA", "8000"}, {"TELE2", "9201"}}},
-        {"比利时", "Belgium", {{"Proximus", "80"}, {"Mobistar", "8080"}, {"Base", "8080"}}},
+        {"爱沙尼亚", "Estonia", {{"EMT", "8080"}, {"ELISA", "8080"}, {"TELE2", "8080"}}},
+        {"比利时", "Belgium", {{"Proximus", "8080"}, {"Mobistar", "8080"}, {"Base", "8080"}}},
         {"塞浦路斯", "Cyprus", {{"Cyta", "8080"}}},
-        {"智利", "Chile", {{"Telefonica", "8080"}, {"Entel", "8080"}}},
-        {"波黑", "Bosnia and Herzegovina", {{"Mtel", "80"}}},
+        {"智利", "Chile", {{"Telefonica", "9201"}, {"Entel", "8080"}}},
+        {"波黑", "Bosnia and Herzegovina", {{"Mtel", "8080"}}},
     };
     return rows;
 }
@@ -203,9 +204,12 @@ TEST(OperatorDatabase, EveryOperatorWithTextsSaysWhereTheyComeFrom) {
                 EXPECT_STREQ(source.exceptions, "") << where;
                 continue;
             }
+            // Two sources confirm an operator only where it is in both.
+            EXPECT_TRUE(source.confirmedBy < 2 || (*source.release && *source.gnome)) << where;
             if (unconfirmed.count({c, s})) {
                 EXPECT_STREQ(source.release, "") << where;
                 EXPECT_NE(std::string(source.exceptions), "") << where << ": its texts are all given by hand";
+                EXPECT_EQ(source.confirmedBy, 0) << where;
                 continue;
             }
             ++confirmed;

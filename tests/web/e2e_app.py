@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """End to end, the browser edition as an app: the real site in headless
-Chromium, driven through the DevTools protocol.
+Chromium, driven through the DevTools protocol; `remembered` also in the
+engine named after the step.
 
 - named: every list, edit and check box of the four pages has a name in
   Chromium's accessibility tree, in the page's language ("Timer1 Start
@@ -14,7 +15,7 @@ Chromium, driven through the DevTools protocol.
 - remembered: what Generate wrote into /in-browser is there after a reload:
   the camera page's first opening reads it.
 
-e2e_app.py SITE_DIR STEP"""
+e2e_app.py SITE_DIR STEP [chromium|firefox|webkit]"""
 import sys
 
 from e2e_files import to_send_page_with_mms
@@ -105,7 +106,8 @@ def camera_mode(browser):
 
 
 def remembered(site, browser, check):
-    browser.call("Browser.setDownloadBehavior", behavior="deny")
+    if browser.engine == "chromium":
+        browser.call("Browser.setDownloadBehavior", behavior="deny")
     browser.navigate(site.url + "index.html")
     page_shown(browser, 111)
     browser.click("#c40000")  # Camera Setup
@@ -158,5 +160,5 @@ def phone(site, browser, check):
 STEPS = {"phone": phone, "remembered": remembered, "named": named, "offline": offline, "installable": installable}
 
 if __name__ == "__main__":
-    step = STEPS[sys.argv[2]]
-    sys.exit(run("e2e-app-" + sys.argv[2], step))
+    name = sys.argv.pop(2)  # what follows is the engine, as run() reads it
+    sys.exit(run("e2e-app-" + name, STEPS[name]))

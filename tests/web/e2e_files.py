@@ -1,26 +1,26 @@
 #!/usr/bin/python3
-"""End to end, where Generate's file goes when it cannot go into a picked
-folder: the real site in headless Chromium, driven by clicks and typing
-through the DevTools protocol.
+"""End to end, where Generate's files go when they cannot go into a picked
+folder: the real site in a browser (headless Chromium, or the engine named
+after the site), driven by clicks and typing.
 
-- Without a picked folder, Generate offers the file as a download named
-  CFG.BIN (the browser's downloads are let into a temporary folder), every
-  time, also when its bytes are the same as before; the success message
-  says the file must be named CFG.BIN in the card's top folder.
-- Where the browser has no folder picker, Browse says so in the page's
-  language.
+- Without a picked folder, Generate offers its file as a download named
+  CFG.BIN or menu.dat, in every engine; the downloads' bytes are checked.
+  Every Generate downloads, also when its bytes are the same as before, and
+  the success message says the file must be named CFG.BIN in the card's top
+  folder (a browser numbers a repeated download).
+- Where the browser has no folder picker (Firefox, WebKit; in Chromium it is
+  taken away), Browse says so in the page's language.
 - A picked folder that refuses the write (its file handle will not open a
   writable stream, as a locked card) gets no file, not even an empty one,
   and Generate does not report success: the program's read-back finds the
-  file as it was.
+  file as it was. Only Chromium has the folder picker this stands in for.
 
-e2e_files.py SITE_DIR"""
+e2e_files.py SITE_DIR [chromium|firefox|webkit]"""
 import os
-import shutil
 import sys
-import tempfile
 import time
 
+from e2e_generate import APP_SET_MARK, CFG_SIZE, unscramble
 from e2e_session import MESSAGE, STILL_CLOCK, open_with_picker, page_shown, run
 
 LOCKED_PICKER = """
@@ -40,7 +40,10 @@ window.showDirectoryPicker = async () => {
 };
 """
 
-CFG_SIZE = 1320
+MMS_SEND = 1
+MENU_SIZE = 44
+MENU_MARKER = 143  # the byte before the reserved one and the flag word
+MENU_FLAG = 0x8081
 
 
 def to_send_page_with_mms(browser):
@@ -54,62 +57,91 @@ def to_send_page_with_mms(browser):
     browser.type_into("#c40023", "+8613800000000")
 
 
-def console_lines(browser):
-    lines = []
-    for event in browser.events:
-        if event.get("method") == "Runtime.consoleAPICalled":
-            lines += [str(a.get("value", "")) for a in event["params"]["args"]]
-    return lines
-
-
 def steps(site, browser, check):
-    downloads = tempfile.mkdtemp(prefix="trailcfg-downloads-")
-    try:
-        downloaded(site, browser, check, downloads)
-    finally:
-        shutil.rmtree(downloads, ignore_errors=True)
-    refused(site, browser, check)
+    downloaded(site, browser, check)
+    if browser.engine == "chromium":
+        refused(site, browser, check)
     no_picker(site, browser, check)
 
 
-def downloaded(site, browser, check, downloads):
-    # Each download under its own name (its guid): a repeated one must not
-    # hide behind the first.
-    browser.call("Browser.setDownloadBehavior", behavior="allowAndName", downloadPath=downloads,
-                 eventsEnabled=True)
-    browser.call("Page.addScriptToEvaluateOnNewDocument", source=STILL_CLOCK)
+def generate(browser, button):
+    browser.click(button)
+    message = browser.wait_for(MESSAGE)
+    browser.click(".tc-ok")
+    return message
+
+
+def downloaded(site, browser, check):
     browser.navigate(site.url + "index.html")
     to_send_page_with_mms(browser)
     path = browser.evaluate("document.querySelector('#c40012').value")
     check("the save path shows the folder inside the browser (%s)" % path, path == "/in-browser")
-    for count in (1, 2):
-        browser.click("#c40013")  # Generate, the second time with the same bytes
-        message = browser.wait_for(MESSAGE)
-        check("Generate %d succeeds (%r)" % (count, message), "Generate Success!" in message)
-        check("and says the card needs it as CFG.BIN in its top folder",
-              "named exactly CFG.BIN" in message and "top folder" in message)
-        browser.click(".tc-ok")
-        deadline = time.time() + 30
-        while len(whole_files(downloads)) < count and time.time() < deadline:
-            time.sleep(0.1)
-        check("Generate %d is downloaded (%s)" % (count, sorted(os.listdir(downloads))),
-              len(whole_files(downloads)) == count)
-    browser.evaluate("1")  # collects the events sent meanwhile
-    names = [e["params"]["suggestedFilename"] for e in browser.events if e.get("method") == "Browser.downloadWillBegin"]
-    check("both are offered as CFG.BIN (%s)" % names, names == ["CFG.BIN", "CFG.BIN"])
+    # The page's clock stopped: the second Generate gives the same bytes.
+    browser.evaluate(STILL_CLOCK)
+    message = generate(browser, "#c40013")
+    check("Generate succeeds (%r)" % message, "Generate Success!" in message)
+    check("and says the card needs it as CFG.BIN in its top folder",
+          "named exactly CFG.BIN" in message and "top folder" in message)
+    data = browser.downloaded("CFG.BIN")
+    check("CFG.BIN is downloaded, %d bytes (%s)" % (CFG_SIZE, data and len(data)), data and len(data) == CFG_SIZE)
+    if data:
+        plain = unscramble(data)
+        check("it is marked as set by the program, sending by MMS (0x%02X)" % plain[0],
+              plain[0] == APP_SET_MARK | MMS_SEND)
+        check("it holds the phone number", b"+8613800000000" in plain)
+    before = downloads_seen(browser)
+    message = generate(browser, "#c40013")
+    check("Generate again, the same bytes, succeeds (%r)" % message, "Generate Success!" in message)
+    again = next_download(browser, "CFG.BIN", before)
+    check("and is downloaded again, the same bytes (%s)" % sorted(os.listdir(browser.downloads)),
+          again is not None and again == data)
+
+    browser.click(".tc-close")
+    page_shown(browser, 111)
+    browser.click("#c40000")  # Camera Setup
+    page_shown(browser, 113)
+    mode = browser.evaluate("document.querySelector('#c40006').options[2].text")
+    browser.choose("#c40006", mode)
+    message = generate(browser, "#c40096")
+    check("the camera page's Generate succeeds (%r)" % message, "Generate Success!" in message)
+    data = browser.downloaded("menu.dat")
+    check("menu.dat is downloaded, %d bytes (%s)" % (MENU_SIZE, data and len(data)), data and len(data) == MENU_SIZE)
+    if data:
+        plain = unscramble(data)
+        check("it holds the chosen mode, its marker and its flag (%d, %d, 0x%04X)" % (
+            plain[0], plain[40], plain[42] | plain[43] << 8),
+            plain[0] == 2 and plain[40] == MENU_MARKER and plain[42] | plain[43] << 8 == MENU_FLAG)
 
 
-def whole_files(folder):
-    return [n for n in os.listdir(folder) if os.path.getsize(os.path.join(folder, n)) == CFG_SIZE]
+def downloads_seen(browser):
+    folder = browser.downloads
+    return {n: os.stat(os.path.join(folder, n)).st_mtime_ns for n in os.listdir(folder)}
 
 
+def next_download(browser, name, before, timeout=30):
+    """The bytes of the download after `before` (downloads_seen), which
+    the browser either writes over `name` or numbers (CFG (1).BIN,
+    CFG(1).BIN, ...)."""
+    stem, ext = os.path.splitext(name)
+    deadline = time.time() + timeout
+    while time.time() < deadline:
+        found = [n for n, seen in downloads_seen(browser).items()
+                 if n.startswith(stem) and n.endswith(ext) and before.get(n) != seen]
+        if found:
+            return browser.downloaded(found[0])
+        time.sleep(0.1)
+    return None
+
+
+# Chromium's folder picker taken away; Firefox and WebKit have none.
 NO_PICKER = "delete window.showDirectoryPicker; delete Window.prototype.showDirectoryPicker;"
 
 
 def no_picker(site, browser, check):
-    browser.call("Page.addScriptToEvaluateOnNewDocument", source=NO_PICKER)
     browser.navigate(site.url + "index.html")
     page_shown(browser, 111)
+    if browser.engine == "chromium":
+        browser.evaluate(NO_PICKER)
     browser.choose("#c40004", "中文")  # the start page in Chinese
     browser.click("#c40002")  # 3G Setup
     page_shown(browser, 107)
@@ -129,7 +161,7 @@ def refused(site, browser, check):
     to_send_page_with_mms(browser)
     browser.click("#c40010")  # Browse
     browser.wait_for("document.querySelector('#c40012').value === '/picked/locked'")
-    del browser.events[:]
+    browser.clear_console()
     browser.click("#c40013")  # Generate
     browser.wait_for("(() => { const m = document.querySelector('.tc-message');"
                      " return !!m || performance.now() > (window.__until ||= performance.now() + 2000); })()")
@@ -137,8 +169,7 @@ def refused(site, browser, check):
                                " return m ? m.innerText : ''; })()")
     check("Generate into the locked folder reports no success (%r)" % message,
           "Generate Success!" not in message)
-    browser.evaluate("1")  # collects the console events sent meanwhile
-    check("the program says Generate failed", any("Generate fail!" in line for line in console_lines(browser)))
+    check("the program says Generate failed", any("Generate fail!" in line for line in browser.console_lines()))
     names = browser.evaluate("""(async () => {
         const folder = await (await navigator.storage.getDirectory()).getDirectoryHandle('locked');
         const names = [];

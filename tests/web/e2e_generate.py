@@ -38,7 +38,7 @@ def unscramble(data):
 
 
 def steps(site, browser, check):
-    browser.call("Page.addScriptToEvaluateOnNewDocument", source=STILL_CLOCK)
+    browser.add_init_script(STILL_CLOCK)
     open_with_picker(site, browser, PICKER, "card")
     page_shown(browser, 111)
 

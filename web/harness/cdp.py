@@ -1,50 +1,47 @@
-"""A small DevTools-protocol client for Debian's headless Chromium (Python's
-websocket client, Debian's python3-websocket): starts the browser on its
-own empty profile, talks to its one page, and acts on it by real mouse and
-keyboard input."""
-import http.server
+"""Chromium behind browser.Session: Debian's headless Chromium on its own
+empty profile, driven through the DevTools protocol (Python's websocket
+client, Debian's python3-websocket) on its one page, by real mouse and
+keyboard input. call() reaches the protocol itself, for what only Chromium
+has (its accessibility tree, locale and network emulation)."""
+import base64
 import json
 import os
 import shutil
 import signal
 import subprocess
 import tempfile
-import threading
 import time
 import urllib.request
 
 import websocket
 
-from run_in_browser import CHROMIUM_FLAGS, chromium
+from browser import Session
+
+FLAGS = [
+    "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+    "--disable-background-networking", "--disable-component-update", "--disable-sync",
+    "--disable-extensions", "--disable-default-apps", "--mute-audio",
+]
+
+# Windows virtual-key codes of the keys press() knows.
+KEYS = {"ArrowDown": 40, "ArrowUp": 38, "Enter": 13, "Escape": 27, "Tab": 9, "Backspace": 8, "Space": 32}
 
 
-class Site:
-    """A static file server on 127.0.0.1 for a folder, as any static host."""
-
-    def __init__(self, folder):
-        folder = os.path.abspath(folder)
-
-        class Handler(http.server.SimpleHTTPRequestHandler):
-            def __init__(self, *a, **kw):
-                super().__init__(*a, directory=folder, **kw)
-
-            def log_message(self, *a):
-                pass
-
-        Handler.extensions_map = dict(http.server.SimpleHTTPRequestHandler.extensions_map)
-        Handler.extensions_map[".wasm"] = "application/wasm"
-        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
-        threading.Thread(target=self.server.serve_forever, daemon=True).start()
-        self.url = "http://127.0.0.1:%d/" % self.server.server_address[1]
-
-    def close(self):
-        self.server.shutdown()
+def executable():
+    for name in ("chromium", "chromium-browser", "google-chrome"):
+        path = shutil.which(name)
+        if path:
+            return path
+    raise RuntimeError("no chromium found (./tools/install-web-deps.sh)")
 
 
-class Browser:
+class Chromium(Session):
+    engine = "chromium"
+
     def __init__(self, width=800, height=600, lang=None):
+        super().__init__()
         self.profile = tempfile.mkdtemp(prefix="trailcfg-cdp-")
-        args = [chromium()] + CHROMIUM_FLAGS + [
+        args = [executable()] + FLAGS + [
             "--user-data-dir=" + self.profile, "--remote-debugging-port=0", "--remote-allow-origins=*",
             "--window-size=%d,%d" % (width, height), "--hide-scrollbars"]
         if lang:
@@ -64,11 +61,17 @@ class Browser:
         self.ws = websocket.create_connection(page["webSocketDebuggerUrl"], timeout=120, suppress_origin=True)
         self.next_id = 0
         self.events = []
-        # True once the page has taken in the last input (set by the user
-        # of this class); every action waits for it.
-        self.settled = "true"
         self.call("Page.enable")
         self.call("Runtime.enable")
+        self.call("Browser.setDownloadBehavior", behavior="allow", downloadPath=self.downloads)
+        # A page opened through the protocol has no focus of its own, and an
+        # edit that cannot take focus never loses it either.
+        self.call("Emulation.setFocusEmulationEnabled", enabled=True)
+        if lang:
+            # navigator.language is what the program asks for its language.
+            self.call("Emulation.setLocaleOverride", locale=lang)
+            self.call("Network.setUserAgentOverride", userAgent=self.evaluate("navigator.userAgent"),
+                      acceptLanguage=lang)
 
     def call(self, method, **params):
         self.next_id += 1
@@ -87,71 +90,50 @@ class Browser:
             raise RuntimeError("%s: %s" % (expression, result["exceptionDetails"]))
         return result["result"].get("value")
 
-    def wait_for(self, expression, timeout=60):
-        deadline = time.time() + timeout
-        while time.time() < deadline:
-            value = self.evaluate(expression)
-            if value:
-                return value
-            time.sleep(0.05)
-        raise TimeoutError(expression)
-
     def navigate(self, url):
         self.call("Page.navigate", url=url)
 
-    def settle(self):
-        self.wait_for(self.settled)
+    def add_init_script(self, source):
+        self.call("Page.addScriptToEvaluateOnNewDocument", source=source)
 
-    def center_of(self, selector):
-        box = self.evaluate("(() => { const e = document.querySelector(%s); e.scrollIntoView({block: 'nearest'});"
-                            " const r = e.getBoundingClientRect();"
-                            # On a phone the input lands in the visual viewport, which
-                            # scrolls apart from the layout one.
-                            " const v = window.visualViewport || {offsetLeft: 0, offsetTop: 0};"
-                            " return [r.left + r.width / 2 - v.offsetLeft, r.top + r.height / 2 - v.offsetTop]; })()"
-                            % json.dumps(selector))
-        return box
+    def console_lines(self):
+        self.evaluate("1")  # collects the events sent meanwhile
+        lines = []
+        for event in self.events:
+            if event.get("method") == "Runtime.consoleAPICalled":
+                lines += [str(a.get("value", "")) for a in event["params"]["args"]]
+        return lines
 
-    def click(self, selector):
-        x, y = self.center_of(selector)
+    def clear_console(self):
+        del self.events[:]
+
+    def mouse_click(self, x, y):
         for kind in ("mouseMoved", "mousePressed", "mouseReleased"):
             self.call("Input.dispatchMouseEvent", type=kind, x=x, y=y, button="left", clickCount=1)
-        self.settle()
 
-    def key(self, key, code=None, keycode=0, modifiers=0):
+    def _key(self, key, code, keycode, modifiers=0):
         for kind in ("rawKeyDown", "keyUp"):
-            self.call("Input.dispatchKeyEvent", type=kind, key=key, code=code or key,
-                      windowsVirtualKeyCode=keycode, modifiers=modifiers)
+            self.call("Input.dispatchKeyEvent", type=kind, key=key, code=code, windowsVirtualKeyCode=keycode,
+                      modifiers=modifiers)
 
-    def type_into(self, selector, text):
-        """Clicks into the edit, selects what it holds and types over it."""
-        self.click(selector)
-        self.key("a", "KeyA", 65, modifiers=2)  # Ctrl+A
+    def press(self, key):
+        self._key(key, key, KEYS[key])
+
+    def select_all(self):
+        self._key("a", "KeyA", 65, modifiers=2)  # Ctrl+A
+
+    def insert_text(self, text):
         self.call("Input.insertText", text=text)
-        self.settle()
 
-    def choose(self, selector, text):
-        """Moves a closed list to the entry `text` with the arrow keys."""
-        self.evaluate("document.querySelector(%s).focus()" % json.dumps(selector))
-        options = self.evaluate("[...document.querySelector(%s).options].map(o => o.text)" % json.dumps(selector))
-        target = options.index(text)
-        for _ in range(len(options) + 1):
-            index = self.evaluate("document.querySelector(%s).selectedIndex" % json.dumps(selector))
-            if index == target:
-                self.settle()
-                return
-            if index < target:
-                self.key("ArrowDown", "ArrowDown", 40)
-            else:
-                self.key("ArrowUp", "ArrowUp", 38)
-            self.settle()
-        raise RuntimeError("could not choose %r in %s" % (text, selector))
-
-    def screenshot(self, path):
-        import base64
-        data = self.call("Page.captureScreenshot", format="png")["data"]
+    def screenshot(self, path, selector=None):
+        params = {"format": "png"}
+        if selector:
+            params["clip"] = self.evaluate(
+                "(() => { const r = document.querySelector(%s).getBoundingClientRect();"
+                " return {x: r.left, y: r.top, width: r.width, height: r.height, scale: 1}; })()"
+                % json.dumps(selector))
         with open(path, "wb") as f:
-            f.write(base64.b64decode(data))
+            f.write(base64.b64decode(self.call("Page.captureScreenshot", **params)["data"]))
 
     def close(self):
         try:
@@ -160,3 +142,4 @@ class Browser:
             pass
         self.process.wait()
         shutil.rmtree(self.profile, ignore_errors=True)
+        self.remove_profile()

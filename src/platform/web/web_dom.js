@@ -24,7 +24,12 @@ var LibraryTrailcfgDom = {
   trailcfg_web_font_metrics__deps: ['$TC'],
   trailcfg_web_font_metrics: function (out) {
     // The dialog font's stand-in: the page's CSS font, measured as Windows
-    // measures a dialog font (the alphabet's width, the line's height).
+    // measures a dialog font (the alphabet's width; the ascent and descent,
+    // each rounded, make the height). Engines round a canvas font's ascent
+    // their own way (Firefox up, Chromium and WebKit to the nearest), a
+    // whole pixel at dialog size, so the font is measured at a hundred
+    // times its size and scaled back: every engine then gets one page size.
+    var SCALE = 100;
     var probe = document.createElement('div');
     probe.className = 'tc-window';
     probe.style.position = 'absolute';
@@ -32,13 +37,15 @@ var LibraryTrailcfgDom = {
     var ctx = document.createElement('canvas').getContext('2d');
     TC.screen().appendChild(probe);
     var style = getComputedStyle(probe);
-    ctx.font = style.fontSize + ' ' + style.fontFamily;
+    var size = parseFloat(style.fontSize);
+    ctx.font = size * SCALE + 'px ' + style.fontFamily;
     var m = ctx.measureText('ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz');
-    var height = (m.fontBoundingBoxAscent || 0) + (m.fontBoundingBoxDescent || 0);
-    if (!(height > 0)) height = parseFloat(style.fontSize) * 1.2;
+    var height = Math.round((m.fontBoundingBoxAscent || 0) / SCALE) +
+                 Math.round((m.fontBoundingBoxDescent || 0) / SCALE);
+    if (!(height > 0)) height = Math.round(size * 1.2);
     probe.remove();
-    HEAP32[out >> 2] = Math.round(m.width);
-    HEAP32[(out >> 2) + 1] = Math.round(height);
+    HEAP32[out >> 2] = Math.round(m.width / SCALE);
+    HEAP32[(out >> 2) + 1] = height;
   },
 
   trailcfg_web_page_open__deps: ['$TC'],
@@ -299,8 +306,11 @@ var LibraryTrailcfgDom = {
     TC.quietBlur = true;
     c.input.focus();
     TC.quietBlur = false;
+    var queued = TC.queue.length;
     if (document.activeElement === c.input) c.input.blur();
-    else TC.push(page, 2, id);  // a window without the focus moves none
+    // A window without the focus moves none, and in Firefox an edit given
+    // the focus there fires no blur when it gives it up.
+    if (TC.queue.length === queued) TC.push(page, 2, id);
   },
 
   trailcfg_web_user_click__deps: ['$TC'],

@@ -1,0 +1,172 @@
+"""One browser session whatever the engine: the harness, the end-to-end tests
+and the screenshots open a page, click, type, evaluate JavaScript, read
+downloads and take screenshots through this, and the engine behind it is
+Chromium (DevTools protocol, cdp.py), Firefox (WebDriver BiDi, bidi.py) or
+WebKitGTK (WebDriver, webdriver.py).
+
+open_browser(engine, width=, height=, lang=) gives a Session; Site serves a
+folder to it."""
+import http.server
+import json
+import os
+import shutil
+import tempfile
+import threading
+import time
+
+ENGINES = ("chromium", "firefox", "webkit")
+
+
+class Site:
+    """A static file server on 127.0.0.1 for a folder, as any static host. It
+    keeps the path of every request, so a test can count fetches."""
+
+    def __init__(self, folder, extra=None):
+        folder = os.path.abspath(folder)
+        requests = self.requests = []
+
+        class Handler(http.server.SimpleHTTPRequestHandler):
+            def __init__(self, *a, **kw):
+                super().__init__(*a, directory=folder, **kw)
+
+            def log_message(self, *a):
+                pass
+
+            def do_GET(self):
+                requests.append(self.path)
+                if not (extra and extra(self)):
+                    super().do_GET()
+
+            def do_POST(self):
+                requests.append(self.path)
+                if not (extra and extra(self)):
+                    self.send_response(404)
+                    self.end_headers()
+
+        Handler.extensions_map = dict(http.server.SimpleHTTPRequestHandler.extensions_map)
+        Handler.extensions_map[".wasm"] = "application/wasm"
+        Handler.extensions_map[".js"] = "text/javascript"
+        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
+        threading.Thread(target=self.server.serve_forever, daemon=True).start()
+        self.url = "http://127.0.0.1:%d/" % self.server.server_address[1]
+
+    def close(self):
+        self.server.shutdown()
+
+
+class Session:
+    """What every engine's session does the same way. An engine gives
+    evaluate, navigate, mouse_click, press, select_all, insert_text,
+    screenshot and close; what it cannot do raises NotImplementedError."""
+
+    engine = None
+
+    def __init__(self):
+        # Generate's downloads land here, and nowhere else.
+        self.downloads = tempfile.mkdtemp(prefix="trailcfg-downloads-")
+        # True once the page has taken in the last input (set by the user
+        # of this class); every action waits for it.
+        self.settled = "true"
+
+    def add_init_script(self, source):
+        """Runs `source` in every new document before the page's scripts."""
+        raise NotImplementedError("%s: scripts before the page's" % self.engine)
+
+    def console_lines(self):
+        """What the page has written to the console since the last clear."""
+        raise NotImplementedError("%s: the console" % self.engine)
+
+    def clear_console(self):
+        pass
+
+    def wait_for(self, expression, timeout=60):
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            value = self.evaluate(expression)
+            if value:
+                return value
+            time.sleep(0.05)
+        raise TimeoutError(expression)
+
+    def settle(self):
+        self.wait_for(self.settled)
+
+    def center_of(self, selector):
+        return self.evaluate("(() => { const e = document.querySelector(%s); e.scrollIntoView({block: 'nearest'});"
+                             " const r = e.getBoundingClientRect();"
+                             # On a phone the input lands in the visual viewport, which
+                             # scrolls apart from the layout one.
+                             " const v = window.visualViewport || {offsetLeft: 0, offsetTop: 0};"
+                             " return [r.left + r.width / 2 - v.offsetLeft, r.top + r.height / 2 - v.offsetTop]; })()"
+                             % json.dumps(selector))
+
+    def click(self, selector):
+        x, y = self.center_of(selector)
+        self.mouse_click(x, y)
+        self.settle()
+
+    def type_into(self, selector, text):
+        """Clicks into the edit, selects what it holds and types over it."""
+        self.click(selector)
+        self.select_all()
+        self.insert_text(text)
+        self.settle()
+
+    def choose(self, selector, text):
+        """Moves a closed list to the entry `text` with the arrow keys."""
+        self.evaluate("document.querySelector(%s).focus()" % json.dumps(selector))
+        options = self.evaluate("[...document.querySelector(%s).options].map(o => o.text)" % json.dumps(selector))
+        target = options.index(text)
+        for _ in range(len(options) + 1):
+            index = self.evaluate("document.querySelector(%s).selectedIndex" % json.dumps(selector))
+            if index == target:
+                self.settle()
+                return
+            self.press("ArrowDown" if index < target else "ArrowUp")
+            self.settle()
+        raise RuntimeError("could not choose %r in %s" % (text, selector))
+
+    def downloaded(self, name, timeout=30):
+        """The bytes of the download `name` once the browser has finished it,
+        or None when it never came."""
+        path = os.path.join(self.downloads, name)
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            busy = [n for n in os.listdir(self.downloads) if n.endswith((".part", ".crdownload", ".download"))]
+            if os.path.isfile(path) and not busy:
+                size = os.path.getsize(path)
+                time.sleep(0.2)
+                if os.path.getsize(path) == size:
+                    with open(path, "rb") as f:
+                        return f.read()
+            time.sleep(0.1)
+        return None
+
+    def clear_downloads(self):
+        for name in os.listdir(self.downloads):
+            os.remove(os.path.join(self.downloads, name))
+
+    def remove_profile(self):
+        shutil.rmtree(self.downloads, ignore_errors=True)
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        self.close()
+
+
+def open_browser(engine="chromium", width=800, height=600, lang=None):
+    """A new browser of `engine` on a fresh profile, showing about:blank in a
+    viewport of about width x height; `lang` (e.g. "zh-CN") is the page's
+    navigator.language."""
+    if engine == "chromium":
+        from cdp import Chromium
+        return Chromium(width, height, lang)
+    if engine == "firefox":
+        from bidi import Firefox
+        return Firefox(width, height, lang)
+    if engine == "webkit":
+        from webdriver import WebKit
+        return WebKit(width, height, lang)
+    raise ValueError("no such browser engine: %s (%s)" % (engine, ", ".join(ENGINES)))

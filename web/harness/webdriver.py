@@ -1,0 +1,175 @@
+"""WebKitGTK behind browser.Session: Debian's WebKitWebDriver starting its
+MiniBrowser on a private Xvfb screen, driven by WebDriver over HTTP. The
+browser runs with a private HOME, whose user-dirs.dirs names the session's
+downloads folder (WebKitGTK downloads into XDG_DOWNLOAD_DIR), and the system
+locale of `lang` (WebKitGTK takes navigator.language from it)."""
+import base64
+import json
+import os
+import shutil
+import signal
+import socket
+import subprocess
+import tempfile
+import time
+import urllib.error
+import urllib.request
+
+from browser import Session
+
+# WebDriver's code points for the keys press() knows (BiDi's too).
+KEYS = {"ArrowDown": "\ue015", "ArrowUp": "\ue013", "Enter": "\ue007", "Escape": "\ue00c", "Tab": "\ue004",
+        "Backspace": "\ue003", "Space": "\ue00d", "Control": "\ue009"}
+ELEMENT = "element-6066-11e4-a52e-4f735466cecf"
+
+
+def mini_browser():
+    for folder in ("/usr/lib/x86_64-linux-gnu", "/usr/lib/aarch64-linux-gnu", "/usr/lib", "/usr/libexec"):
+        for api in ("webkit2gtk-4.1", "webkit2gtk-4.0", "webkitgtk-6.0"):
+            path = os.path.join(folder, api, "MiniBrowser")
+            if os.access(path, os.X_OK):
+                return path
+    raise RuntimeError("no MiniBrowser found (./tools/install-web-deps.sh)")
+
+
+def free_port():
+    with socket.socket() as s:
+        s.bind(("127.0.0.1", 0))
+        return s.getsockname()[1]
+
+
+def locale_of(lang):
+    """The system locale for a language tag: zh-CN is zh_CN.UTF-8, which
+    install-web-deps.sh compiles; anything else is the C locale's English."""
+    if not lang or lang.startswith("en"):
+        return "C.UTF-8"
+    return lang.replace("-", "_") + ".UTF-8"
+
+
+class WebKit(Session):
+    engine = "webkit"
+
+    def __init__(self, width=800, height=600, lang=None):
+        super().__init__()
+        self.home = tempfile.mkdtemp(prefix="trailcfg-webkit-")
+        self.processes = []
+        os.makedirs(os.path.join(self.home, ".config"))
+        with open(os.path.join(self.home, ".config", "user-dirs.dirs"), "w") as f:
+            f.write('XDG_DOWNLOAD_DIR="%s"\n' % self.downloads)
+        env = {k: v for k, v in os.environ.items() if not k.startswith(("XDG_", "LC_", "GTK_", "DISPLAY"))}
+        env.update(HOME=self.home, LANG=locale_of(lang), LANGUAGE="",
+                   XDG_CONFIG_HOME=os.path.join(self.home, ".config"),
+                   XDG_CACHE_HOME=os.path.join(self.home, ".cache"), XDG_DATA_HOME=os.path.join(self.home, ".data"),
+                   # The simple input method types what it is given in any
+                   # locale ("@" stays "@" under zh_CN).
+                   GTK_IM_MODULE="gtk-im-context-simple",
+                   LIBGL_ALWAYS_SOFTWARE="1", NO_AT_BRIDGE="1")
+        try:
+            env["DISPLAY"] = self._start_xvfb(width, height)
+            port = free_port()
+            self.processes.append(subprocess.Popen(["WebKitWebDriver", "--port=%d" % port], env=env,
+                                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                                   start_new_session=True))
+            self.base = "http://127.0.0.1:%d" % port
+            deadline = time.time() + 30
+            while True:
+                try:
+                    self._request("GET", "/status")
+                    break
+                except OSError:
+                    if time.time() > deadline:
+                        raise RuntimeError("WebKitWebDriver did not start")
+                    time.sleep(0.1)
+            capabilities = {"browserName": "MiniBrowser", "pageLoadStrategy": "normal",
+                            "webkitgtk:browserOptions": {"binary": mini_browser(), "args": ["--automation"]}}
+            self.session = self._request("POST", "/session", {"capabilities": {"alwaysMatch": capabilities}})[
+                "sessionId"]
+            self.base += "/session/" + self.session
+            self._request("POST", "/window/rect", {"width": width, "height": height})
+        except Exception:
+            self.close()
+            raise
+
+    def _start_xvfb(self, width, height):
+        read, write = os.pipe()
+        self.processes.append(subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write), "-screen", "0", "%dx%dx24" % (width + 200, height + 200),
+             "-nolisten", "tcp"], pass_fds=(write,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+            start_new_session=True))
+        os.close(write)
+        with os.fdopen(read) as display:
+            number = display.readline().strip()
+        if not number:
+            raise RuntimeError("Xvfb did not start")
+        return ":" + number
+
+    def _request(self, method, path, body=None):
+        data = None if body is None else json.dumps(body).encode("utf-8")
+        request = urllib.request.Request(self.base + path, data=data, method=method,
+                                         headers={"Content-Type": "application/json"})
+        try:
+            with urllib.request.urlopen(request, timeout=300) as response:
+                return json.load(response).get("value")
+        except urllib.error.HTTPError as e:
+            raise RuntimeError("%s %s: %s" % (method, path, e.read().decode("utf-8", "replace"))) from None
+
+    def evaluate(self, expression):
+        # JSON carries the value across; a rejection comes back as an error.
+        answer = self._request("POST", "/execute/async", {"args": [], "script": (
+            "const done = arguments[arguments.length - 1];"
+            "(async () => JSON.stringify(await (%s)))().then(v => done({value: v}),"
+            " e => done({error: String(e && e.stack || e)}));" % expression)})
+        if "error" in answer:
+            raise RuntimeError("%s: %s" % (expression, answer["error"]))
+        return None if answer.get("value") is None else json.loads(answer["value"])
+
+    def navigate(self, url):
+        self._request("POST", "/url", {"url": url})
+
+    def _actions(self, *sources):
+        self._request("POST", "/actions", {"actions": list(sources)})
+        self._request("DELETE", "/actions")
+
+    def mouse_click(self, x, y):
+        self._actions({"type": "pointer", "id": "mouse", "parameters": {"pointerType": "mouse"},
+                       "actions": [{"type": "pointerMove", "x": int(x), "y": int(y), "origin": "viewport"},
+                                   {"type": "pointerDown", "button": 0}, {"type": "pointerUp", "button": 0}]})
+
+    def _keys(self, values):
+        actions = [{"type": "keyDown", "value": v} for v in values]
+        actions += [{"type": "keyUp", "value": v} for v in reversed(values)]
+        self._actions({"type": "key", "id": "keyboard", "actions": actions})
+
+    def press(self, key):
+        self._keys([KEYS[key]])
+
+    def select_all(self):
+        self._keys([KEYS["Control"], "a"])
+
+    def insert_text(self, text):
+        self._actions({"type": "key", "id": "keyboard", "actions": [
+            {"type": kind, "value": c} for c in text for kind in ("keyDown", "keyUp")]})
+
+    def screenshot(self, path, selector=None):
+        if selector:
+            element = self._request("POST", "/element", {"using": "css selector", "value": selector})[ELEMENT]
+            data = self._request("GET", "/element/%s/screenshot" % element)
+        else:
+            data = self._request("GET", "/screenshot")
+        with open(path, "wb") as f:
+            f.write(base64.b64decode(data))
+
+    def close(self):
+        if getattr(self, "session", None):
+            try:
+                self._request("DELETE", "")
+            except (OSError, RuntimeError):
+                pass
+        for process in reversed(self.processes):
+            try:
+                os.killpg(process.pid, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
+            process.wait()
+        shutil.rmtree(self.home, ignore_errors=True)
+        self.remove_profile()
