@@ -114,8 +114,15 @@ def downloaded(site, browser, check):
 
 
 def downloads_seen(browser):
+    """Each download's name and what changes when it is written again: a
+    browser may set the time it was last modified itself, never the inode
+    or the time of the change."""
     folder = browser.downloads
-    return {n: os.stat(os.path.join(folder, n)).st_mtime_ns for n in os.listdir(folder)}
+    seen = {}
+    for name in os.listdir(folder):
+        info = os.stat(os.path.join(folder, name))
+        seen[name] = (info.st_ino, info.st_ctime_ns)
+    return seen
 
 
 def next_download(browser, name, before, timeout=30):
