@@ -4,6 +4,7 @@
 #   app.ico     48, 32, 24, 16: every page's small icon
 #   file.ico    32, 24, 16: the program file's own icon
 #   app.png     48 x 48: the icon for platforms that want PNG
+#   app-192.png, app-512.png: the browser edition's icons when installed
 # The text needs the DejaVu Sans Bold font. Run from anywhere; writes into
 # resources/images of the source tree.
 set -eu
@@ -37,6 +38,8 @@ convert -size 256x256 gradient:"$mid"-"$dark" \
     "$work/icon-256.png"
 
 convert "$work/icon-256.png" -define icon:auto-resize=48,32,24,16 "$out/app.ico"
+convert "$work/icon-256.png" -resize 192x192 -depth 8 -strip "$out/app-192.png"
+convert "$work/icon-256.png" -resize 512x512 -depth 8 -strip "$out/app-512.png"
 convert "$work/icon-256.png" -define icon:auto-resize=32,24,16 "$out/file.ico"
 convert "$work/icon-256.png" -resize 48x48 -depth 8 -strip \
     -define png:exclude-chunks=date,time "$out/app.png"

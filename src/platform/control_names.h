@@ -26,6 +26,15 @@ std::string ControlName(const LabelLink& link, TextOf&& textOf) {
     return name;
 }
 
+// True when control `id`'s text is part of some control's name: a change
+// of it renames that control.
+inline bool IsNamePart(const DialogLayout& layout, int id) {
+    for (int i = 0; i < layout.labelCount; ++i)
+        for (int part : layout.labels[i].parts)
+            if (part == id) return true;
+    return false;
+}
+
 // True when the name is the first part's text alone, so that a label placed
 // right before the control (or a buddy) says all of it.
 inline bool NamedByLabelAlone(const LabelLink& link) { return link.parts[1] == 0 && (!link.suffix || !*link.suffix); }

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """The same site in Chromium, Firefox and WebKit, each on a fresh profile:
 the first load fetches trailcfg.wasm once (its preload is the fetch the
-program uses, not a second download), and the start page has the same size
+program uses, not a second download, and the service worker keeps that
+download for use offline rather than fetching its own), and the start page has the same size
 in every engine, since one layout in one font must give one page.
 
 e2e_engines.py SITE_DIR"""
@@ -24,6 +25,7 @@ def first_load(site, engine):
         # A preload that goes unused is fetched again later, once the program
         # asks; the page waits for the program's answer (its first page) first.
         size = browser.evaluate(SIZE)
+        browser.wait_for("navigator.serviceWorker.ready.then(r => r.active && r.active.state === 'activated')")
         return size, sum(1 for path in site.requests if path.split("?")[0] == "/trailcfg.wasm")
     finally:
         browser.close()

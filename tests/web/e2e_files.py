@@ -5,16 +5,23 @@ after the site), driven by clicks and typing.
 
 - Without a picked folder, Generate offers its file as a download named
   CFG.BIN or menu.dat, in every engine; the downloads' bytes are checked.
+  Every Generate downloads, also when its bytes are the same as before, and
+  the success message says the file must be named CFG.BIN in the card's top
+  folder (a browser numbers a repeated download).
+- Where the browser has no folder picker (Firefox, WebKit; in Chromium it is
+  taken away), Browse says so in the page's language.
 - A picked folder that refuses the write (its file handle will not open a
   writable stream, as a locked card) gets no file, not even an empty one,
   and Generate does not report success: the program's read-back finds the
   file as it was. Only Chromium has the folder picker this stands in for.
 
 e2e_files.py SITE_DIR [chromium|firefox|webkit]"""
+import os
 import sys
+import time
 
 from e2e_generate import APP_SET_MARK, CFG_SIZE, unscramble
-from e2e_session import MESSAGE, open_with_picker, page_shown, run
+from e2e_session import MESSAGE, STILL_CLOCK, open_with_picker, page_shown, run
 
 LOCKED_PICKER = """
 window.showDirectoryPicker = async () => {
@@ -54,6 +61,7 @@ def steps(site, browser, check):
     downloaded(site, browser, check)
     if browser.engine == "chromium":
         refused(site, browser, check)
+    no_picker(site, browser, check)
 
 
 def generate(browser, button):
@@ -68,8 +76,12 @@ def downloaded(site, browser, check):
     to_send_page_with_mms(browser)
     path = browser.evaluate("document.querySelector('#c40012').value")
     check("the save path shows the folder inside the browser (%s)" % path, path == "/in-browser")
+    # The page's clock stopped: the second Generate gives the same bytes.
+    browser.evaluate(STILL_CLOCK)
     message = generate(browser, "#c40013")
     check("Generate succeeds (%r)" % message, "Generate Success!" in message)
+    check("and says the card needs it as CFG.BIN in its top folder",
+          "named exactly CFG.BIN" in message and "top folder" in message)
     data = browser.downloaded("CFG.BIN")
     check("CFG.BIN is downloaded, %d bytes (%s)" % (CFG_SIZE, data and len(data)), data and len(data) == CFG_SIZE)
     if data:
@@ -77,6 +89,12 @@ def downloaded(site, browser, check):
         check("it is marked as set by the program, sending by MMS (0x%02X)" % plain[0],
               plain[0] == APP_SET_MARK | MMS_SEND)
         check("it holds the phone number", b"+8613800000000" in plain)
+    before = downloads_seen(browser)
+    message = generate(browser, "#c40013")
+    check("Generate again, the same bytes, succeeds (%r)" % message, "Generate Success!" in message)
+    again = next_download(browser, "CFG.BIN", before)
+    check("and is downloaded again, the same bytes (%s)" % sorted(os.listdir(browser.downloads)),
+          again is not None and again == data)
 
     browser.click(".tc-close")
     page_shown(browser, 111)
@@ -93,6 +111,56 @@ def downloaded(site, browser, check):
         check("it holds the chosen mode, its marker and its flag (%d, %d, 0x%04X)" % (
             plain[0], plain[40], plain[42] | plain[43] << 8),
             plain[0] == 2 and plain[40] == MENU_MARKER and plain[42] | plain[43] << 8 == MENU_FLAG)
+
+
+def downloads_seen(browser):
+    """Each download's name and what changes when it is written again: a
+    browser may set the time it was last modified itself, never the inode
+    or the time of the change."""
+    folder = browser.downloads
+    seen = {}
+    for name in os.listdir(folder):
+        info = os.stat(os.path.join(folder, name))
+        seen[name] = (info.st_ino, info.st_ctime_ns)
+    return seen
+
+
+def next_download(browser, name, before, timeout=30):
+    """The bytes of the download after `before` (downloads_seen), which
+    the browser either writes over `name` or numbers (CFG (1).BIN,
+    CFG(1).BIN, ...)."""
+    stem, ext = os.path.splitext(name)
+    deadline = time.time() + timeout
+    while time.time() < deadline:
+        found = [n for n, seen in downloads_seen(browser).items()
+                 if n.startswith(stem) and n.endswith(ext) and before.get(n) != seen]
+        if found:
+            return browser.downloaded(found[0])
+        time.sleep(0.1)
+    return None
+
+
+# Chromium's folder picker taken away; Firefox and WebKit have none.
+NO_PICKER = "delete window.showDirectoryPicker; delete Window.prototype.showDirectoryPicker;"
+
+
+def no_picker(site, browser, check):
+    browser.navigate(site.url + "index.html")
+    page_shown(browser, 111)
+    if browser.engine == "chromium":
+        browser.evaluate(NO_PICKER)
+    browser.choose("#c40004", "中文")  # the start page in Chinese
+    browser.click("#c40002")  # 3G Setup
+    page_shown(browser, 107)
+    browser.click("#c40082")  # Next
+    page_shown(browser, 106)
+    browser.click("#c40010")  # Browse
+    message = browser.wait_for(MESSAGE)
+    check("Browse without a folder picker says why, in Chinese (%r)" % message,
+          "不能选择文件夹" in message and "CFG.BIN" in message)
+    browser.click(".tc-ok")
+    path = browser.evaluate("document.querySelector('#c40012').value")
+    check("the save path stays /in-browser (%s)" % path, path == "/in-browser")
 
 
 def refused(site, browser, check):

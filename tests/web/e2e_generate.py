@@ -13,7 +13,7 @@ thing replaced: it answers with that handle.
 e2e_generate.py SITE_DIR"""
 import sys
 
-from e2e_session import MESSAGE, open_with_picker, page_shown, run
+from e2e_session import MESSAGE, STILL_CLOCK, open_with_picker, page_shown, run
 
 PICKER = """
 window.showDirectoryPicker = async () => {
@@ -23,6 +23,11 @@ window.showDirectoryPicker = async () => {
 """
 
 CFG_SIZE = 1320
+READ_CARD_CFG = """(async () => {
+    const card = await (await navigator.storage.getDirectory()).getDirectoryHandle('card');
+    const file = await (await card.getFileHandle('CFG.BIN').catch(() => null))?.getFile();
+    return file ? [...new Uint8Array(await file.arrayBuffer())] : [];
+})()"""
 EMAIL_SEND = 2
 APP_SET_MARK = 0x80
 
@@ -33,6 +38,7 @@ def unscramble(data):
 
 
 def steps(site, browser, check):
+    browser.add_init_script(STILL_CLOCK)
     open_with_picker(site, browser, PICKER, "card")
     page_shown(browser, 111)
 
@@ -56,12 +62,7 @@ def steps(site, browser, check):
     check("Generate says it succeeded (%r)" % message, "Generate Success!" in message)
     browser.click(".tc-ok")
 
-    data = bytes(browser.evaluate("""(async () => {
-        const root = await navigator.storage.getDirectory();
-        const card = await root.getDirectoryHandle('card');
-        const file = await (await card.getFileHandle('CFG.BIN')).getFile();
-        return [...new Uint8Array(await file.arrayBuffer())];
-    })()"""))
+    data = bytes(browser.evaluate(READ_CARD_CFG))
     check("CFG.BIN in the folder is %d bytes (%d)" % (CFG_SIZE, len(data)), len(data) == CFG_SIZE)
     plain = unscramble(data)
     check("it is marked as set by the program, sending by e-mail (0x%02X)" % plain[0],
@@ -75,6 +76,17 @@ def steps(site, browser, check):
         return names.sort();
     })()""")
     check("the folder holds CFG.BIN and nothing else (%s)" % leftovers, leftovers == ["CFG.BIN"])
+
+    # CFG.BIN deleted from the card (or another card put in): the same
+    # settings Generated again, to the same bytes, write it again.
+    browser.evaluate("navigator.storage.getDirectory().then(r => r.getDirectoryHandle('card'))"
+                     ".then(c => c.removeEntry('CFG.BIN'))")
+    browser.click("#c40013")  # Generate
+    message = browser.wait_for(MESSAGE)
+    check("Generate again says it succeeded (%r)" % message, "Generate Success!" in message)
+    browser.click(".tc-ok")
+    again = bytes(browser.evaluate(READ_CARD_CFG))
+    check("CFG.BIN is in the folder again, the same bytes (%d)" % len(again), again == data)
 
     # The camera's page writes menu.dat into the same folder ...
     browser.navigate(site.url + "index.html")

@@ -13,6 +13,9 @@ from browser import Site, open_browser  # noqa: E402
 SETTLED = "typeof TC === 'object' && TC.queue.length === 0"
 # The open message box's text, or a false value while none is open.
 MESSAGE = "(() => { const m = document.querySelector('.tc-message'); return m && m.innerText; })()"
+# The page's clock stopped at one second: Generate stamps the time into
+# CFG.BIN, and two Generates must give the same bytes.
+STILL_CLOCK = "(() => { const now = Date.now(); Date.now = () => now; })()"
 
 
 def page_shown(browser, template):

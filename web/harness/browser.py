@@ -94,7 +94,11 @@ class Session:
     def center_of(self, selector):
         return self.evaluate("(() => { const e = document.querySelector(%s); e.scrollIntoView({block: 'nearest'});"
                              " const r = e.getBoundingClientRect();"
-                             " return [r.left + r.width / 2, r.top + r.height / 2]; })()" % json.dumps(selector))
+                             # On a phone the input lands in the visual viewport, which
+                             # scrolls apart from the layout one.
+                             " const v = window.visualViewport || {offsetLeft: 0, offsetTop: 0};"
+                             " return [r.left + r.width / 2 - v.offsetLeft, r.top + r.height / 2 - v.offsetTop]; })()"
+                             % json.dumps(selector))
 
     def click(self, selector):
         x, y = self.center_of(selector)

@@ -81,11 +81,4 @@ void NameControls(const DialogLayout& layout, const std::vector<Control>& contro
     }
 }
 
-bool IsNamePart(const DialogLayout& layout, int id) {
-    for (int i = 0; i < layout.labelCount; ++i)
-        for (int part : layout.labels[i].parts)
-            if (part == id) return true;
-    return false;
-}
-
 }  // namespace trailcfg::qt

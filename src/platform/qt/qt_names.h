@@ -8,14 +8,12 @@
 
 #include <vector>
 
+#include "platform/control_names.h"
 #include "platform/layout.h"
 #include "qt_controls.h"
 
 namespace trailcfg::qt {
 
 void NameControls(const DialogLayout& layout, const std::vector<Control>& controls);
-
-// True when control `id`'s text is part of some control's name.
-bool IsNamePart(const DialogLayout& layout, int id);
 
 }  // namespace trailcfg::qt

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "common/text_edge.h"
+#include "platform/control_names.h"
 #include "web_dom.h"
 #include "web_units.h"
 
@@ -48,6 +49,25 @@ WebDialog::WebDialog(const DialogLayout& layout, Page& page) : StatePage(layout,
 
 WebDialog::~WebDialog() { trailcfg_web_page_close(handle_); }
 
+void WebDialog::NameControls() {
+    named_ = true;
+    const DialogLayout& layout = Layout();
+    for (int i = 0; i < layout.labelCount; ++i) {
+        const LabelLink& link = layout.labels[i];
+        const std::string name = ControlName(link, [this](int id) {
+            const ControlState* part = Find(id);
+            // What the user typed names nothing.
+            return part && !IsEditKind(part->layout->kind) ? GetText(id) : std::string();
+        });
+        const std::u16string shown = GbkToUtf16(name);
+        trailcfg_web_name(handle_, link.control, shown.data(), Length(shown));
+    }
+}
+
+void WebDialog::RenameAfter(int id) {
+    if (named_ && IsNamePart(Layout(), id)) NameControls();
+}
+
 // --- The user's events ------------------------------------------------------
 
 void WebDialog::TakeUserEvents() {
@@ -81,6 +101,7 @@ void WebDialog::OnDomEvent(int type, int id) {
         StatePage::LeaveAsUser(*c);
     } else if (type == kDomChange && IsListKind(kind)) {
         StatePage::ChooseAsUser(*c, trailcfg_web_list_selection(handle_, id));
+        RenameAfter(id);
     } else if (type == kDomClick && IsButtonKind(kind)) {
         // The browser has toggled the check box already.
         if (kind == ControlKind::CheckBox) c->checked = trailcfg_web_is_checked(handle_, id) != 0;
@@ -147,6 +168,7 @@ void WebDialog::Mirror(const ControlState& c, StateChange change) {
         case StateChange::Text: {
             const std::u16string shown = GbkToUtf16(c.text);
             trailcfg_web_set_text(handle_, id, shown.data(), Length(shown));
+            RenameAfter(id);
             break;
         }
         case StateChange::Caret: {
@@ -169,6 +191,7 @@ void WebDialog::Mirror(const ControlState& c, StateChange change) {
         case StateChange::ItemAdded: {
             const std::u16string shown = GbkToUtf16(c.items.back());
             trailcfg_web_list_add(handle_, id, shown.data(), Length(shown), c.selection);
+            RenameAfter(id);
             break;
         }
         case StateChange::ItemsEmptied:
@@ -176,6 +199,7 @@ void WebDialog::Mirror(const ControlState& c, StateChange change) {
             break;
         case StateChange::Selection:
             trailcfg_web_list_select(handle_, id, c.selection);
+            RenameAfter(id);
             break;
     }
 }

@@ -32,6 +32,11 @@ public:
 
     int Handle() const { return handle_; }
 
+    // Gives every control with a label link its name for screen readers,
+    // from the texts the page shows now; from here on a change of such a
+    // text renames at once (the page has opened and filled itself in).
+    void NameControls();
+
 private:
     struct Clock {
         int periodMs;
@@ -56,10 +61,12 @@ private:
 
     void OnDomEvent(int type, int id);
     void OnUserInput(ControlState& c);
+    void RenameAfter(int id);
 
     int handle_ = 0;
     std::map<int, Clock> clocks_;  // the running timers' next ticks
     int userEdits_ = 0;
+    bool named_ = false;
 };
 
 }  // namespace trailcfg::web

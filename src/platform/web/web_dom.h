@@ -22,6 +22,8 @@ void trailcfg_web_add(int page, int id, int kind, int x, int y, int width, int h
                       const char16_t* text, int len);
 
 void trailcfg_web_set_text(int page, int id, const char16_t* text, int len);
+// The control's name for screen readers (aria-label).
+void trailcfg_web_name(int page, int id, const char16_t* text, int len);
 int trailcfg_web_edit_value(int page, int id, char16_t* buffer, int capacity, int* caret);
 void trailcfg_web_set_caret(int page, int id, int index);
 void trailcfg_web_enable(int page, int id, int on);

@@ -187,6 +187,12 @@ var LibraryTrailcfgDom = {
     }
   },
 
+  trailcfg_web_name__deps: ['$TC'],
+  trailcfg_web_name: function (page, id, text, len) {
+    var c = TC.control(page, id);
+    if (c && c.input) c.input.setAttribute('aria-label', TC.str(text, len));
+  },
+
   // The edit's text as the user left it: its length in UTF-16 units, copied
   // into `buffer` when it fits `capacity` units; the caret in `caret`.
   trailcfg_web_edit_value__deps: ['$TC'],

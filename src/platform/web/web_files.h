@@ -5,8 +5,13 @@
 
 extern "C" {
 
+// Mounts the folder inside the browser at `path`, holding what the last
+// visits kept there. Waits for the browser's storage (ASYNCIFY).
 void trailcfg_web_mount_browser_folder(const char* path);
 // 1 with the picked folder's path (UTF-8) in `buffer`, -1 when cancelled, 0
 // when the browser has no folder picker. Waits for the user (ASYNCIFY).
 int trailcfg_web_pick_folder(char* buffer, int capacity);
+// The names downloaded since the last call ("CFG.BIN / menu.dat"), UTF-8;
+// "" when none.
+void trailcfg_web_take_downloads(char* buffer, int capacity);
 }

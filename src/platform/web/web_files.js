@@ -7,13 +7,25 @@
 //   writable stream, which replaces the file only when it is closed, then
 //   read back; when that fails, the copy in memory is put back to what the
 //   folder holds, so that the program's own read-back reports the failure;
-// - from the folder inside the browser: as a download of the same name.
+// - from the folder inside the browser: as a download of the same name, and
+//   into the origin's private file system, from which the next start of the
+//   page reads them again (as the desktop program finds its files).
+// What leaves is every file written since the last time, whatever its bytes:
+// the safe writer's rename puts a new node at the file's path, so a Generate
+// that gives the same bytes again still reaches a swapped card, a deleted
+// file or a lost download.
 var LibraryTrailcfgFiles = {
   $TCF__deps: ['$FS', '$MEMFS'],
   $TCF: {
     names: ['CFG.BIN', 'menu.dat'],
+    // Per path: the node last written out (or read in) and its bytes.
     synced: {},
+    // The names downloaded since the program last asked (take_downloads).
+    downloaded: [],
     type: null,
+    node: function (path) {
+      try { return FS.lookupPath(path).node; } catch (e) { return null; }
+    },
     same: function (a, b) {
       if (!a || !b || a.length !== b.length) return false;
       for (var i = 0; i < a.length; ++i) if (a[i] !== b[i]) return false;
@@ -76,11 +88,18 @@ var LibraryTrailcfgFiles = {
         var path = root + '/' + name;
         var bytes;
         try { bytes = FS.readFile(path); } catch (e) { continue; }
+        var node = TCF.node(path);
         var before = TCF.synced[path];
-        if (TCF.same(before, bytes)) continue;
+        if (before && before.node === node) continue;
         if (!handle) {
-          TCF.synced[path] = bytes;
+          TCF.synced[path] = { node: node, bytes: bytes };
           TCF.download(name, bytes);
+          if (TCF.downloaded.indexOf(name) < 0) TCF.downloaded.push(name);
+          // The download is the user's copy; a browser that cannot keep one
+          // only forgets it on the next start.
+          if (mount.opts.kept) await TCF.keep(mount.opts.kept, name, bytes).catch(function (e) {
+            console.warn('trailcfg: ' + name + ' is not kept for the next start: ' + e);
+          });
           continue;
         }
         var created = false;
@@ -97,14 +116,26 @@ var LibraryTrailcfgFiles = {
           await stream.close();
           var back = new Uint8Array(await (await file.getFile()).arrayBuffer());
           if (!TCF.same(back, bytes)) throw new Error(name + ' reads back differently');
-          TCF.synced[path] = bytes;
+          TCF.synced[path] = { node: node, bytes: bytes };
         } catch (e) {
           // No empty file of ours stays behind on the card.
           if (created) await handle.removeEntry(name).catch(function () {});
-          if (before) FS.writeFile(path, before); else FS.unlink(path);
+          if (before) {
+            FS.writeFile(path, before.bytes);
+            TCF.synced[path] = { node: TCF.node(path), bytes: before.bytes };
+          } else {
+            FS.unlink(path);
+            delete TCF.synced[path];
+          }
           throw e;
         }
       }
+    },
+    keep: async function (folder, name, bytes) {
+      var file = await folder.getFileHandle(name, { create: true });
+      var stream = await file.createWritable();
+      await stream.write(bytes);
+      await stream.close();
     },
     // The files the program reads, copied from the picked folder.
     populate: async function (handle, root) {
@@ -114,19 +145,38 @@ var LibraryTrailcfgFiles = {
           var file = await handle.getFileHandle(name);
           var bytes = new Uint8Array(await (await file.getFile()).arrayBuffer());
           FS.writeFile(root + '/' + name, bytes);
-          TCF.synced[root + '/' + name] = bytes;
+          TCF.synced[root + '/' + name] = { node: TCF.node(root + '/' + name), bytes: bytes };
         } catch (e) { /* not there */ }
       }
     },
   },
 
   // The folder inside the browser, at `path`: Generate's files are offered
-  // as downloads from there.
+  // as downloads from there, and kept in the folder "in-browser" of the
+  // origin's private file system, whose files it starts with.
   trailcfg_web_mount_browser_folder__deps: ['$TCF'],
   trailcfg_web_mount_browser_folder: function (path) {
-    var point = UTF8ToString(path);
-    FS.mkdirTree(point);
-    FS.mount(TCF.folderType(), { handle: null }, point);
+    return Asyncify.handleAsync(async function () {
+      var point = UTF8ToString(path);
+      var kept = null;
+      try {
+        var root = await (Module.storageRoot || navigator.storage.getDirectory());
+        kept = await root.getDirectoryHandle('in-browser', { create: true });
+      } catch (e) {
+        console.warn('trailcfg: nothing is kept between visits: ' + e);
+      }
+      FS.mkdirTree(point);
+      FS.mount(TCF.folderType(), { handle: null, kept: kept }, point);
+      if (kept) await TCF.populate(kept, point);
+    });
+  },
+
+  // The names downloaded since the last call, joined by " / ", into
+  // `buffer` (UTF-8, cut to `capacity`); forgets them.
+  trailcfg_web_take_downloads__deps: ['$TCF'],
+  trailcfg_web_take_downloads: function (buffer, capacity) {
+    stringToUTF8(TCF.downloaded.join(' / '), buffer, capacity);
+    TCF.downloaded = [];
   },
 
   // The folder dialog: 1 with the picked folder's path in `buffer`, -1 when

@@ -14,6 +14,7 @@
 #include "web_dom.h"
 #include "web_files.h"
 #include "web_language.h"
+#include "web_notes.h"
 
 namespace trailcfg {
 
@@ -24,6 +25,16 @@ using web::WebDialog;
 // How long the page's loop leaves the browser to itself between looks at
 // the user's events: one frame.
 constexpr int kIdleMs = 16;
+
+// A page speaks Chinese when its title does: the pages title themselves
+// in the language the user chose, which may differ from the browser's.
+int PageLanguage(const Dialog& page) {
+    const auto* shown = dynamic_cast<const WebDialog*>(&page);
+    if (!shown) return 1;
+    for (char c : shown->Title())
+        if (static_cast<unsigned char>(c) >= 0x80) return 0;
+    return 1;
+}
 
 LocalTime BrowserLocalTime() {
     std::time_t now = std::time(nullptr);
@@ -41,6 +52,7 @@ public:
         // As with WM_INITDIALOG, the page fills itself in before it shows.
         page.OnOpen(dialog);
         if (dialog.Ended()) return dialog.Result();
+        dialog.NameControls();
         if (AttachedDriver()) return DriveUntilEnded(dialog, [&dialog] { dialog.TakeUserEvents(); });
         while (true) {
             dialog.TakeUserEvents();
@@ -62,10 +74,16 @@ private:
     LocalTime PersonNow() override { return BrowserLocalTime(); }
 
     // Browsers without a folder picker (Firefox, Safari) keep the folder
-    // inside the browser: Browse changes nothing there.
-    bool PersonBrowseFolder(Dialog&, std::string& folder) override {
+    // inside the browser: Browse changes nothing there but says so.
+    bool PersonBrowseFolder(Dialog& owner, std::string& folder) override {
         char picked[1024] = {};
-        if (trailcfg_web_pick_folder(picked, sizeof picked) != 1) return false;
+        const int answer = trailcfg_web_pick_folder(picked, sizeof picked);
+        if (answer == 0) {
+            const auto* page = dynamic_cast<const WebDialog*>(&owner);
+            PersonShowMessage(owner, web::kNoFolderPicker[PageLanguage(owner)], page ? page->Title() : std::string(),
+                              MessageIcon::Information);
+        }
+        if (answer != 1) return false;
         // A name GBK cannot spell would name another folder, or none.
         std::string gbk;
         if (!Utf8ToGbkStrict(picked, gbk)) return false;
@@ -73,9 +91,17 @@ private:
         return true;
     }
 
-    void PersonShowMessage(Dialog&, const std::string& text, const std::string& caption, MessageIcon icon) override {
+    void PersonShowMessage(Dialog& owner, const std::string& text, const std::string& caption,
+                           MessageIcon icon) override {
+        // Generate's success, when its file went out as a download, comes
+        // with what the camera needs of that file.
+        char downloaded[256] = {};
+        trailcfg_web_take_downloads(downloaded, sizeof downloaded);
+        std::string said = text;
+        if (downloaded[0] && icon == MessageIcon::Information)
+            said += "\r\n\r\n" + web::WithNames(web::kDownloadedNote[PageLanguage(owner)], downloaded);
         const std::u16string shownCaption = GbkToUtf16(caption);
-        const std::u16string shownText = GbkToUtf16(text);
+        const std::u16string shownText = GbkToUtf16(said);
         trailcfg_web_message_open(shownCaption.data(), static_cast<int>(shownCaption.size()), shownText.data(),
                                   static_cast<int>(shownText.size()), icon == MessageIcon::Warning);
         while (trailcfg_web_message_open_now()) emscripten_sleep(kIdleMs);

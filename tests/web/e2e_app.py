@@ -1,0 +1,164 @@
+#!/usr/bin/python3
+"""End to end, the browser edition as an app: the real site in headless
+Chromium, driven through the DevTools protocol; `remembered` also in the
+engine named after the step.
+
+- named: every list, edit and check box of the four pages has a name in
+  Chromium's accessibility tree, in the page's language ("Timer1 Start
+  Hour"; in Chinese after the start page's language list says so).
+- offline: after one visit, with the server stopped and the HTTP cache
+  cleared, the page starts again and Generate succeeds.
+- installable: Chromium reports no installability errors.
+- phone: on a 390 x 844 phone screen every control of the four pages can
+  be scrolled to and is there to touch (nothing covers or clips it), and
+  its text is no smaller than the desktop's.
+- remembered: what Generate wrote into /in-browser is there after a reload:
+  the camera page's first opening reads it.
+
+e2e_app.py SITE_DIR STEP [chromium|firefox|webkit]"""
+import sys
+
+from e2e_files import to_send_page_with_mms
+from e2e_session import MESSAGE, page_shown, run
+
+# The roles of the controls a person fills in.
+FORM_ROLES = {"combobox", "textbox", "checkbox", "ComboBoxSelect", "ComboBoxMenuButton", "TextField", "CheckBox"}
+
+
+def form_controls(browser):
+    """(role, name) of each form control the accessibility tree shows."""
+    nodes = browser.call("Accessibility.getFullAXTree")["nodes"]
+    found = []
+    for node in nodes:
+        role = node.get("role", {}).get("value")
+        if node.get("ignored") or role not in FORM_ROLES:
+            continue
+        found.append((role, node.get("name", {}).get("value", "")))
+    return found
+
+
+def check_named(browser, check, page):
+    controls = form_controls(browser)
+    unnamed = [role for role, name in controls if not name.strip()]
+    check("%s: %d of %d form controls unnamed" % (page, len(unnamed), len(controls)),
+          controls and not unnamed)
+    return [name for _, name in controls]
+
+
+def named(site, browser, check):
+    browser.call("Accessibility.enable")
+    browser.navigate(site.url + "index.html")
+    page_shown(browser, 111)
+    check_named(browser, check, "start page")
+    browser.click("#c40000")  # Camera Setup
+    page_shown(browser, 113)
+    names = check_named(browser, check, "Camera Setup")
+    check("a time list says its row, frame and column (Timer1 Start Hour)", "Timer1 Start Hour" in names)
+    browser.click(".tc-close")
+    page_shown(browser, 111)
+    browser.click("#c40002")  # 3G Setup
+    page_shown(browser, 107)
+    check_named(browser, check, "3G Parameter Settings")
+    browser.click("#c40082")  # Next
+    page_shown(browser, 106)
+    check_named(browser, check, "3G Send Settings")
+    browser.click(".tc-close")
+    page_shown(browser, 111)
+
+    browser.choose("#c40004", "中文")
+    names = check_named(browser, check, "start page, Chinese")
+    check("the names follow the page into Chinese (%s)" % names, all(any(ord(c) > 0x2E80 for c in n) for n in names))
+    browser.click("#c40000")
+    page_shown(browser, 113)
+    names = check_named(browser, check, "Camera Setup, Chinese")
+    check("and Camera Setup's (定时设置1 开始 小时)", "定时设置1 开始 小时" in names)
+
+
+def offline(site, browser, check):
+    browser.navigate(site.url + "index.html")
+    page_shown(browser, 111)
+    state = browser.wait_for("navigator.serviceWorker.ready.then(r => r.active && r.active.state === 'activated')")
+    check("the site's service worker runs after one visit", state)
+    site.server.shutdown()
+    site.server.server_close()
+    browser.call("Network.clearBrowserCache")
+    browser.navigate(site.url + "index.html")
+    page_shown(browser, 111)
+    to_send_page_with_mms(browser)
+    browser.click("#c40013")  # Generate
+    message = browser.wait_for(MESSAGE)
+    check("Generate succeeds with no server (%r)" % message, "Generate Success!" in message)
+
+
+def installable(site, browser, check):
+    browser.navigate(site.url + "index.html")
+    page_shown(browser, 111)
+    browser.wait_for("navigator.serviceWorker.ready.then(r => !!r.active)")
+    errors = browser.call("Page.getInstallabilityErrors")["installabilityErrors"]
+    check("Chromium reports no installability errors (%s)" % errors, errors == [])
+    manifest = browser.call("Page.getAppManifest")
+    check("the manifest reads without errors (%s)" % manifest.get("errors"), not manifest.get("errors"))
+
+
+def camera_mode(browser):
+    return browser.evaluate("(() => { const l = document.querySelector('#c40006');"
+                            " return l.selectedIndex >= 0 ? l.options[l.selectedIndex].text : ''; })()")
+
+
+def remembered(site, browser, check):
+    if browser.engine == "chromium":
+        browser.call("Browser.setDownloadBehavior", behavior="deny")
+    browser.navigate(site.url + "index.html")
+    page_shown(browser, 111)
+    browser.click("#c40000")  # Camera Setup
+    page_shown(browser, 113)
+    default = camera_mode(browser)
+    mode = browser.evaluate("document.querySelector('#c40006').options[2].text")
+    browser.choose("#c40006", mode)
+    browser.click("#c40096")  # Generate
+    message = browser.wait_for(MESSAGE)
+    check("Generate into /in-browser succeeds (%r)" % message, "Generate Success!" in message)
+    browser.click(".tc-ok")
+
+    browser.navigate(site.url + "index.html")
+    page_shown(browser, 111)
+    browser.click("#c40000")
+    page_shown(browser, 113)
+    shown = camera_mode(browser)
+    check("after a reload the page opens with the mode Generate wrote (%r, not %r)" % (shown, default),
+          shown == mode and mode != default)
+
+
+# The page's controls that cannot be scrolled to, or that show no part of
+# themselves where a finger would touch them.
+OUT_OF_REACH = """(() => [...document.querySelectorAll('.tc-window:not([style*="display: none"]) .tc-client > *')]
+  .filter(e => e.matches('input, select, button, label') && e.offsetParent !== null)
+  .filter(e => { e.scrollIntoView({block: 'center', inline: 'center'});
+                 const r = e.getBoundingClientRect();
+                 const hit = document.elementFromPoint(r.left + r.width / 2, r.top + r.height / 2);
+                 return !(hit && (e === hit || e.contains(hit)))
+                        || parseFloat(getComputedStyle(e).fontSize) < 11; })
+  .map(e => e.id))()"""
+
+
+def phone(site, browser, check):
+    browser.call("Emulation.setDeviceMetricsOverride", width=390, height=844, deviceScaleFactor=3, mobile=True)
+    browser.navigate(site.url + "index.html")
+    for template, clicks in ((111, []), (113, ["#c40000"]), (107, [".tc-close", "#c40002"]), (106, ["#c40082"])):
+        for selector in clicks:
+            browser.click(selector)
+        page_shown(browser, template)
+        missed = browser.evaluate(OUT_OF_REACH)
+        check("page %d on a phone: every control within reach (%s)" % (template, missed), missed == [])
+    width = browser.evaluate("document.documentElement.scrollWidth")
+    browser.navigate(site.url + "index.html")
+    page_shown(browser, 111)
+    width = browser.evaluate("document.documentElement.scrollWidth")
+    check("the start page fits the phone's width (%d px)" % width, width <= 390)
+
+
+STEPS = {"phone": phone, "remembered": remembered, "named": named, "offline": offline, "installable": installable}
+
+if __name__ == "__main__":
+    name = sys.argv.pop(2)  # what follows is the engine, as run() reads it
+    sys.exit(run("e2e-app-" + name, STEPS[name]))
