@@ -75,7 +75,14 @@ var LibraryTrailcfgFiles = {
         for (var i = 0; i < TCF.names.length; ++i) {
           var path = mount.mountpoint + '/' + TCF.names[i];
           var held = TCF.synced[path];
-          try { if (held) FS.writeFile(path, held); else FS.unlink(path); } catch (ignored) { /* not there */ }
+          try {
+            if (held) {
+              FS.writeFile(path, held.bytes);
+              TCF.synced[path] = { node: TCF.node(path), bytes: held.bytes };
+            } else {
+              FS.unlink(path);
+            }
+          } catch (ignored) { /* not there */ }
         }
         throw e;
       });
