@@ -1,5 +1,6 @@
 #include "card_lock.h"
 
+#include <algorithm>
 #include <thread>
 
 #ifdef _WIN32
@@ -13,6 +14,13 @@
 #include <unistd.h>
 
 #include <cerrno>
+#endif
+#ifdef __EMSCRIPTEN__
+// The browser's side of the lock (platform/web/web_files.js).
+extern "C" {
+int trailcfg_web_take_card(const char* folder, int waitMs);
+void trailcfg_web_let_card_go(int held);
+}
 #endif
 
 namespace trailcfg {
@@ -79,6 +87,19 @@ CardLock::CardLock(const NativePath& file, std::chrono::milliseconds wait) {
     const Clock::time_point deadline = Clock::now() + wait;
     for (;;) {
         if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+#ifdef __EMSCRIPTEN__
+            // A browser's tabs share a folder the user picked, not this
+            // page's file system: the browser's own lock keeps them in turn,
+            // within what is left of the same wait.
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+            web_ = trailcfg_web_take_card(FolderOfFile(file).c_str(),
+                                          static_cast<int>(std::max<long long>(left.count(), 0)));
+            if (web_ == 0) {
+                busy_ = true;
+                ::close(fd);
+                return;
+            }
+#endif
             fd_ = fd;
             return;
         }
@@ -91,6 +112,9 @@ CardLock::CardLock(const NativePath& file, std::chrono::milliseconds wait) {
 }
 
 CardLock::~CardLock() {
+#ifdef __EMSCRIPTEN__
+    if (web_ > 0) trailcfg_web_let_card_go(web_);
+#endif
     if (fd_ >= 0) ::close(fd_);  // closing lets the lock go
 }
 

@@ -3,7 +3,8 @@
 // before they read what they will change and keep it until the read-back
 // has confirmed the new file. Nothing is written on the card for it: on
 // POSIX the lock is on the folder itself (flock), on Windows a named mutex
-// keyed by the folder's full path.
+// keyed by the folder's full path; in the browser also a Web Lock per
+// folder the user picked, which the page's tabs share.
 #pragma once
 
 #include <chrono>
@@ -50,6 +51,9 @@ private:
     void* mutex_ = nullptr;
 #else
     int fd_ = -1;
+#endif
+#ifdef __EMSCRIPTEN__
+    int web_ = -1;  // the browser's lock of a picked folder, when above 0
 #endif
 };
 

@@ -1,6 +1,7 @@
 // The browser edition: the pages on HTML controls (Emscripten). The program
 // starts in a folder inside the browser, from which Generate's files are
-// offered as downloads, until the user picks a real folder with Browse.
+// offered as downloads, until the user picks a real folder with Browse; a
+// later visit starts in the folder picked last.
 #include <unistd.h>
 
 #include "gui/run_application.h"
@@ -16,6 +17,8 @@ constexpr const char* kBrowserFolder = "/in-browser";
 int main() {
     trailcfg_web_mount_browser_folder(kBrowserFolder);
     if (::chdir(kBrowserFolder) != 0) return -1;
+    char picked[1024] = {};
+    if (trailcfg_web_restore_folder(picked, sizeof picked) == 1 && ::chdir(picked) != 0) return -1;
     std::unique_ptr<trailcfg::DrivablePlatform> platform = trailcfg::MakeWebPlatform();
     return trailcfg::RunApplication(*platform);
 }

@@ -4,7 +4,10 @@ shows the real site, and this test clicks and types through the DevTools
 protocol. It sets up e-mail sending, picks a folder with Browse, Generates,
 and checks the bytes of CFG.BIN in that folder; then the camera's page
 writes menu.dat there, and a new run that picks the folder reads it on the
-page's first opening.
+page's first opening. A Generate while another tab keeps the folder gives up
+with the busy message and writes nothing, not even once the tab lets go. A
+later visit starts in the folder picked last, and writes there; where the
+browser no longer lets the page write it, Generate says so and downloads.
 
 The folder is a real directory handle of the Origin Private File System;
 the browser's folder dialog, which headless Chromium cannot show, is the one
@@ -28,6 +31,14 @@ READ_CARD_CFG = """(async () => {
     const file = await (await card.getFileHandle('CFG.BIN').catch(() => null))?.getFile();
     return file ? [...new Uint8Array(await file.arrayBuffer())] : [];
 })()"""
+REMOVE_CARD_CFG = ("navigator.storage.getDirectory().then(r => r.getDirectoryHandle('card'))"
+                   ".then(c => c.removeEntry('CFG.BIN'))")
+BUSY = "another program is writing this card; try again"
+# The browser's leave to write a remembered folder, refused.
+REFUSED = """
+FileSystemHandle.prototype.queryPermission = async () => 'prompt';
+FileSystemHandle.prototype.requestPermission = async () => 'denied';
+"""
 EMAIL_SEND = 2
 APP_SET_MARK = 0x80
 
@@ -35,6 +46,16 @@ APP_SET_MARK = 0x80
 def unscramble(data):
     # The camera files' byte scramble, undone: rotate left by two, XOR 0xA7.
     return bytes((((b << 2) | (b >> 6)) & 0xFF) ^ 0xA7 for b in data)
+
+
+def second_3g_page_anew(site, browser):
+    """A new visit of the site, on the 3G setup's page with Generate."""
+    browser.navigate(site.url + "index.html")
+    page_shown(browser, 111)
+    browser.click("#c40002")  # 3G Setup
+    page_shown(browser, 107)
+    browser.click("#c40082")  # Next
+    page_shown(browser, 106)
 
 
 def steps(site, browser, check):
@@ -79,14 +100,35 @@ def steps(site, browser, check):
 
     # CFG.BIN deleted from the card (or another card put in): the same
     # settings Generated again, to the same bytes, write it again.
-    browser.evaluate("navigator.storage.getDirectory().then(r => r.getDirectoryHandle('card'))"
-                     ".then(c => c.removeEntry('CFG.BIN'))")
+    browser.evaluate(REMOVE_CARD_CFG)
     browser.click("#c40013")  # Generate
     message = browser.wait_for(MESSAGE)
     check("Generate again says it succeeded (%r)" % message, "Generate Success!" in message)
     browser.click(".tc-ok")
     again = bytes(browser.evaluate(READ_CARD_CFG))
     check("CFG.BIN is in the folder again, the same bytes (%d)" % len(again), again == data)
+
+    # The folder's lock kept past the wait, as another tab of the site
+    # would: Generate gives up with the busy message; nothing reaches the
+    # folder then, nor once the lock is let go (a write left waiting would
+    # land before this script's own request for it is granted).
+    browser.evaluate("(() => { navigator.locks.request('trailcfg card card',"
+                     " () => new Promise(r => { window.releaseCard = r; })); return true; })()")
+    browser.evaluate(REMOVE_CARD_CFG)
+    browser.click("#c40013")  # Generate
+    message = browser.wait_for(MESSAGE)
+    check("Generate on a folder another tab keeps says it is busy (%r)" % message,
+          BUSY in message and "Generate Success!" not in message)
+    browser.click(".tc-ok")
+    browser.evaluate("(() => { window.releaseCard(); return true; })()")
+    browser.evaluate("navigator.locks.request('trailcfg card card', () => true)")
+    check("and writes nothing there, also once the other tab is done", not browser.evaluate(READ_CARD_CFG))
+    check("and says nothing more", not browser.evaluate(MESSAGE))
+    browser.click("#c40013")  # Generate
+    message = browser.wait_for(MESSAGE)
+    check("then Generate succeeds (%r)" % message, "Generate Success!" in message)
+    browser.click(".tc-ok")
+    check("and CFG.BIN is in the folder", bytes(browser.evaluate(READ_CARD_CFG)) == data)
 
     # The camera's page writes menu.dat into the same folder ...
     browser.navigate(site.url + "index.html")
@@ -104,12 +146,7 @@ def steps(site, browser, check):
 
     # ... and a new run that picks the folder first opens that page with
     # the mode the file in the folder holds, not the default.
-    browser.navigate(site.url + "index.html")
-    page_shown(browser, 111)
-    browser.click("#c40002")  # 3G Setup
-    page_shown(browser, 107)
-    browser.click("#c40082")  # Next
-    page_shown(browser, 106)
+    second_3g_page_anew(site, browser)
     browser.click("#c40010")  # Browse
     browser.wait_for("document.querySelector('#c40012').value === '/picked/card'")
     browser.click(".tc-close")
@@ -119,6 +156,36 @@ def steps(site, browser, check):
     shown = browser.evaluate("(() => { const l = document.querySelector('#c40006');"
                              " return l.selectedIndex >= 0 ? l.options[l.selectedIndex].text : ''; })()")
     check("the picked folder's menu.dat is read on the page's first opening (%r)" % shown, shown == mode)
+
+    # The next visit starts in the folder picked last: the page reads its
+    # CFG.BIN and Generate writes there, with no Browse.
+    second_3g_page_anew(site, browser)
+    folder = browser.evaluate("document.querySelector('#c40012').value")
+    check("a new visit's save path is the folder picked last (%s)" % folder, folder == "/picked/card")
+    shown = browser.evaluate("document.querySelector('#c40000').value")
+    check("and the page shows what its CFG.BIN holds (%s)" % shown, shown == "owner@example.org")
+    browser.evaluate(REMOVE_CARD_CFG)
+    browser.click("#c40013")  # Generate
+    message = browser.wait_for(MESSAGE)
+    check("Generate there succeeds (%r)" % message, "Generate Success!" in message and "download" not in message)
+    browser.click(".tc-ok")
+    written = unscramble(bytes(browser.evaluate(READ_CARD_CFG)))
+    check("and writes CFG.BIN into the folder", b"owner@example.org" in written)
+
+    # A visit where the browser refuses its leave to write the folder:
+    # Generate says so, downloads, and leaves the folder alone.
+    browser.add_init_script(REFUSED)
+    second_3g_page_anew(site, browser)
+    # Unread: the browser had not yet let the page read the folder.
+    browser.type_into("#c40000", "owner@example.org")
+    browser.evaluate(REMOVE_CARD_CFG)
+    browser.click("#c40013")  # Generate
+    message = browser.wait_for(MESSAGE)
+    check("a refused folder's Generate says so and downloads (%r)" % message,
+          '"card" picked on an earlier visit cannot be written' in message and "Generate Success!" in message
+          and "downloaded CFG.BIN" in message)
+    browser.click(".tc-ok")
+    check("and writes nothing into the folder", not browser.evaluate(READ_CARD_CFG))
 
 
 if __name__ == "__main__":

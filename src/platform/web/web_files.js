@@ -10,6 +10,11 @@
 // - from the folder inside the browser: as a download of the same name, and
 //   into the origin's private file system, from which the next start of the
 //   page reads them again (as the desktop program finds its files).
+// The program's card lock (common/card_lock.cpp) takes a picked folder's
+// Web Lock here and holds it for its whole write: one wait, however many
+// flushes the write makes. The picked folder is remembered (IndexedDB) and
+// mounted again on the next visit; there the browser may ask the user's
+// leave once more, which it does only within a click (the next Generate).
 // What leaves is every file written since the last time, whatever its bytes:
 // the safe writer's rename puts a new node at the file's path, so a Generate
 // that gives the same bytes again still reaches a swapped card, a deleted
@@ -22,6 +27,17 @@ var LibraryTrailcfgFiles = {
     synced: {},
     // The names downloaded since the program last asked (take_downloads).
     downloaded: [],
+    // The name of a remembered folder that could not be written, until a
+    // message says so (take_refused).
+    refused: '',
+    // The folder inside the browser's private file system that keeps what
+    // is downloaded, for a picked folder that falls back to downloads.
+    kept: null,
+    // The picked folders' mount options, by mount point.
+    picked: {},
+    // The card locks held, by the number the program keeps.
+    holds: {},
+    lastHold: 0,
     type: null,
     node: function (path) {
       try { return FS.lookupPath(path).node; } catch (e) { return null; }
@@ -52,24 +68,103 @@ var LibraryTrailcfgFiles = {
       link.remove();
       setTimeout(function () { URL.revokeObjectURL(url); }, 10000);
     },
+    mountOf: function (path) {
+      try { return FS.lookupPath(path).node.mount; } catch (e) { return null; }
+    },
     // One writer at a time to a picked folder, across the browser's tabs and
     // windows (Web Locks; a folder handle has no path, so its name keys it).
-    // A folder kept longer than any write takes fails the write, as the
-    // desktop program's card lock does.
-    exclusive: function (handle, write) {
-      if (!handle || !navigator.locks) return write();
-      var abort = new AbortController();
-      var timer = setTimeout(function () { abort.abort(); }, 5000);
-      return navigator.locks.request('trailcfg card ' + handle.name, { signal: abort.signal }, function () {
-        clearTimeout(timer);
-        return write();
-      }).catch(function (e) {
-        if (e && e.name === 'AbortError') throw new Error('another program is writing this card; try again');
-        throw e;
+    // Resolves with the function that lets it go, once held; with null when
+    // another tab kept it for `waitMs` (none: only if it is free now). A
+    // browser whose locks fail otherwise does not make the folder busy.
+    hold: function (handle, waitMs) {
+      return new Promise(function (answer) {
+        var abort = new AbortController();
+        var timer = waitMs > 0 ? setTimeout(function () { abort.abort(); }, waitMs) : null;
+        var options = waitMs > 0 ? { signal: abort.signal } : { ifAvailable: true };
+        var letGo;
+        var held = new Promise(function (resolve) { letGo = resolve; });
+        navigator.locks.request('trailcfg card ' + handle.name, options, function (lock) {
+          clearTimeout(timer);
+          if (!lock) {
+            answer(null);
+            return undefined;
+          }
+          answer(letGo);
+          return held;
+        }).catch(function (e) {
+          clearTimeout(timer);
+          answer(e && e.name === 'AbortError' ? null : function () {});
+        });
       });
     },
+    // A remembered folder the browser does not let the page write, or that
+    // is gone: from now on its files are downloaded, as the folder inside
+    // the browser's are, and the next visit starts there.
+    refuse: function (opts) {
+      TCF.refused = opts.name;
+      opts.handle = null;
+      opts.pending = false;
+      opts.kept = TCF.kept;
+      TCF.forget();
+    },
+    // The remembered folder's store: one handle, under 'card'.
+    store: function (mode, work) {
+      return new Promise(function (done, fail) {
+        var open = indexedDB.open('trailcfg', 1);
+        open.onupgradeneeded = function () { open.result.createObjectStore('folders'); };
+        open.onerror = function () { fail(open.error); };
+        open.onsuccess = function () {
+          var db = open.result;
+          var tx = db.transaction('folders', mode);
+          var request = work(tx.objectStore('folders'));
+          tx.oncomplete = function () { db.close(); done(request.result); };
+          tx.onerror = tx.onabort = function () { db.close(); fail(tx.error); };
+        };
+      });
+    },
+    remember: function (handle) {
+      return TCF.store('readwrite', function (s) { return s.put(handle, 'card'); }).catch(function (e) {
+        console.warn('trailcfg: the picked folder is not remembered for the next visit: ' + e);
+      });
+    },
+    forget: function () {
+      return TCF.store('readwrite', function (s) { return s.delete('card'); }).catch(function () {});
+    },
+    // Mounts `handle` as a picked folder and returns its mount point: the
+    // folder's earlier mount when it was picked before, so that picking it
+    // again names it as before.
+    mountPicked: async function (handle, pending) {
+      for (var at in TCF.picked) {
+        var known = TCF.picked[at];
+        if (await known.folder.isSameEntry(handle).catch(function () { return false; })) {
+          known.folder = known.handle = handle;
+          known.pending = pending;
+          known.kept = null;
+          return at;
+        }
+      }
+      var base = '/picked/' + (handle.name || 'folder').replace(/[\/\0]/g, '_');
+      var point = base;
+      for (var n = 2; FS.analyzePath(point).exists; ++n) point = base + ' (' + n + ')';
+      var opts = { handle: handle, folder: handle, name: handle.name, pending: pending };
+      FS.mkdirTree(point);
+      FS.mount(TCF.folderType(), opts, point);
+      TCF.picked[point] = opts;
+      return point;
+    },
     sync: function (mount) {
-      return TCF.exclusive(mount.opts.handle, function () { return TCF.write(mount); }).catch(function (e) {
+      var handle = mount.opts.handle;
+      var writing;
+      if (mount.opts.held || !handle || !navigator.locks) {
+        writing = TCF.write(mount);
+      } else {
+        // Written without the card lock: only while no other tab writes.
+        writing = TCF.hold(handle, 0).then(function (letGo) {
+          if (!letGo) throw new Error('another program is writing this card');
+          return TCF.write(mount).finally(letGo);
+        });
+      }
+      return writing.catch(function (e) {
         // Nothing reached the folder: the copies in memory go back to what
         // it holds, so that the program's read-back reports the failure.
         for (var i = 0; i < TCF.names.length; ++i) {
@@ -172,6 +267,7 @@ var LibraryTrailcfgFiles = {
       } catch (e) {
         console.warn('trailcfg: nothing is kept between visits: ' + e);
       }
+      TCF.kept = kept;
       FS.mkdirTree(point);
       FS.mount(TCF.folderType(), { handle: null, kept: kept }, point);
       if (kept) await TCF.populate(kept, point);
@@ -198,15 +294,91 @@ var LibraryTrailcfgFiles = {
       } catch (e) {
         return -1;
       }
-      var base = '/picked/' + (handle.name || 'folder').replace(/[\/\0]/g, '_');
-      var point = base;
-      for (var n = 2; FS.analyzePath(point).exists; ++n) point = base + ' (' + n + ')';
-      FS.mkdirTree(point);
-      FS.mount(TCF.folderType(), { handle: handle }, point);
+      var point = await TCF.mountPicked(handle, false);
+      TCF.remember(handle);
       await TCF.populate(handle, point);
       stringToUTF8(point, buffer, capacity);
       return 1;
     });
+  },
+
+  // The folder picked on an earlier visit, mounted again: 1 with its path
+  // in `buffer`, 0 when there is none (or none to be had: its files are
+  // then downloaded, and the next message says so). Its files are read now
+  // when the browser still lets the page use it; otherwise the next
+  // Generate asks.
+  trailcfg_web_restore_folder__deps: ['$TCF'],
+  trailcfg_web_restore_folder: function (buffer, capacity) {
+    return Asyncify.handleAsync(async function () {
+      if (typeof window.showDirectoryPicker !== 'function' || !window.indexedDB) return 0;
+      var handle = await TCF.store('readonly', function (s) { return s.get('card'); }).catch(function () {
+        return null;
+      });
+      if (!handle) return 0;
+      var state = await handle.queryPermission({ mode: 'readwrite' }).catch(function () { return 'denied'; });
+      if (state === 'granted') {
+        // A folder deleted since (or a card taken out) cannot be listed.
+        state = await handle.keys().next().then(function () { return state; }, function () { return 'gone'; });
+      }
+      if (state !== 'granted' && state !== 'prompt') {
+        TCF.refuse({ name: handle.name });
+        return 0;
+      }
+      var point = await TCF.mountPicked(handle, state === 'prompt');
+      if (state === 'granted') await TCF.populate(handle, point);
+      stringToUTF8(point, buffer, capacity);
+      return 1;
+    });
+  },
+
+  // The name of a remembered folder found unwritable since the last call,
+  // UTF-8 into `buffer`; "" when none. Forgets it.
+  trailcfg_web_take_refused__deps: ['$TCF'],
+  trailcfg_web_take_refused: function (buffer, capacity) {
+    stringToUTF8(TCF.refused, buffer, capacity);
+    TCF.refused = '';
+  },
+
+  // The program's card lock of `folder` (common/card_lock.cpp): above 0, the
+  // number of the lock now held; 0 when another tab kept the folder for
+  // `waitMs`; -1 when there is nothing to lock (not a picked folder). A
+  // remembered folder the browser has not let the page use yet is asked for
+  // here, within the user's click.
+  trailcfg_web_take_card__deps: ['$TCF'],
+  trailcfg_web_take_card: function (folder, waitMs) {
+    var mount = TCF.mountOf(UTF8ToString(folder));
+    // Decided by what stays as it is: ASYNCIFY calls this again when it
+    // resumes, and a picked folder must wait here then too.
+    if (!mount || !mount.opts.folder) return -1;
+    return Asyncify.handleAsync(async function () {
+      var opts = mount.opts;
+      if (!opts.handle) return -1;
+      if (opts.pending) {
+        var state = await opts.handle.requestPermission({ mode: 'readwrite' }).catch(function () {
+          return 'denied';
+        });
+        if (state !== 'granted') {
+          TCF.refuse(opts);
+          return -1;
+        }
+        opts.pending = false;
+      }
+      if (!navigator.locks) return -1;
+      var letGo = await TCF.hold(opts.handle, waitMs);
+      if (!letGo) return 0;
+      TCF.holds[++TCF.lastHold] = { opts: opts, letGo: letGo };
+      opts.held = true;
+      return TCF.lastHold;
+    });
+  },
+
+  trailcfg_web_let_card_go__deps: ['$TCF'],
+  trailcfg_web_let_card_go: function (number) {
+    var hold = TCF.holds[number];
+    if (!hold) return;
+    delete TCF.holds[number];
+    hold.opts.held = false;
+    hold.letGo();
   },
 };
 

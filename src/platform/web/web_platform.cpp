@@ -100,6 +100,11 @@ private:
         std::string said = text;
         if (downloaded[0] && icon == MessageIcon::Information)
             said += "\r\n\r\n" + web::WithNames(web::kDownloadedNote[PageLanguage(owner)], downloaded);
+        // Why a folder the user sees in the save path got none of it.
+        char refused[1024] = {};
+        trailcfg_web_take_refused(refused, sizeof refused);
+        if (refused[0])
+            said = web::WithNames(web::kFolderRefusedNote[PageLanguage(owner)], Utf8ToGbk(refused)) + "\r\n\r\n" + said;
         const std::u16string shownCaption = GbkToUtf16(caption);
         const std::u16string shownText = GbkToUtf16(said);
         trailcfg_web_message_open(shownCaption.data(), static_cast<int>(shownCaption.size()), shownText.data(),
