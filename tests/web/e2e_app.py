@@ -9,10 +9,6 @@ engine named after the step.
 - offline: after one visit, with the server stopped and the HTTP cache
   cleared, the page starts again and Generate succeeds.
 - installable: Chromium reports no installability errors.
-- new_build: a build B put on the server in place of A, where A was
-  visited, starts wholly B the next time (each of its files, the program's
-  code included, and the worker's cache); a server halfway through the
-  change (B's worker, A's program) leaves the page wholly A.
 - phone: on a 390 x 844 phone screen every control of the four pages can
   be scrolled to and is there to touch (nothing covers or clips it), and
   its text is no smaller than the desktop's.
@@ -22,16 +18,10 @@ engine named after the step.
 
 e2e_app.py SITE_DIR STEP [chromium|firefox|webkit]"""
 import os
-import re
-import shutil
-import subprocess
 import sys
-import tempfile
-import time
 
 from e2e_files import to_send_page_with_mms
 from e2e_session import MESSAGE, SETTLED, page_shown, run
-from browser import Site  # noqa: E402
 from cdp import Chromium  # noqa: E402 (the harness's folder is on the path once e2e_session is in)
 
 # The roles of the controls a person fills in.
@@ -111,145 +101,6 @@ def installable(site, browser, check):
     check("Chromium reports no installability errors (%s)" % errors, errors == [])
     manifest = browser.call("Page.getAppManifest")
     check("the manifest reads without errors (%s)" % manifest.get("errors"), not manifest.get("errors"))
-
-
-SOURCE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "web")
-
-
-def wasm_with_mark(data, mark):
-    """The module with a custom section "trailcfg-build" holding `mark`."""
-    name = b"trailcfg-build"
-    body = bytes([len(name)]) + name + mark.encode()
-    return data + b"\x00" + bytes([len(body)]) + body
-
-
-def marked_build(site_dir, mark):
-    """A copy of the site as another build would be: its page, its code and
-    its style marked, and its own service worker made as the build makes it."""
-    folder = tempfile.mkdtemp(prefix="trailcfg-build-%s-" % mark)
-    shutil.copytree(site_dir, folder, dirs_exist_ok=True)
-
-    def edit(name, change):
-        path = os.path.join(folder, name)
-        with open(path, "rb") as f:
-            data = change(f.read())
-        with open(path, "wb") as f:
-            f.write(data)
-
-    edit("index.html", lambda d: d.replace(b"<title>", b'<meta name="trailcfg-build" content="%s"><title>' % mark.encode()))
-    edit("trailcfg.js", lambda d: b"self.trailcfgBuild = '%s';\n" % mark.encode() + d)
-    edit("trailcfg.css", lambda d: d + b':root { --trailcfg-build: "%s"; }\n' % mark.encode())
-    edit("trailcfg.wasm", lambda d: wasm_with_mark(d, mark))
-    with open(os.path.join(folder, "sw.js")) as f:
-        names = re.findall(r"^  '([^']+)': '", f.read(), re.M)
-    subprocess.run(["cmake", "-DSITE=" + folder, "-DTEMPLATE=" + os.path.join(SOURCE, "site", "sw.js.in"),
-                    "-DFILES=" + ",".join(names), "-P", os.path.join(SOURCE, "site_worker.cmake")], check=True)
-    return folder
-
-
-# Which build each part of the page came from, as each document that
-# started the program recorded it (in order), and the files the worker keeps.
-RECORD_STARTS = """
-(() => {
-  const record = (module) => {
-    const section = WebAssembly.Module.customSections(module, 'trailcfg-build')[0];
-    const meta = document.querySelector('meta[name=trailcfg-build]');
-    const starts = JSON.parse(localStorage.getItem('starts') || '[]');
-    starts.push({page: meta && meta.content, code: self.trailcfgBuild,
-                 program: section && new TextDecoder().decode(section)});
-    localStorage.setItem('starts', JSON.stringify(starts));
-  };
-  for (const name of ['instantiate', 'instantiateStreaming']) {
-    const original = WebAssembly[name];
-    WebAssembly[name] = (...args) => original.apply(WebAssembly, args).then((result) => {
-      record(result.module || args[0]);
-      return result;
-    });
-  }
-})();
-"""
-SHOWN = """(() => ({page: document.querySelector('meta[name=trailcfg-build]').content,
-  style: getComputedStyle(document.documentElement).getPropertyValue('--trailcfg-build').trim().replace(/"/g, ''),
-  starts: JSON.parse(localStorage.getItem('starts') || '[]')}))()"""
-KEPT = """(async () => {
-  const kept = {};
-  for (const name of await caches.keys()) {
-    const cache = await caches.open(name);
-    kept[name] = {};
-    for (const request of await cache.keys()) {
-      const digest = await crypto.subtle.digest('SHA-256', await (await cache.match(request)).arrayBuffer());
-      kept[name][new URL(request.url).pathname.slice(1)] = [...new Uint8Array(digest)]
-        .map((b) => b.toString(16).padStart(2, '0')).join('');
-    }
-  }
-  return kept;
-})()"""
-
-
-def deploy(build, live):
-    shutil.copytree(build, live, dirs_exist_ok=True)
-
-
-def build_files(folder):
-    """sw.js's build name and each kept file's SHA-256."""
-    with open(os.path.join(folder, "sw.js")) as f:
-        text = f.read()
-    return re.search(r"const BUILD = '([^']+)'", text).group(1), dict(re.findall(r"^  '([^']+)': '([0-9a-f]+)'", text, re.M))
-
-
-def start(browser, url, mark):
-    """Starts the page until it shows build `mark`; what it shows then."""
-    browser.evaluate("(() => { try { localStorage.removeItem('starts'); } catch (e) {} })()")  # none on about:blank
-    browser.navigate(url)
-    browser.wait_for("!!document.querySelector('meta[name=trailcfg-build][content=%s]')"
-                     " && !!document.querySelector('.tc-window[data-template=\"111\"]')" % mark)
-    return browser.evaluate(SHOWN)
-
-
-def new_build(site, browser, check):
-    a, b = marked_build(sys.argv[1], "A"), marked_build(sys.argv[1], "B")
-    live = tempfile.mkdtemp(prefix="trailcfg-live-")
-    server = Site(live)
-    try:
-        deploy(a, live)
-        browser.add_init_script(RECORD_STARTS)
-        url = server.url + "index.html"
-        start(browser, url, "A")
-        browser.wait_for("navigator.serviceWorker.ready.then(r => r.active && r.active.state === 'activated')")
-
-        # B's worker and page, A's program still.
-        deploy(b, live)
-        shutil.copy(os.path.join(a, "trailcfg.wasm"), live)
-        del server.requests[:]
-        start(browser, url, "A")
-        # B's worker asks for the program, finds it A's and gives up.
-        deadline = time.time() + 60
-        while "/trailcfg.wasm" not in server.requests and time.time() < deadline:
-            time.sleep(0.1)
-        browser.wait_for("navigator.serviceWorker.getRegistration().then(r => !r.installing)")
-        shown = browser.evaluate(SHOWN)
-        check("a server halfway to B: the page stays wholly A (%s)" % shown,
-              shown["style"] == "A" and shown["starts"] == [{"page": "A", "code": "A", "program": "A"}])
-        waiting = browser.evaluate("navigator.serviceWorker.getRegistration().then(r => !!r.waiting)")
-        check("and B's worker is not installed", not waiting)
-
-        deploy(b, live)
-        shown = start(browser, url, "B")
-        ends = shown["starts"]
-        check("the next start on B is wholly B (%s)" % shown,
-              shown["style"] == "B" and ends and ends[-1] == {"page": "B", "code": "B", "program": "B"})
-        check("no start met two builds (%s)" % ends, all(len(set(s.values())) == 1 for s in ends))
-        build, files = build_files(b)
-        try:  # the old build's cache goes as the new worker starts
-            browser.wait_for("(%s).then(k => Object.keys(k).length === 1)" % KEPT, timeout=10)
-        except TimeoutError:
-            pass
-        kept = browser.evaluate(KEPT)
-        check("the worker keeps B's files and nothing else (%s)" % sorted(kept), kept == {build: files})
-    finally:
-        server.close()
-        for folder in (a, b, live):
-            shutil.rmtree(folder, ignore_errors=True)
 
 
 def camera_mode(browser):
@@ -346,8 +197,7 @@ def phone(site, browser, check):
     check("the start page fits the phone's width (%d px)" % width, width <= 390)
 
 
-STEPS = {"phone": phone, "remembered": remembered, "named": named, "offline": offline, "installable": installable,
-         "new_build": new_build}
+STEPS = {"phone": phone, "remembered": remembered, "named": named, "offline": offline, "installable": installable}
 
 if __name__ == "__main__":
     name = sys.argv.pop(2)  # what follows is the engine, as run() reads it
