@@ -2,6 +2,7 @@
 // starts in a folder inside the browser, from which Generate's files are
 // offered as downloads, until the user picks a real folder with Browse; a
 // later visit starts in the folder picked last.
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "gui/run_application.h"
@@ -15,10 +16,14 @@ constexpr const char* kBrowserFolder = "/in-browser";
 }  // namespace
 
 int main() {
-    trailcfg_web_mount_browser_folder(kBrowserFolder);
+    // The start page shows while the browser opens its storage, which takes
+    // a while: the folder is there from the start (the start page takes it
+    // for the save path), what the browser kept in it once the page shows.
+    std::unique_ptr<trailcfg::DrivablePlatform> platform =
+        trailcfg::MakeWebPlatform([] { trailcfg_web_mount_browser_folder(kBrowserFolder); });
+    ::mkdir(kBrowserFolder, 0755);
     if (::chdir(kBrowserFolder) != 0) return -1;
     char picked[1024] = {};
     if (trailcfg_web_restore_folder(picked, sizeof picked) == 1 && ::chdir(picked) != 0) return -1;
-    std::unique_ptr<trailcfg::DrivablePlatform> platform = trailcfg::MakeWebPlatform();
     return trailcfg::RunApplication(*platform);
 }

@@ -13,13 +13,16 @@ engine named after the step.
   be scrolled to and is there to touch (nothing covers or clips it), and
   its text is no smaller than the desktop's.
 - remembered: what Generate wrote into /in-browser is there after a reload:
-  the camera page's first opening reads it.
+  the camera page's first opening reads it; in Chromium also after the
+  whole browser was closed and started again on the same profile.
 
 e2e_app.py SITE_DIR STEP [chromium|firefox|webkit]"""
+import os
 import sys
 
 from e2e_files import to_send_page_with_mms
-from e2e_session import MESSAGE, page_shown, run
+from e2e_session import MESSAGE, SETTLED, page_shown, run
+from cdp import Chromium  # noqa: E402 (the harness's folder is on the path once e2e_session is in)
 
 # The roles of the controls a person fills in.
 FORM_ROLES = {"combobox", "textbox", "checkbox", "ComboBoxSelect", "ComboBoxMenuButton", "TextField", "CheckBox"}
@@ -127,6 +130,43 @@ def remembered(site, browser, check):
     shown = camera_mode(browser)
     check("after a reload the page opens with the mode Generate wrote (%r, not %r)" % (shown, default),
           shown == mode and mode != default)
+    if browser.engine != "chromium":
+        return
+    again = restarted(browser)
+    try:
+        again.navigate(site.url + "index.html")
+        page_shown(again, 111)
+        again.click("#c40000")
+        page_shown(again, 113)
+        shown = camera_mode(again)
+        check("after the browser was closed and started again, still that mode (%r)" % shown, shown == mode)
+    finally:
+        again.close()
+
+
+def restarted(browser):
+    """Closes Chromium the way a person quits it and starts it again on the
+    same profile, which the new one removes when it is closed."""
+    profile = browser.profile
+    try:
+        browser.call("Browser.close")
+    except Exception:
+        pass  # the connection may go before the answer comes
+    browser.process.wait(timeout=60)
+    os.remove(os.path.join(profile, "DevToolsActivePort"))
+
+    class SameProfile(Chromium):
+        @property
+        def profile(self):
+            return profile
+
+        @profile.setter
+        def profile(self, fresh):
+            os.rmdir(fresh)
+
+    again = SameProfile(900, 700)
+    again.settled = SETTLED
+    return again
 
 
 # The page's controls that cannot be scrolled to, or that show no part of

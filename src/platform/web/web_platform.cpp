@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <ctime>
+#include <utility>
 
 #include "common/file_io.h"
 #include "common/gbk_codec.h"
@@ -45,6 +46,8 @@ LocalTime BrowserLocalTime() {
 
 class WebPlatform final : public BackendPlatform {
 public:
+    explicit WebPlatform(std::function<void()> afterFirstPage) : afterFirstPage_(std::move(afterFirstPage)) {}
+
     int RunModal(Page& page) override {
         const DialogLayout* layout = FindDialogLayout(page.TemplateId());
         if (!layout) return kPageNotCreated;
@@ -53,6 +56,7 @@ public:
         page.OnOpen(dialog);
         if (dialog.Ended()) return dialog.Result();
         dialog.NameControls();
+        if (afterFirstPage_) std::exchange(afterFirstPage_, nullptr)();
         if (AttachedDriver()) return DriveUntilEnded(dialog, [&dialog] { dialog.TakeUserEvents(); });
         while (true) {
             dialog.TakeUserEvents();
@@ -111,15 +115,19 @@ private:
                                   static_cast<int>(shownText.size()), icon == MessageIcon::Warning);
         while (trailcfg_web_message_open_now()) emscripten_sleep(kIdleMs);
     }
+
+    std::function<void()> afterFirstPage_;
 };
 
 }  // namespace
 
-std::unique_ptr<DrivablePlatform> MakeWebPlatform() {
+std::unique_ptr<DrivablePlatform> MakeWebPlatform() { return MakeWebPlatform(nullptr); }
+
+std::unique_ptr<DrivablePlatform> MakeWebPlatform(std::function<void()> afterFirstPage) {
     // Emscripten's C library starts with a umask of 0777, which leaves every
     // file the program writes unreadable, its own read-back included.
     ::umask(022);
-    return std::make_unique<WebPlatform>();
+    return std::make_unique<WebPlatform>(std::move(afterFirstPage));
 }
 
 }  // namespace trailcfg

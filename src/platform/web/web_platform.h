@@ -4,6 +4,7 @@
 // the desktop program's own.
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "platform/driver.h"
@@ -11,5 +12,9 @@
 namespace trailcfg {
 
 std::unique_ptr<DrivablePlatform> MakeWebPlatform();
+// The same, calling `afterFirstPage` once the first page is on the screen,
+// before it takes the person's first input (which waits meanwhile): for
+// what the program needs only later and the browser gives slowly.
+std::unique_ptr<DrivablePlatform> MakeWebPlatform(std::function<void()> afterFirstPage);
 
 }  // namespace trailcfg
