@@ -21,7 +21,7 @@ int CmdShow(const std::filesystem::path& file, int language, std::ostream& out, 
     if (!ReadPlainImage(file, kind, plain, error)) return Fail(err, error);
     out << Shown(file) << ": " << FileNameOf(kind) << "\n";
     for (const FieldDesc& f : FieldsOf(kind)) {
-        const FieldGuide& g = *GuideOf(kind, f.name);
+        const FieldGuide& g = GuideOf(kind, f);
         out << LabelOf(g, language) << ": " << ExplainValue(kind, g, f, plain.data(), language);
         if (f.kind == FieldKind::Text)
             out << "  [" << f.name << "]\n";

@@ -5,11 +5,10 @@
 
 #include "common/gbk_codec.h"
 #include "common/gbk_literal.h"
-#include "pages/camera_page_texts.h"
-#include "pages/param_page_texts.h"
-#include "pages/send_page_texts.h"
 #include "send/operator_db.h"
 #include "send/send_settings.h"
+#include "texts/camera_page_texts.h"
+#include "texts/param_page_texts.h"
 
 namespace trailcfg::cli {
 
@@ -92,7 +91,7 @@ std::string ExplainValue(FileKind kind, const FieldGuide& g, const FieldDesc& fi
             return OperatorValue(value, plain, language);
         case Explain::DailyTime:
             if (value == 24) return Utf8Of(kNoDailySend[language]);
-            if (value >= 0 && value < 24) return Utf8Of(send_page::kDailySendTimes[language][value]);
+            if (value >= 0 && value < g.items.count) return Item(g.items, value, language);
             return UnknownValue(value, language);
         case Explain::Year2000:
             return std::to_string(2000 + value);

@@ -124,8 +124,6 @@ bool ParseNumber(std::string_view text, std::int64_t& number) {
     return true;
 }
 
-const FieldGuide& GuideFor(FileKind kind, const FieldDesc& field) { return *GuideOf(kind, field.name); }
-
 // At most 40 bytes of a value for a message, never half a character.
 std::string Excerpt(std::string_view text) {
     if (text.size() <= 40) return std::string(text);
@@ -159,7 +157,7 @@ bool FindFieldOf(FileKind kind, std::string_view name, const FieldDesc*& field, 
 }
 
 bool WithinGuide(FileKind kind, const FieldDesc& field, std::int64_t value, std::string& error) {
-    const FieldGuide& guide = GuideFor(kind, field);
+    const FieldGuide& guide = GuideOf(kind, field);
     if (value >= guide.min && value <= guide.max) return true;
     error = std::to_string(value) + " is outside " + std::to_string(guide.min) + ".." + std::to_string(guide.max);
     std::string items = ItemsInWords(guide, kLangEn);
@@ -174,7 +172,7 @@ bool ValueFromJson(FileKind kind, const FieldDesc& field, const Json& json, Fiel
             error = "a text in quotes is needed, not " + std::string(json.type_name()) + " " + Excerpt(json.dump());
             return false;
         }
-        return TextValue(GuideFor(kind, field), field, json.get_ref<const std::string&>(), out, error);
+        return TextValue(GuideOf(kind, field), field, json.get_ref<const std::string&>(), out, error);
     }
     if (json.is_number_unsigned()) {
         const std::uint64_t u = json.get<std::uint64_t>();
@@ -191,7 +189,7 @@ bool ValueFromJson(FileKind kind, const FieldDesc& field, const Json& json, Fiel
 
 bool ValueFromText(FileKind kind, const FieldDesc& field, std::string_view utf8, FieldValue& out, std::string& error) {
     out = FieldValue{kind, &field, 0, {}};
-    if (field.kind == FieldKind::Text) return TextValue(GuideFor(kind, field), field, utf8, out, error);
+    if (field.kind == FieldKind::Text) return TextValue(GuideOf(kind, field), field, utf8, out, error);
     std::int64_t number = 0;
     if (!ParseNumber(utf8, number)) {
         error = utf8.empty() ? "is empty; a number is needed" : "\"" + Excerpt(utf8) + "\" is not a whole number";

@@ -11,10 +11,10 @@
 #include "camera/menu_file.h"
 #include "common/card_lock.h"
 #include "common/diag.h"
-#include "pages/camera_page_texts.h"
 #include "pages/pages.h"
 #include "platform/control_ids.h"
 #include "platform/layout.h"
+#include "texts/camera_page_texts.h"
 #include "ui/input_helpers.h"
 #include "ui/message_texts.h"
 

@@ -6,8 +6,8 @@
 
 #include "app/process_state.h"
 #include "pages/camera_page.h"
-#include "pages/camera_page_texts.h"
 #include "platform/control_ids.h"
+#include "texts/camera_page_texts.h"
 #include "ui/apply_texts.h"
 
 namespace trailcfg {

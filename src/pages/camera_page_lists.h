@@ -1,5 +1,6 @@
-// Which list shows which field of CameraMenu, with which items. The interval
-// is not here: its number list changes with its unit (camera_page_interval.cpp).
+// Which list shows which field of CameraMenu, with which items, as the rows
+// of binding/menu_bindings.h give them. The interval is not here: its number
+// list changes with its unit (camera_page_interval.cpp).
 #pragma once
 
 #include <cstddef>

@@ -5,7 +5,7 @@
 #include "camera/camera_menu.h"
 #include "pages/camera_page.h"
 #include "pages/camera_page_lists.h"
-#include "pages/camera_page_texts.h"
+#include "texts/camera_page_texts.h"
 #include "ui/apply_texts.h"
 #include "ui/window_titles.h"
 

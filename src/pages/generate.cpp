@@ -6,6 +6,7 @@
 #include "app/process_state.h"
 #include "app/send_hand_over.h"
 #include "app/state_files.h"
+#include "binding/bound_controls.h"
 #include "common/card_lock.h"
 #include "common/diag.h"
 #include "pages/send_page_controls.h"
@@ -29,25 +30,24 @@ void StampTime(Platform& platform) {
 }
 
 void CollectRemoteTexts(const Dialog& page) {
-    StoreEditText(page, kRemotePhone, g_sSendSet.szRemotePhoneNum);
-    StoreEditText(page, kRemoteEmail, g_sSendSet.szRemoteEmail);
+    StoreBound(page, kRemotePhoneRow, RecordBytes(g_sSendSet));
+    StoreBound(page, kRemoteEmailRow, RecordBytes(g_sSendSet));
 }
 
 void CollectDailyLimit(const Dialog& page) {
-    int limit = ReadEditNumber(page, kMaxSentEdit);
-    g_sSendSet.uwMaxSendImgNum = static_cast<std::uint16_t>(limit);
-    Diag("EDIT_MAX_SEND_IMG_NUM val=%d\n", limit);
+    StoreBound(page, kMaxSentRow, RecordBytes(g_sSendSet));
+    Diag("EDIT_MAX_SEND_IMG_NUM val=%d\n", EditNumber(page, kMaxSentRow.id));
 }
 
 void CollectRecipients(const Dialog& page) {
     for (int i = 0; i < 4; ++i) {
-        std::size_t n = StoreEditText(page, kRecipientEdits[i], g_sSendSet.szRecp[i]);
+        std::size_t n = StoreBound(page, *kRecipients[i], RecordBytes(g_sSendSet));
         g_sSendSet.uwRecpLen[i] = static_cast<std::uint16_t>(n);
     }
 }
 
 void CollectRemoteControl(const Dialog& page) {
-    g_sSendSet.byRemoteInterval = RemoteIntervalAt(page.ListSelection(kRemoteIntervalList));
+    g_sSendSet.byRemoteInterval = RemoteIntervalAt(page.ListSelection(kRemoteIntervalRow.id));
     g_sSendSet.byRemoteSwitch = RemoteSwitchFor(g_sSendSet.byRemoteInterval);
 }
 
@@ -58,10 +58,10 @@ void SetFileName() {
 
 // The camera is always told to send at once, whatever the lists show.
 void CollectSendModeAndSize(const Dialog& page) {
-    StoreListPosition(page, kDailyTimeList, g_sSendSet.byDailySendTime);
+    StoreBound(page, kDailyTimeRow, RecordBytes(g_sSendSet));
     SetSendAtOnce(g_sSendSet);
     Diag(":: Get SendMode=%d\n", g_sSendSet.bySendMode);
-    StoreListPosition(page, kImageSizeList, g_sSendSet.bySendImgSize);
+    StoreBound(page, kImageSizeRow, RecordBytes(g_sSendSet));
     Diag(":: Get SendImgSize=%d\n", g_sSendSet.bySendImgSize);
 }
 

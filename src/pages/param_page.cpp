@@ -9,17 +9,20 @@
 #include "app/process_state.h"
 #include "app/send_hand_over.h"
 #include "app/state_files.h"
+#include "binding/bound_controls.h"
 #include "common/diag.h"
 #include "common/text_copy.h"
 #include "pages/pages.h"
+#include "pages/param_page_apply_texts.h"
 #include "pages/param_page_controls.h"
 #include "pages/param_page_fields.h"
 #include "pages/param_page_operator.h"
 #include "pages/param_page_rules.h"
-#include "pages/param_page_texts.h"
 #include "platform/layout.h"
 #include "send/cfg_file.h"
 #include "send/operator_db.h"
+#include "texts/param_page_texts.h"
+#include "ui/apply_texts.h"
 #include "ui/input_helpers.h"
 #include "ui/start_page_texts.h"
 
@@ -50,10 +53,7 @@ void SetUpFixedControls(Dialog& dialog) {
         dialog.Enable(id, false);
         dialog.Show(id, false);
     }
-    for (std::span<const EditField> fields :
-         {std::span<const EditField>(kMmsFields), std::span<const EditField>(kFtpFields),
-          std::span<const EditField>(k3GFields), std::span<const EditField>(kOutboxFields)})
-        for (const EditField& field : fields) dialog.SetLimit(field.id, field.limit);
+    LimitEdits(dialog, kSendBindings, kTemplateParamPage);
     dialog.SetMasked(kFtpPasswordEdit, true);
 }
 
@@ -249,7 +249,7 @@ private:
         }
         Diag("g_sSendSet.byRemoteSwitch=%d\n", s.byRemoteSwitch);
         if (s.bySendBy == kSendByEmail || s.byRemoteSwitch == 1) {
-            std::span<const EditField> outbox(kOutboxFields);
+            FieldRows outbox(kOutboxFields);
             StoreFields(dialog, k3GFields);
             StoreFields(dialog, outbox.first(1));
             Diag("** szServer:%.*s\n", BOUNDED(s.sSmtpSet.szServer));
@@ -259,8 +259,7 @@ private:
             StoreFields(dialog, kFtpFields);
             // A stored type the list does not know shows no selection; it
             // then stays as it was rather than becoming -1.
-            int type = dialog.ListSelection(kFtpDirTypeList);
-            if (type >= 0) s.sFtpSet.iFtpDirType = type;
+            StoreBound(dialog, SendBinding("sFtpSet.iFtpDirType"), RecordBytes(s));
             StoreFields(dialog, k3GFields);
         }
         KeepSendSetForNextOpening();

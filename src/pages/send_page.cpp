@@ -29,7 +29,7 @@ public:
                 OnTextChanged(dialog, event.id);
                 break;
             case EventType::FocusLost:
-                if (event.id == kRemoteEmail) OnReceiverEmailLeft(dialog);
+                if (event.id == kRemoteEmailRow.id) OnReceiverEmailLeft(dialog);
                 break;
             case EventType::SelChanged:
             case EventType::SelConfirmed:
@@ -50,7 +50,7 @@ public:
 
 private:
     void OnTextChanged(Dialog& dialog, int id) {
-        if (id == kRecipientEdits[0] || id == kRecipientEdits[1] || id == kRemotePhone)
+        if (id == kRecipients[0]->id || id == kRecipients[1]->id || id == kRemotePhoneRow.id)
             FilterEditChars(dialog, id, kPhoneChars);
         else if (id == kMaxSentEdit)
             FilterEditChars(dialog, id, kDigits);

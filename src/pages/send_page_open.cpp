@@ -6,43 +6,22 @@
 #include <string>
 
 #include "app/process_state.h"
+#include "binding/bound_controls.h"
 #include "common/diag.h"
 #include "pages/send_page_controls.h"
 #include "pages/send_page_handlers.h"
-#include "pages/send_page_texts.h"
 #include "platform/layout.h"
 #include "rules/generate_rules.h"
+#include "texts/send_page_texts.h"
+#include "ui/apply_texts.h"
 #include "ui/window_titles.h"
 
 namespace trailcfg::send_page {
 
 namespace {
 
-struct EditLimit {
-    int id;
-    int chars;
-};
-
-// Recipients 3 and 4 and the receiver address take what their fields hold.
-constexpr int kAddressLength = sizeof SendSettings::szRemoteEmail - 1;
-static_assert(sizeof SendSettings::szRecp[0] == sizeof SendSettings::szRemoteEmail);
-
-constexpr EditLimit kLimits[] = {
-    {kRecipientEdits[0], kPhoneLength},
-    {kRecipientEdits[1], kPhoneLength},
-    {kRemotePhone, kPhoneLength},
-    {kRecipientEdits[2], kAddressLength},
-    {kRecipientEdits[3], kAddressLength},
-    {kRemoteEmail, kAddressLength},
-    {kCoordinates[0].degree, 3},  // longitude degrees reach 180
-    {kCoordinates[0].minute, 2},
-    {kCoordinates[0].second, 2},
-    {kCoordinates[1].degree, 2},
-    {kCoordinates[1].minute, 2},
-    {kCoordinates[1].second, 2},
-    {kMaxSentEdit, 4},
-    {kSaveFolderEdit, 32},
-};
+// The save folder is no field: it takes 32 bytes.
+constexpr int kSaveFolderLimit = 32;
 
 // What the send option leaves to the user. MMS sends thumbnails only.
 struct OptionControls {
@@ -60,8 +39,6 @@ constexpr OptionControls kByOption[] = {
     {false, false, true, false},   // anything above, which only an old file can hold
 };
 
-void ShowNumber(Dialog& dialog, int id, int value) { dialog.SetText(id, std::to_string(value).c_str()); }
-
 void ApplyTexts(Dialog& dialog) {
     dialog.SetTitle(kTitleSendPage[g_iUiLanguage]);
     ApplyCaptions(dialog, kCaptions);
@@ -74,47 +51,45 @@ void ApplyTexts(Dialog& dialog) {
 // Each edit's range check runs as its text is set, so a stored value out of
 // range is clamped here, with the warning.
 void ShowCoordinates(Dialog& dialog) {
-    for (const CoordinateControls& c : kCoordinates) dialog.ListSelect(c.dir, (g_sSendSet.*c.field).byDir);
+    const std::uint8_t* record = RecordBytes(g_sSendSet);
+    for (const CoordinateControls& c : kCoordinates) ShowBound(dialog, *c.dir, record);
     for (const CoordinateControls& c : kCoordinates) {
-        const Coordinate& value = g_sSendSet.*c.field;
-        ShowNumber(dialog, c.degree, value.byDegree);
-        ShowNumber(dialog, c.minute, value.byMinute);
-        ShowNumber(dialog, c.second, value.bySecond);
+        const FieldBinding* const numbers[] = {c.degree, c.minute, c.second};
+        ShowBound(dialog, numbers, record);
     }
 }
 
+// A recipient shows only with its length stored.
 void ShowRecipients(Dialog& dialog) {
     for (int i = 0; i < 4; ++i)
-        if (g_sSendSet.uwRecpLen[i] != 0)
-            dialog.SetText(kRecipientEdits[i], std::string(FieldText(g_sSendSet.szRecp[i])).c_str());
+        if (g_sSendSet.uwRecpLen[i] != 0) ShowBound(dialog, *kRecipients[i], RecordBytes(g_sSendSet));
 }
 
 void EnableBySendOption(Dialog& dialog) {
     const OptionControls& row = kByOption[std::min<int>(g_sSendSet.bySendBy, std::size(kByOption) - 1)];
-    for (int i = 0; i < 4; ++i) dialog.Enable(kRecipientEdits[i], i < kRecipientPhones ? row.phones : row.emails);
+    for (int i = 0; i < 4; ++i) dialog.Enable(kRecipients[i]->id, i < kRecipientPhones ? row.phones : row.emails);
     dialog.Enable(kImageSizeList, row.imageSize);
     if (row.thumbnailsOnly) g_sSendSet.bySendImgSize = 1;
     for (const CoordinateControls& c : kCoordinates)
-        for (int id : {c.dir, c.degree, c.minute, c.second}) {
+        for (int id : {c.dir->id, c.degree->id, c.minute->id, c.second->id}) {
             dialog.Show(id, false);
             dialog.Enable(id, false);
         }
 }
 
 void ShowImageSizeAndLimit(Dialog& dialog) {
-    dialog.ListSelect(kImageSizeList, g_sSendSet.bySendImgSize == 1 ? 1 : 0);
-    ShowNumber(dialog, kMaxSentEdit, g_sSendSet.uwMaxSendImgNum);
+    dialog.ListSelect(kImageSizeRow.id, g_sSendSet.bySendImgSize == 1 ? 1 : 0);
+    ShowBound(dialog, kMaxSentRow, RecordBytes(g_sSendSet));
     Diag(":: uwMaxSendImgNum=%d, Edit txt:%s\n", static_cast<int>(g_sSendSet.uwMaxSendImgNum),
-         dialog.GetText(kMaxSentEdit).c_str());
+         dialog.GetText(kMaxSentRow.id).c_str());
 }
 
 void ShowRemoteControl(Dialog& dialog) {
-    dialog.ListSelect(kRemoteIntervalList, RemoteIntervalPosition(g_sSendSet.byRemoteInterval));
-    if (g_sSendSet.bySendBy == kSendByClose3G) dialog.Enable(kRemoteIntervalList, false);
-    if (g_sSendSet.szRemotePhoneNum[0])
-        dialog.SetText(kRemotePhone, std::string(FieldText(g_sSendSet.szRemotePhoneNum)).c_str());
-    if (g_sSendSet.szRemoteEmail[0])
-        dialog.SetText(kRemoteEmail, std::string(FieldText(g_sSendSet.szRemoteEmail)).c_str());
+    dialog.ListSelect(kRemoteIntervalRow.id, RemoteIntervalPosition(g_sSendSet.byRemoteInterval));
+    if (g_sSendSet.bySendBy == kSendByClose3G) dialog.Enable(kRemoteIntervalRow.id, false);
+    // An empty field leaves its edit untouched.
+    if (g_sSendSet.szRemotePhoneNum[0]) ShowBound(dialog, kRemotePhoneRow, RecordBytes(g_sSendSet));
+    if (g_sSendSet.szRemoteEmail[0]) ShowBound(dialog, kRemoteEmailRow, RecordBytes(g_sSendSet));
 }
 
 // The camera only sends at once: the daily send time is neither shown nor
@@ -122,10 +97,10 @@ void ShowRemoteControl(Dialog& dialog) {
 void ShowSendMode(Dialog& dialog) {
     Diag(":: byDailySendTime = %d, bySendMode = %d\n", g_sSendSet.byDailySendTime, g_sSendSet.bySendMode);
     if (g_sSendSet.byDailySendTime > 23) g_sSendSet.byDailySendTime = 0;
-    dialog.ListSelect(kDailyTimeList, g_sSendSet.byDailySendTime);
+    ShowBound(dialog, kDailyTimeRow, RecordBytes(g_sSendSet));
     if (g_sSendSet.bySendMode == 1) g_sSendSet.bySendMode = 0;
-    dialog.ListSelect(kSendModeList, 0);
-    dialog.Enable(kDailyTimeList, false);
+    dialog.ListSelect(kSendModeRow.id, 0);
+    dialog.Enable(kDailyTimeRow.id, false);
 }
 
 // The list's interval decides the remote group; Close 3G sends nothing, so
@@ -152,7 +127,8 @@ void LockSendMode(Dialog& dialog) {
 
 void ShowSendPage(Dialog& dialog) {
     dialog.SetSmallIcon(kIconApp);
-    for (const EditLimit& limit : kLimits) dialog.SetLimit(limit.id, limit.chars);
+    LimitEdits(dialog, kSendBindings, kTemplateSendPage);
+    dialog.SetLimit(kSaveFolderEdit, kSaveFolderLimit);
     dialog.SetCheck(kNoCmd22Box, g_bNoCmd22 != 0);
     dialog.SetText(kSaveFolderEdit, g_szSavePath);
     ApplyTexts(dialog);

@@ -7,15 +7,10 @@
 #include "app/process_state.h"
 #include "common/text_pair.h"
 #include "platform/port.h"
-#include "ui/list_table.h"
+#include "texts/caption.h"
+#include "texts/list_table.h"
 
 namespace trailcfg {
-
-// One row of a page's caption set: a control and its caption.
-struct Caption {
-    int id;
-    TextPair text;
-};
 
 // Sets every control of the set to its caption in g_iUiLanguage, in table order.
 void ApplyCaptions(Dialog& dialog, std::span<const Caption> captions);

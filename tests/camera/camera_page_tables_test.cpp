@@ -12,11 +12,11 @@
 #include "camera/menu_file.h"
 #include "pages/camera_page.h"
 #include "pages/camera_page_lists.h"
-#include "pages/camera_page_texts.h"
 #include "platform/control_ids.h"
 #include "platform/headless/headless_dialog.h"
 #include "platform/layout.h"
 #include "test_support.h"
+#include "texts/camera_page_texts.h"
 
 namespace trailcfg {
 namespace {

@@ -3,12 +3,17 @@
 // names, and texts that must reach GBK unchanged or not at all.
 #include <gtest/gtest.h>
 
+#include <set>
+#include <utility>
+
 #include "cli/csv_reader.h"
 #include "cli/field_guide.h"
 #include "cli/folder_name.h"
 #include "cli/json_input.h"
 #include "common/gbk_codec.h"
 #include "common/suggest.h"
+#include "platform/control_ids.h"
+#include "platform/layout.h"
 
 namespace trailcfg::cli {
 namespace {
@@ -112,13 +117,62 @@ TEST(FieldGuide, EveryFieldOfBothRecordsHasOneRowInTableOrder) {
         for (std::size_t i = 0; i < table.count; ++i) {
             const FieldGuide& g = Guides(kind)[i];
             const FieldDesc& f = table.fields[i];
-            EXPECT_STREQ(g.name, f.name);
+            EXPECT_STREQ(g.field.name, f.name);
+            EXPECT_EQ(g.field.offset, f.offset) << f.name;
+            EXPECT_EQ(g.field.kind, f.kind) << f.name;
+            EXPECT_EQ(g.field.width, f.width) << f.name;
             EXPECT_FALSE(LabelOf(g, kLangEn).empty()) << f.name;
             EXPECT_FALSE(LabelOf(g, kLangZh).empty()) << f.name;
             if (f.kind != FieldKind::Text) {
                 EXPECT_GE(g.min, FieldMin(f)) << f.name;
                 EXPECT_LE(g.max, FieldMax(f)) << f.name;
             }
+        }
+    }
+}
+
+// A row's control is in its page's layout, of the kind the row takes; and
+// every input of the three pages that show fields is some field's control,
+// or one of the few that hold no field.
+TEST(FieldGuide, BoundControlsAreTheLayoutsInputs) {
+    const std::set<std::pair<int, int>> noField = {
+        {kTemplateSendPage, ids::send::kSaveFolderEdit},        // the save folder
+        {kTemplateParamPage, ids::param::kMmsApnKindList},      // APN or CSD, shown only
+        {kTemplateParamPage, ids::param::kOperatorModeList},    // database or manual input
+        {kTemplateParamPage, ids::param::kHiddenLanguageList},  // left over, never shown
+        {kTemplateCameraPage, ids::camera::kIntervalUnitList},  // the interval's unit, with its number
+        {kTemplateCameraPage, ids::camera::kSavePathEdit},      // the save folder
+    };
+    std::set<std::pair<int, int>> bound;
+    for (FileKind kind : {FileKind::Cfg, FileKind::Menu}) {
+        for (const FieldGuide& g : Guides(kind)) {
+            if (g.bind == Bind::None) continue;
+            SCOPED_TRACE(g.field.name);
+            EXPECT_TRUE(bound.insert({g.page, g.id}).second) << "one control, two fields";
+            const DialogLayout* layout = FindDialogLayout(g.page);
+            ASSERT_NE(layout, nullptr);
+            const ControlLayout* control = FindControl(*layout, g.id);
+            ASSERT_NE(control, nullptr) << "no layout row for the control";
+            const bool edit = g.bind == Bind::Text || g.bind == Bind::Number || g.bind == Bind::Port;
+            if (g.bind != Bind::Own) {
+                EXPECT_EQ(control->kind == ControlKind::Edit, edit);
+            }
+            if (edit) {
+                EXPECT_GT(g.limit, 0);
+            }
+            if (g.bind == Bind::List) {
+                EXPECT_GT(g.items.count, 0);
+            }
+        }
+    }
+    for (int page : {kTemplateSendPage, kTemplateParamPage, kTemplateCameraPage}) {
+        for (const ControlLayout& control : *FindDialogLayout(page)) {
+            if (control.kind != ControlKind::Edit && control.kind != ControlKind::DropDownList &&
+                control.kind != ControlKind::DropDownCombo)
+                continue;
+            const std::pair<int, int> key{page, control.id};
+            EXPECT_TRUE(bound.count(key) + noField.count(key) == 1)
+                << "template " << page << ", control " << control.id;
         }
     }
 }

@@ -3,11 +3,13 @@
 #pragma once
 
 #include "common/gbk_literal.h"
-#include "pages/send_page_controls.h"
-#include "ui/apply_texts.h"
-#include "ui/list_table.h"
+#include "platform/control_ids.h"
+#include "texts/caption.h"
+#include "texts/list_table.h"
 
 namespace trailcfg::send_page {
+
+using namespace ids::send;
 
 inline constexpr Caption kCaptions[] = {
     {kRecipientFrame, {{GBK("发往目的地"), "To Destination"}}},

@@ -8,7 +8,7 @@
 #include "common/gbk_literal.h"
 #include "common/text_pair.h"
 #include "platform/control_ids.h"
-#include "ui/apply_texts.h"
+#include "texts/caption.h"
 
 namespace trailcfg {
 

@@ -1,9 +1,13 @@
-#include "param_page_texts.h"
+#include "param_page_apply_texts.h"
 
 #include "app/process_state.h"
+#include "binding/bound_controls.h"
+#include "binding/send_bindings.h"
 #include "common/diag.h"
 #include "pages/param_page_operator.h"
 #include "pages/param_page_rules.h"
+#include "texts/param_page_texts.h"
+#include "ui/apply_texts.h"
 #include "ui/window_titles.h"
 
 namespace trailcfg::param {
@@ -34,7 +38,7 @@ void ApplyParamPageTexts(Dialog& dialog) {
     Diag("## s_eFtpEditUse = %d ##\n", 0);
 
     AddListItems(dialog, kFtpDirTypeList, kFtpDirTypeItems);
-    dialog.ListSelect(kFtpDirTypeList, g_sSendSet.sFtpSet.iFtpDirType);
+    ShowBound(dialog, SendBinding("sFtpSet.iFtpDirType"), RecordBytes(g_sSendSet));
 }
 
 }  // namespace trailcfg::param

@@ -1,14 +1,15 @@
-// The 3G parameter page's texts in both languages: its captions, the items
-// of its own lists, and ApplyParamPageTexts, which puts them on the page.
+// The 3G parameter page's texts in both languages: its captions and the
+// items of its own lists.
 #pragma once
 
 #include "common/gbk_literal.h"
-#include "pages/param_page_controls.h"
-#include "platform/port.h"
-#include "ui/apply_texts.h"
-#include "ui/list_table.h"
+#include "platform/control_ids.h"
+#include "texts/caption.h"
+#include "texts/list_table.h"
 
 namespace trailcfg::param {
+
+using namespace ids::param;
 
 // The FTP group's captions, set again whenever FTP is chosen.
 inline constexpr Caption kFtpCaptions[] = {
@@ -64,10 +65,5 @@ inline constexpr ListTable<2> kFtpDirTypeItems{{
 }};
 
 inline constexpr const char* kMmsApnKindItems[] = {"APN", "CSD"};
-
-// The title, every caption and the contents of the five lists, by
-// g_iUiLanguage. The send option shows MMS, the operator mode the database;
-// ApplySendOption and the opening correct both from the record afterwards.
-void ApplyParamPageTexts(Dialog& dialog);
 
 }  // namespace trailcfg::param
