@@ -1,9 +1,11 @@
 // The browser edition: the pages on HTML controls (Emscripten). The program
 // starts in a folder inside the browser, from which Generate's files are
 // offered as downloads, until the user picks a real folder with Browse; a
-// later visit starts in the folder picked last.
+// later visit starts in the folder picked last, unless the browser refuses
+// it at the first page that would read it: back to the one inside.
 #include <unistd.h>
 
+#include "app/save_folder.h"
 #include "gui/run_application.h"
 #include "platform/web/web_files.h"
 #include "platform/web/web_platform.h"
@@ -19,6 +21,8 @@ int main() {
     if (::chdir(kBrowserFolder) != 0) return -1;
     char picked[1024] = {};
     if (trailcfg_web_restore_folder(picked, sizeof picked) == 1 && ::chdir(picked) != 0) return -1;
-    std::unique_ptr<trailcfg::DrivablePlatform> platform = trailcfg::MakeWebPlatform();
+    std::unique_ptr<trailcfg::DrivablePlatform> platform = trailcfg::MakeWebPlatform([] {
+        if (::chdir(kBrowserFolder) == 0) trailcfg::StoreSavePath(kBrowserFolder);
+    });
     return trailcfg::RunApplication(*platform);
 }

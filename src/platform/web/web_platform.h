@@ -4,6 +4,7 @@
 // the desktop program's own.
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "platform/driver.h"
@@ -11,5 +12,9 @@
 namespace trailcfg {
 
 std::unique_ptr<DrivablePlatform> MakeWebPlatform();
+// With what the program does when the folder it reads and writes, remembered
+// from an earlier visit, may not be used: before the page that would have
+// read it opens, which then says why.
+std::unique_ptr<DrivablePlatform> MakeWebPlatform(std::function<void()> folderRefused);
 
 }  // namespace trailcfg
