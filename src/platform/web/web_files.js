@@ -346,7 +346,7 @@ var LibraryTrailcfgFiles = {
   // opens the page. 1 when it may be used (its files are read now) or there
   // is none to ask for; 0 when the browser refused it, could not ask, or the
   // folder is gone: the program then reads and writes the folder inside the
-  // browser, and the next message says why (take_refused).
+  // browser, and the page says why (take_refused).
   trailcfg_web_settle_folder__deps: ['$TCF'],
   trailcfg_web_settle_folder: function () {
     // Decided by what stays as it is, as in take_card: the answer changes
