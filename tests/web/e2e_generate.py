@@ -6,8 +6,10 @@ and checks the bytes of CFG.BIN in that folder; then the camera's page
 writes menu.dat there, and a new run that picks the folder reads it on the
 page's first opening. A Generate while another tab keeps the folder gives up
 with the busy message and writes nothing, not even once the tab lets go. A
-later visit starts in the folder picked last, and writes there; where the
-browser no longer lets the page write it, Generate says so and downloads.
+later visit starts in the folder picked last, reads it and writes there,
+also where the browser asks again at the click that opens the page; where
+the browser refuses it, the page says so, reads and writes the folder inside
+the browser, and leaves the picked one alone.
 
 The folder is a real directory handle of the Origin Private File System;
 the browser's folder dialog, which headless Chromium cannot show, is the one
@@ -34,6 +36,12 @@ READ_CARD_CFG = """(async () => {
 REMOVE_CARD_CFG = ("navigator.storage.getDirectory().then(r => r.getDirectoryHandle('card'))"
                    ".then(c => c.removeEntry('CFG.BIN'))")
 BUSY = "another program is writing this card; try again"
+# The browser asks again for a remembered folder: granted, as it does, only
+# within a click.
+ASKED_AGAIN = """
+FileSystemHandle.prototype.queryPermission = async () => 'prompt';
+FileSystemHandle.prototype.requestPermission = async () => navigator.userActivation.isActive ? 'granted' : 'denied';
+"""
 # The browser's leave to write a remembered folder, refused.
 REFUSED = """
 FileSystemHandle.prototype.queryPermission = async () => 'prompt';
@@ -48,12 +56,14 @@ def unscramble(data):
     return bytes((((b << 2) | (b >> 6)) & 0xFF) ^ 0xA7 for b in data)
 
 
-def second_3g_page_anew(site, browser):
+def second_3g_page_anew(site, browser, before_next=None):
     """A new visit of the site, on the 3G setup's page with Generate."""
     browser.navigate(site.url + "index.html")
     page_shown(browser, 111)
     browser.click("#c40002")  # 3G Setup
     page_shown(browser, 107)
+    if before_next:
+        before_next()
     browser.click("#c40082")  # Next
     page_shown(browser, 106)
 
@@ -158,32 +168,44 @@ def steps(site, browser, check):
     check("the picked folder's menu.dat is read on the page's first opening (%r)" % shown, shown == mode)
 
     # The next visit starts in the folder picked last: the page reads its
-    # CFG.BIN and Generate writes there, with no Browse.
-    second_3g_page_anew(site, browser)
-    folder = browser.evaluate("document.querySelector('#c40012').value")
-    check("a new visit's save path is the folder picked last (%s)" % folder, folder == "/picked/card")
-    shown = browser.evaluate("document.querySelector('#c40000').value")
-    check("and the page shows what its CFG.BIN holds (%s)" % shown, shown == "owner@example.org")
-    browser.evaluate(REMOVE_CARD_CFG)
-    browser.click("#c40013")  # Generate
-    message = browser.wait_for(MESSAGE)
-    check("Generate there succeeds (%r)" % message, "Generate Success!" in message and "download" not in message)
-    browser.click(".tc-ok")
-    written = unscramble(bytes(browser.evaluate(READ_CARD_CFG)))
-    check("and writes CFG.BIN into the folder", b"owner@example.org" in written)
+    # CFG.BIN and Generate writes there, with no Browse; so too where the
+    # browser asks again (the page asks at the click that opens it: a page
+    # from defaults would have Generate replace the card's settings).
+    for asked_again in (False, True):
+        if asked_again:
+            browser.add_init_script(ASKED_AGAIN)
+        second_3g_page_anew(site, browser)
+        folder = browser.evaluate("document.querySelector('#c40012').value")
+        check("a new visit's save path is the folder picked last (%s)" % folder, folder == "/picked/card")
+        shown = browser.evaluate("document.querySelector('#c40000').value")
+        check("and the page shows what its CFG.BIN holds (%s)" % shown, shown == "owner@example.org")
+        browser.evaluate(REMOVE_CARD_CFG)
+        browser.click("#c40013")  # Generate
+        message = browser.wait_for(MESSAGE)
+        check("Generate there succeeds (%r)" % message, "Generate Success!" in message and "download" not in message)
+        browser.click(".tc-ok")
+        written = unscramble(bytes(browser.evaluate(READ_CARD_CFG)))
+        check("and writes CFG.BIN into the folder", b"owner@example.org" in written)
 
-    # A visit where the browser refuses its leave to write the folder:
-    # Generate says so, downloads, and leaves the folder alone.
+    # A visit where the browser refuses its leave: the page that would have
+    # read the folder says so and works in the folder inside the browser;
+    # Generate downloads and leaves the picked folder alone.
     browser.add_init_script(REFUSED)
-    second_3g_page_anew(site, browser)
-    # Unread: the browser had not yet let the page read the folder.
-    browser.type_into("#c40000", "owner@example.org")
     browser.evaluate(REMOVE_CARD_CFG)
+
+    def refusal_said():
+        message = browser.wait_for(MESSAGE)
+        check("a refused folder is said at the page's opening (%r)" % message,
+              '"card" picked on an earlier visit cannot be written' in message)
+        browser.click(".tc-ok")
+
+    second_3g_page_anew(site, browser, refusal_said)
+    folder = browser.evaluate("document.querySelector('#c40012').value")
+    check("and the save path is the folder inside the browser (%s)" % folder, folder == "/in-browser")
+    browser.type_into("#c40000", "owner@example.org")
     browser.click("#c40013")  # Generate
     message = browser.wait_for(MESSAGE)
-    check("a refused folder's Generate says so and downloads (%r)" % message,
-          '"card" picked on an earlier visit cannot be written' in message and "Generate Success!" in message
-          and "downloaded CFG.BIN" in message)
+    check("Generate downloads (%r)" % message, "Generate Success!" in message and "downloaded CFG.BIN" in message)
     browser.click(".tc-ok")
     check("and writes nothing into the folder", not browser.evaluate(READ_CARD_CFG))
 

@@ -15,6 +15,11 @@ int trailcfg_web_pick_folder(char* buffer, int capacity);
 // 1 with the path (UTF-8) of the folder picked on an earlier visit, mounted
 // again, in `buffer`; 0 when there is none to go back to (ASYNCIFY).
 int trailcfg_web_restore_folder(char* buffer, int capacity);
+// Before a page opens: asks the browser, within the click that opens it, for
+// the remembered folder it has yet to let the page use, and reads its files.
+// 0 when it refused, or the folder is gone: the program must leave that
+// folder alone; 1 otherwise (ASYNCIFY).
+int trailcfg_web_settle_folder();
 // The name (UTF-8) of a remembered folder the browser did not let the page
 // write, or that is gone, since the last call; "" when none.
 void trailcfg_web_take_refused(char* buffer, int capacity);

@@ -14,7 +14,8 @@
 // Web Lock here and holds it for its whole write: one wait, however many
 // flushes the write makes. The picked folder is remembered (IndexedDB) and
 // mounted again on the next visit; there the browser may ask the user's
-// leave once more, which it does only within a click (the next Generate).
+// leave once more, which it does only within a click: the one that opens a
+// page, before the page reads the folder's files.
 // What leaves is every file written since the last time, whatever its bytes:
 // the safe writer's rename puts a new node at the file's path, so a Generate
 // that gives the same bytes again still reaches a swapped card, a deleted
@@ -30,6 +31,9 @@ var LibraryTrailcfgFiles = {
     // The name of a remembered folder that could not be written, until a
     // message says so (take_refused).
     refused: '',
+    // The remembered folder's mount options while the browser has yet to be
+    // asked for it (settle_folder); set once a visit.
+    awaiting: null,
     // The folder inside the browser's private file system that keeps what
     // is downloaded, for a picked folder that falls back to downloads.
     kept: null,
@@ -99,13 +103,19 @@ var LibraryTrailcfgFiles = {
     },
     // A remembered folder the browser does not let the page write, or that
     // is gone: from now on its files are downloaded, as the folder inside
-    // the browser's are, and the next visit starts there.
-    refuse: function (opts) {
+    // the browser's are, and the next visit starts there. `keep`: the
+    // browser was never asked, so the next visit tries it again.
+    refuse: function (opts, keep) {
       TCF.refused = opts.name;
       opts.handle = null;
       opts.pending = false;
       opts.kept = TCF.kept;
-      TCF.forget();
+      if (!keep) TCF.forget();
+    },
+    // Whether the folder can still be listed: a folder deleted since (or a
+    // card taken out) cannot.
+    present: function (handle) {
+      return handle.keys().next().then(function () { return true; }, function () { return false; });
     },
     // The remembered folder's store: one handle, under 'card'.
     store: function (mode, work) {
@@ -295,6 +305,8 @@ var LibraryTrailcfgFiles = {
         return -1;
       }
       var point = await TCF.mountPicked(handle, false);
+      // The folder picked now is the one the pages read: none is left to ask for.
+      TCF.awaiting = null;
       TCF.remember(handle);
       await TCF.populate(handle, point);
       stringToUTF8(point, buffer, capacity);
@@ -305,8 +317,8 @@ var LibraryTrailcfgFiles = {
   // The folder picked on an earlier visit, mounted again: 1 with its path
   // in `buffer`, 0 when there is none (or none to be had: its files are
   // then downloaded, and the next message says so). Its files are read now
-  // when the browser still lets the page use it; otherwise the next
-  // Generate asks.
+  // when the browser still lets the page use it; otherwise settle_folder
+  // asks, before a page reads them.
   trailcfg_web_restore_folder__deps: ['$TCF'],
   trailcfg_web_restore_folder: function (buffer, capacity) {
     return Asyncify.handleAsync(async function () {
@@ -316,17 +328,51 @@ var LibraryTrailcfgFiles = {
       });
       if (!handle) return 0;
       var state = await handle.queryPermission({ mode: 'readwrite' }).catch(function () { return 'denied'; });
-      if (state === 'granted') {
-        // A folder deleted since (or a card taken out) cannot be listed.
-        state = await handle.keys().next().then(function () { return state; }, function () { return 'gone'; });
-      }
+      if (state === 'granted' && !(await TCF.present(handle))) state = 'gone';
       if (state !== 'granted' && state !== 'prompt') {
         TCF.refuse({ name: handle.name });
         return 0;
       }
       var point = await TCF.mountPicked(handle, state === 'prompt');
       if (state === 'granted') await TCF.populate(handle, point);
+      else TCF.awaiting = TCF.picked[point];
       stringToUTF8(point, buffer, capacity);
+      return 1;
+    });
+  },
+
+  // Before a page opens, and may read the card: the remembered folder the
+  // browser has yet to let the page use is asked for, within the click that
+  // opens the page. 1 when it may be used (its files are read now) or there
+  // is none to ask for; 0 when the browser refused it, could not ask, or the
+  // folder is gone: the program then reads and writes the folder inside the
+  // browser, and the page says why (take_refused).
+  trailcfg_web_settle_folder__deps: ['$TCF'],
+  trailcfg_web_settle_folder: function () {
+    // Decided by what stays as it is, as in take_card: the answer changes
+    // `pending`, never `awaiting`, until the program is back.
+    var opts = TCF.awaiting;
+    if (!opts) return 1;
+    return Asyncify.handleAsync(async function () {
+      if (!opts.pending) return 1;
+      // The start page at the start of a visit opens with no click and
+      // reads nothing; the page the user's first click opens asks.
+      if (navigator.userActivation && !navigator.userActivation.isActive) return 1;
+      // Without the user's click the browser refuses to ask: not the user's no.
+      var asked = true;
+      var state = await opts.handle.requestPermission({ mode: 'readwrite' }).catch(function () {
+        asked = false;
+        return 'denied';
+      });
+      if (state === 'granted' && !(await TCF.present(opts.handle))) state = 'gone';
+      if (state !== 'granted') {
+        TCF.refuse(opts, !asked);
+        return 0;
+      }
+      var point = null;
+      for (var at in TCF.picked) if (TCF.picked[at] === opts) point = at;
+      await TCF.populate(opts.handle, point);
+      opts.pending = false;
       return 1;
     });
   },
@@ -342,8 +388,8 @@ var LibraryTrailcfgFiles = {
   // The program's card lock of `folder` (common/card_lock.cpp): above 0, the
   // number of the lock now held; 0 when another tab kept the folder for
   // `waitMs`; -1 when there is nothing to lock (not a picked folder). A
-  // remembered folder the browser has not let the page use yet is asked for
-  // here, within the user's click.
+  // remembered folder the browser has not let the page use yet was never
+  // read: it is not written either, its files are downloaded.
   trailcfg_web_take_card__deps: ['$TCF'],
   trailcfg_web_take_card: function (folder, waitMs) {
     var mount = TCF.mountOf(UTF8ToString(folder));
@@ -354,14 +400,8 @@ var LibraryTrailcfgFiles = {
       var opts = mount.opts;
       if (!opts.handle) return -1;
       if (opts.pending) {
-        var state = await opts.handle.requestPermission({ mode: 'readwrite' }).catch(function () {
-          return 'denied';
-        });
-        if (state !== 'granted') {
-          TCF.refuse(opts);
-          return -1;
-        }
-        opts.pending = false;
+        TCF.refuse(opts, true);
+        return -1;
       }
       if (!navigator.locks) return -1;
       var letGo = await TCF.hold(opts.handle, waitMs);

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <ctime>
+#include <string>
 #include <utility>
 
 #include "common/file_io.h"
@@ -46,17 +47,23 @@ LocalTime BrowserLocalTime() {
 
 class WebPlatform final : public BackendPlatform {
 public:
-    explicit WebPlatform(std::function<void()> afterFirstPage) : afterFirstPage_(std::move(afterFirstPage)) {}
+    explicit WebPlatform(WebPlatformHooks hooks) : hooks_(std::move(hooks)) {}
 
     int RunModal(Page& page) override {
         const DialogLayout* layout = FindDialogLayout(page.TemplateId());
         if (!layout) return kPageNotCreated;
         WebDialog dialog(*layout, page);
+        // A page opened from defaults over a card it could not read would
+        // have Generate replace the card's settings with them.
+        const bool refused = trailcfg_web_settle_folder() == 0;
+        if (refused && hooks_.folderRefused) hooks_.folderRefused();
         // As with WM_INITDIALOG, the page fills itself in before it shows.
         page.OnOpen(dialog);
         if (dialog.Ended()) return dialog.Result();
         dialog.NameControls();
-        if (afterFirstPage_) std::exchange(afterFirstPage_, nullptr)();
+        if (hooks_.afterFirstPage) std::exchange(hooks_.afterFirstPage, nullptr)();
+        // Why the save path is no longer the folder it showed last time.
+        if (refused && !AttachedDriver()) ShowMessage(TakeRefusedNote(dialog), dialog.Title(), false);
         if (AttachedDriver()) return DriveUntilEnded(dialog, [&dialog] { dialog.TakeUserEvents(); });
         while (true) {
             dialog.TakeUserEvents();
@@ -105,29 +112,40 @@ private:
         if (downloaded[0] && icon == MessageIcon::Information)
             said += "\r\n\r\n" + web::WithNames(web::kDownloadedNote[PageLanguage(owner)], downloaded);
         // Why a folder the user sees in the save path got none of it.
+        const std::string refused = TakeRefusedNote(owner);
+        if (!refused.empty()) said = refused + "\r\n\r\n" + said;
+        ShowMessage(said, caption, icon == MessageIcon::Warning);
+    }
+
+    // The note on a remembered folder the browser refused since it was last
+    // said, in the page's language; "" when there is none.
+    static std::string TakeRefusedNote(const Dialog& owner) {
         char refused[1024] = {};
         trailcfg_web_take_refused(refused, sizeof refused);
-        if (refused[0])
-            said = web::WithNames(web::kFolderRefusedNote[PageLanguage(owner)], Utf8ToGbk(refused)) + "\r\n\r\n" + said;
+        if (!refused[0]) return std::string();
+        return web::WithNames(web::kFolderRefusedNote[PageLanguage(owner)], Utf8ToGbk(refused));
+    }
+
+    static void ShowMessage(const std::string& text, const std::string& caption, bool warning) {
         const std::u16string shownCaption = GbkToUtf16(caption);
-        const std::u16string shownText = GbkToUtf16(said);
+        const std::u16string shownText = GbkToUtf16(text);
         trailcfg_web_message_open(shownCaption.data(), static_cast<int>(shownCaption.size()), shownText.data(),
-                                  static_cast<int>(shownText.size()), icon == MessageIcon::Warning);
+                                  static_cast<int>(shownText.size()), warning);
         while (trailcfg_web_message_open_now()) emscripten_sleep(kIdleMs);
     }
 
-    std::function<void()> afterFirstPage_;
+    WebPlatformHooks hooks_;
 };
 
 }  // namespace
 
-std::unique_ptr<DrivablePlatform> MakeWebPlatform() { return MakeWebPlatform(nullptr); }
-
-std::unique_ptr<DrivablePlatform> MakeWebPlatform(std::function<void()> afterFirstPage) {
+std::unique_ptr<DrivablePlatform> MakeWebPlatform(WebPlatformHooks hooks) {
     // Emscripten's C library starts with a umask of 0777, which leaves every
     // file the program writes unreadable, its own read-back included.
     ::umask(022);
-    return std::make_unique<WebPlatform>(std::move(afterFirstPage));
+    return std::make_unique<WebPlatform>(std::move(hooks));
 }
+
+std::unique_ptr<DrivablePlatform> MakeWebPlatform() { return MakeWebPlatform(WebPlatformHooks{}); }
 
 }  // namespace trailcfg

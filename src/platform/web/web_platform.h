@@ -12,9 +12,17 @@
 namespace trailcfg {
 
 std::unique_ptr<DrivablePlatform> MakeWebPlatform();
-// The same, calling `afterFirstPage` once the first page is on the screen,
-// before it takes the person's first input (which waits meanwhile): for
-// what the program needs only later and the browser gives slowly.
-std::unique_ptr<DrivablePlatform> MakeWebPlatform(std::function<void()> afterFirstPage);
+// What the program runs at two moments only it knows.
+struct WebPlatformHooks {
+    // Once the first page is on the screen, before it takes the person's
+    // first input (which waits meanwhile): for what the program needs only
+    // later and the browser gives slowly.
+    std::function<void()> afterFirstPage;
+    // When the folder it reads and writes, remembered from an earlier visit,
+    // may not be used: before the page that would have read it opens, which
+    // then says why.
+    std::function<void()> folderRefused;
+};
+std::unique_ptr<DrivablePlatform> MakeWebPlatform(WebPlatformHooks hooks);
 
 }  // namespace trailcfg
