@@ -1,9 +1,9 @@
 // The named fields of CameraMenu, each checked against the struct at compile
 // time.
 #include <cstddef>
-#include <utility>
 
 #include "camera_menu.h"
+#include "common/field_rows.h"
 
 namespace trailcfg {
 
@@ -51,15 +51,7 @@ namespace trailcfg {
     X("Reserved", Reserved, 41, U8, 1)               \
     X("Flag", Flag, 42, U16, 2)
 
-#define TRAILCFG_CHECK_FIELD(name, member, off, kind, width)                 \
-    static_assert(offsetof(CameraMenu, member) == (off), "offset of " name); \
-    static_assert(sizeof(std::declval<CameraMenu&>().member) == (width), "width of " name);
-TRAILCFG_MENU_FIELDS(TRAILCFG_CHECK_FIELD)
-#undef TRAILCFG_CHECK_FIELD
-
-#define TRAILCFG_ROW(name, member, off, kind, width) {name, off, FieldKind::kind, width},
-constexpr FieldDesc kMenuFields[] = {TRAILCFG_MENU_FIELDS(TRAILCFG_ROW)};
-#undef TRAILCFG_ROW
+TRAILCFG_DEFINE_FIELDS(CameraMenu, kMenuFields, TRAILCFG_MENU_FIELDS)
 #undef TRAILCFG_MENU_FIELDS
 
 static_assert(offsetof(CameraMenu, Year) == kMenuClockOffset);
