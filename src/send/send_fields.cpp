@@ -76,22 +76,13 @@ namespace trailcfg {
     X("uwDebugPort", uwDebugPort, 1256, U16, 2)                              \
     X("szDebugUrl", szDebugUrl, 1258, Text, 62)
 
-TRAILCFG_DEFINE_FIELDS(SendSettings, kSendFields, TRAILCFG_SEND_FIELDS)
-
 constexpr FieldDesc kGenTimeFields[] = {
     {"byYear", 0, FieldKind::U8, 1}, {"byMonth", 1, FieldKind::U8, 1},  {"byDay", 2, FieldKind::U8, 1},
     {"byHour", 3, FieldKind::U8, 1}, {"byMinute", 4, FieldKind::U8, 1}, {"bySecond", 5, FieldKind::U8, 1},
 };
+
+TRAILCFG_FIELD_TABLE(SendSettingsFields, "SendSettings", SendSettings, TRAILCFG_SEND_FIELDS)
+TRAILCFG_FIELD_TABLE_OF(GenTimeFields, "sLastGenTime", GenTime, kGenTimeFields)
 #undef TRAILCFG_SEND_FIELDS
-
-const FieldTable& SendSettingsFields() {
-    static constexpr FieldTable table{"SendSettings", kSendFields, std::size(kSendFields), sizeof(SendSettings)};
-    return table;
-}
-
-const FieldTable& GenTimeFields() {
-    static constexpr FieldTable table{"sLastGenTime", kGenTimeFields, std::size(kGenTimeFields), sizeof(GenTime)};
-    return table;
-}
 
 }  // namespace trailcfg
