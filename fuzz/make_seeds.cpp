@@ -161,12 +161,7 @@ void MenuSeeds(const fs::path& dir) {
     CameraMenu m = d;
     m.CapMode = 2;
     m.ClockMode = 1;
-    m.Year = 2025;
-    m.Month = 6;
-    m.Day = 15;
-    m.Hour = 10;
-    m.Minute = 20;
-    m.Second = 30;
+    SetClock(m, 2025, 6, 15, 10, 20, 30);
     m.Timer1Mode = 1;
     m.Timer1StartHour = 18;
     m.Timer1EndHour = 6;

@@ -115,18 +115,9 @@ shot start-page-zh zh_CN.UTF-8
 shot camera-setup-zh zh_CN.UTF-8 Return
 shot 3g-parameters-zh zh_CN.UTF-8 Tab Tab Tab space
 
-# Every page on the common laptop screens, and at 200 %. From a page's first
-# field Shift+Tab goes to its last control, which the page scrolls into view.
-laptop_shots() {
-    local tag=$1
-    shot "$tag-start-page-en" en_US.UTF-8
-    shot "$tag-camera-setup-en" en_US.UTF-8 Return
-    shot "$tag-camera-setup-en-bottom" en_US.UTF-8 Return shift+Tab
-    shot "$tag-3g-send-en" en_US.UTF-8 Tab Tab Tab space shift+Tab space
-    shot "$tag-3g-send-en-bottom" en_US.UTF-8 Tab Tab Tab space shift+Tab space shift+Tab
-    shot "$tag-3g-parameters-zh" zh_CN.UTF-8 Tab Tab Tab space
-    shot "$tag-3g-parameters-zh-bottom" zh_CN.UTF-8 Tab Tab Tab space shift+Tab
-}
+# Every page on the common laptop screens, and at 200 %.
+# shellcheck source=tools/laptop-shots.sh
+. "$root/tools/laptop-shots.sh"
 start_xvfb 1366x768
 laptop_shots 1366x768
 start_xvfb 1920x1080

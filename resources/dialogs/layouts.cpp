@@ -34,8 +34,8 @@ namespace {
 using enum ControlKind;
 
 // A row's name is for the pages (platform/control_ids.h); the layout takes
-// its number and place.
-#define CONTROL(name, id, kind, x, y, cx, cy, style, text) {id, kind, x, y, cx, cy, style, text},
+// its number and place, and the name without its `k` for scenario files.
+#define CONTROL(name, id, kind, x, y, cx, cy, style, text) {id, kind, x, y, cx, cy, style, text, 0, &#name[1]},
 #define BITMAP(x, y, cx, cy, picture) {kNoControlId, Bitmap, x, y, cx, cy, 0, "", picture},
 
 constexpr ControlLayout kStartPageControls[] = {

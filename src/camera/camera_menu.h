@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 #include "common/field_table.h"
 #include "common/le.h"
@@ -77,5 +78,22 @@ const FieldTable& MenuClockFields();
 
 inline std::uint8_t* RecordBytes(CameraMenu& m) { return reinterpret_cast<std::uint8_t*>(&m); }
 inline const std::uint8_t* RecordBytes(const CameraMenu& m) { return reinterpret_cast<const std::uint8_t*>(&m); }
+
+// The record's clock bytes, as the save clock keeps them.
+inline MenuClock ClockOf(const CameraMenu& m) {
+    MenuClock clock;
+    std::memcpy(&clock, RecordBytes(m) + kMenuClockOffset, sizeof clock);
+    return clock;
+}
+
+// Each value is cut to its field.
+inline void SetClock(CameraMenu& m, int year, int month, int day, int hour, int minute, int second) {
+    m.Year = static_cast<std::uint16_t>(year);
+    m.Month = static_cast<std::uint8_t>(month);
+    m.Day = static_cast<std::uint8_t>(day);
+    m.Hour = static_cast<std::uint8_t>(hour);
+    m.Minute = static_cast<std::uint8_t>(minute);
+    m.Second = static_cast<std::uint8_t>(second);
+}
 
 }  // namespace trailcfg

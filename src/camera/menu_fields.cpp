@@ -1,9 +1,10 @@
 // The named fields of CameraMenu, each checked against the struct at compile
 // time.
+#include <array>
 #include <cstddef>
-#include <utility>
 
 #include "camera_menu.h"
+#include "common/field_rows.h"
 
 namespace trailcfg {
 
@@ -51,33 +52,26 @@ namespace trailcfg {
     X("Reserved", Reserved, 41, U8, 1)               \
     X("Flag", Flag, 42, U16, 2)
 
-#define TRAILCFG_CHECK_FIELD(name, member, off, kind, width)                 \
-    static_assert(offsetof(CameraMenu, member) == (off), "offset of " name); \
-    static_assert(sizeof(std::declval<CameraMenu&>().member) == (width), "width of " name);
-TRAILCFG_MENU_FIELDS(TRAILCFG_CHECK_FIELD)
-#undef TRAILCFG_CHECK_FIELD
-
-#define TRAILCFG_ROW(name, member, off, kind, width) {name, off, FieldKind::kind, width},
-constexpr FieldDesc kMenuFields[] = {TRAILCFG_MENU_FIELDS(TRAILCFG_ROW)};
-#undef TRAILCFG_ROW
+TRAILCFG_FIELD_TABLE(CameraMenuFields, "CameraMenu", CameraMenu, TRAILCFG_MENU_FIELDS)
 #undef TRAILCFG_MENU_FIELDS
 
 static_assert(offsetof(CameraMenu, Year) == kMenuClockOffset);
 static_assert(offsetof(CameraMenu, Second) + 1 - kMenuClockOffset == sizeof(MenuClock));
 
-constexpr FieldDesc kClockFields[] = {
-    {"Year", 0, FieldKind::U16, 2}, {"Month", 2, FieldKind::U8, 1},  {"Day", 3, FieldKind::U8, 1},
-    {"Hour", 4, FieldKind::U8, 1},  {"Minute", 5, FieldKind::U8, 1}, {"Second", 6, FieldKind::U8, 1},
-};
+// The clock's fields are the menu's own, Year to Second, at their offsets
+// within the clock.
+constexpr auto kClockFields = [] {
+    std::array<FieldDesc, 6> clock{};
+    std::size_t n = 0;
+    for (FieldDesc field : CameraMenuFieldsTable::kRows) {
+        if (field.offset < kMenuClockOffset || field.offset >= kMenuClockOffset + sizeof(MenuClock)) continue;
+        field.offset = static_cast<std::uint16_t>(field.offset - kMenuClockOffset);
+        clock.at(n++) = field;
+    }
+    return clock;
+}();
+static_assert(kClockFields.back().name != nullptr, "a row for every clock field");
 
-const FieldTable& CameraMenuFields() {
-    static constexpr FieldTable table{"CameraMenu", kMenuFields, std::size(kMenuFields), sizeof(CameraMenu)};
-    return table;
-}
-
-const FieldTable& MenuClockFields() {
-    static constexpr FieldTable table{"SaveClock", kClockFields, std::size(kClockFields), sizeof(MenuClock)};
-    return table;
-}
+TRAILCFG_FIELD_TABLE_OF(MenuClockFields, "SaveClock", MenuClock, kClockFields)
 
 }  // namespace trailcfg

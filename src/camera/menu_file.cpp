@@ -53,8 +53,7 @@ VerifiedWrite WriteMenuFileVerified(const CardLock& lock, const NativePath& file
                                     CameraMenu& record, CameraMenu& readBack) {
     std::uint8_t image[kCameraMenuSize];
     EncodeStamped(record, image);
-    MenuClock clock;
-    std::memcpy(&clock, RecordBytes(record) + kMenuClockOffset, sizeof clock);
+    const MenuClock clock = ClockOf(record);
     const VerifiedWrite result = WriteRecordVerified(lock, file, shownPath, image, sizeof image, PrintWrittenFlag, [&] {
         return ReadMenuFileAt(file, shownPath, readBack, clock) == 1;
     });

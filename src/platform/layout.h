@@ -56,6 +56,9 @@ struct ControlLayout {
     std::uint32_t style;
     const char* text;  // the template's text, GBK; "" when none
     int picture = 0;   // a Bitmap's resource id (kBannerBitmap); 0 otherwise
+    // The row's name without its `k` (GenerateButton for kGenerateButton), as
+    // scenario files name the control; "" for a Bitmap.
+    const char* name = "";
 };
 
 constexpr bool IsBitmapRow(const ControlLayout& row) { return row.kind == ControlKind::Bitmap; }

@@ -2,8 +2,8 @@
 // struct at compile time, so the table, the struct and the file format cannot
 // drift apart. Reserved bytes are not listed.
 #include <cstddef>
-#include <utility>
 
+#include "common/field_rows.h"
 #include "send_settings.h"
 
 namespace trailcfg {
@@ -76,30 +76,13 @@ namespace trailcfg {
     X("uwDebugPort", uwDebugPort, 1256, U16, 2)                              \
     X("szDebugUrl", szDebugUrl, 1258, Text, 62)
 
-#define TRAILCFG_CHECK_FIELD(name, member, off, kind, width)                   \
-    static_assert(offsetof(SendSettings, member) == (off), "offset of " name); \
-    static_assert(sizeof(std::declval<SendSettings&>().member) == (width), "width of " name);
-TRAILCFG_SEND_FIELDS(TRAILCFG_CHECK_FIELD)
-#undef TRAILCFG_CHECK_FIELD
-
-#define TRAILCFG_ROW(name, member, off, kind, width) {name, off, FieldKind::kind, width},
-constexpr FieldDesc kSendFields[] = {TRAILCFG_SEND_FIELDS(TRAILCFG_ROW)};
-
 constexpr FieldDesc kGenTimeFields[] = {
     {"byYear", 0, FieldKind::U8, 1}, {"byMonth", 1, FieldKind::U8, 1},  {"byDay", 2, FieldKind::U8, 1},
     {"byHour", 3, FieldKind::U8, 1}, {"byMinute", 4, FieldKind::U8, 1}, {"bySecond", 5, FieldKind::U8, 1},
 };
-#undef TRAILCFG_ROW
+
+TRAILCFG_FIELD_TABLE(SendSettingsFields, "SendSettings", SendSettings, TRAILCFG_SEND_FIELDS)
+TRAILCFG_FIELD_TABLE_OF(GenTimeFields, "sLastGenTime", GenTime, kGenTimeFields)
 #undef TRAILCFG_SEND_FIELDS
-
-const FieldTable& SendSettingsFields() {
-    static constexpr FieldTable table{"SendSettings", kSendFields, std::size(kSendFields), sizeof(SendSettings)};
-    return table;
-}
-
-const FieldTable& GenTimeFields() {
-    static constexpr FieldTable table{"sLastGenTime", kGenTimeFields, std::size(kGenTimeFields), sizeof(GenTime)};
-    return table;
-}
 
 }  // namespace trailcfg

@@ -141,13 +141,37 @@ nlohmann::json Exported(const fs::path& file) {
     return r.status == 0 ? nlohmann::json::parse(r.out) : nlohmann::json();
 }
 
-TEST(CardRace, TwoWritersOfDifferentFieldsLoseNeitherChange) {
+// What the writers said over the rounds. A writer that neither wrote nor
+// found the card busy fails the test at once.
+struct Tally {
+    int falseAlarms = 0, busy = 0, other = 0;
+
+    void Add(const Outcome& o, int round) {
+        falseAlarms += o.FalseAlarm();
+        busy += o.Busy();
+        if (!o.Wrote() && !o.Busy()) {
+            ++other;
+            ADD_FAILURE() << "round " << round << ": " << o.err;
+        }
+    }
+};
+
+// A card folder whose CFG.BIN the writers change; the scratch folder above it
+// takes their error output.
+class CardRace : public ::testing::Test {
+protected:
+    CardRace() { fs::create_directories(card); }
+    void PutOldFile() const { WriteBytes(file, OldCardFiles().at("CFG.BIN")); }
+
     TempDir dir;
     const fs::path card = dir / "card", file = card / "CFG.BIN";
-    fs::create_directories(card);
-    int lost = 0, falseAlarms = 0, busy = 0, other = 0;
+};
+
+TEST_F(CardRace, TwoWritersOfDifferentFieldsLoseNeitherChange) {
+    int lost = 0;
+    Tally said;
     for (int round = 0; round < kPairRounds; ++round) {
-        WriteBytes(file, OldCardFiles().at("CFG.BIN"));
+        PutOldFile();
         const std::string recipient = std::to_string(1000 + round);
         const int limit = 10 + round % 80;
         const std::vector<Outcome> o = RunTogether({{"set", cli::P(file), "szRecp[0]=" + recipient},
@@ -157,29 +181,22 @@ TEST(CardRace, TwoWritersOfDifferentFieldsLoseNeitherChange) {
         ASSERT_FALSE(after.is_null()) << "round " << round << ": the file is not whole";
         const bool landed[2] = {after["szRecp[0]"] == recipient, after["uwMaxSendImgNum"] == limit};
         for (int w = 0; w < 2; ++w) {
-            falseAlarms += o[w].FalseAlarm();
-            busy += o[w].Busy();
+            said.Add(o[w], round);
             if (o[w].Wrote() != landed[w]) ++lost;  // said written and is not, or the other way round
-            if (!o[w].Wrote() && !o[w].Busy()) {
-                ++other;
-                ADD_FAILURE() << "round " << round << ": " << o[w].err;
-            }
         }
     }
     std::cout << "[ race ] two writers of different fields: " << kPairRounds << " rounds, " << lost << " lost changes, "
-              << falseAlarms << " false alarms, " << busy << " told the card was busy\n";
+              << said.falseAlarms << " false alarms, " << said.busy << " told the card was busy\n";
     EXPECT_EQ(lost, 0);
-    EXPECT_EQ(falseAlarms, 0);
-    EXPECT_EQ(other, 0);
+    EXPECT_EQ(said.falseAlarms, 0);
+    EXPECT_EQ(said.other, 0);
 }
 
-TEST(CardRace, ManyWritersOfOneFieldLeaveOneOfTheirValues) {
-    TempDir dir;
-    const fs::path card = dir / "card", file = card / "CFG.BIN";
-    fs::create_directories(card);
-    int falseAlarms = 0, notOurs = 0, other = 0;
+TEST_F(CardRace, ManyWritersOfOneFieldLeaveOneOfTheirValues) {
+    int notOurs = 0;
+    Tally said;
     for (int round = 0; round < kCrowdRounds; ++round) {
-        WriteBytes(file, OldCardFiles().at("CFG.BIN"));
+        PutOldFile();
         std::vector<std::vector<std::string>> commands;
         for (int w = 0; w < kCrowd; ++w)
             commands.push_back({"set", cli::P(file), "uwMaxSendImgNum=" + std::to_string(20 + w)});
@@ -190,29 +207,22 @@ TEST(CardRace, ManyWritersOfOneFieldLeaveOneOfTheirValues) {
         // file holds, and it said it succeeded.
         bool someWriterHasIt = false;
         for (int w = 0; w < kCrowd; ++w) {
-            falseAlarms += o[w].FalseAlarm();
+            said.Add(o[w], round);
             if (o[w].Wrote() && after["uwMaxSendImgNum"] == 20 + w) someWriterHasIt = true;
-            if (!o[w].Wrote() && !o[w].Busy()) {
-                ++other;
-                ADD_FAILURE() << "round " << round << ": " << o[w].err;
-            }
         }
         notOurs += !someWriterHasIt;
     }
     std::cout << "[ race ] " << kCrowd << " writers of one field: " << kCrowdRounds << " rounds, " << notOurs
-              << " files with no successful writer's value, " << falseAlarms << " false alarms\n";
+              << " files with no successful writer's value, " << said.falseAlarms << " false alarms\n";
     EXPECT_EQ(notOurs, 0);
-    EXPECT_EQ(falseAlarms, 0);
-    EXPECT_EQ(other, 0);
+    EXPECT_EQ(said.falseAlarms, 0);
+    EXPECT_EQ(said.other, 0);
 }
 
 // A card kept by another writer for longer than the wait: the writer says so,
 // exits 2 and changes nothing.
-TEST(CardRace, AWriterThatFindsTheCardKeptChangesNothing) {
-    TempDir dir;
-    const fs::path card = dir / "card", file = card / "CFG.BIN";
-    fs::create_directories(card);
-    WriteBytes(file, OldCardFiles().at("CFG.BIN"));
+TEST_F(CardRace, AWriterThatFindsTheCardKeptChangesNothing) {
+    PutOldFile();
     const CardLock kept(file.native());
     ASSERT_FALSE(kept.Busy());
     Writer w({"set", cli::P(file), "szRecp[0]=999", "--lang", "en"}, dir / "err.txt");

@@ -88,17 +88,12 @@ TEST_F(MenuFileTest, AnyFlagIsAccepted) {
 TEST_F(MenuFileTest, ClockIsComparedOnlyOnceTheSaveClockIsSet) {
     CameraMenu m;
     MakeMenuDefaults(m);
-    m.Year = 2025;
-    m.Month = 6;
-    m.Day = 15;
-    m.Hour = 10;
-    m.Minute = 20;
-    m.Second = 30;
+    SetClock(m, 2025, 6, 15, 10, 20, 30);
     m.CapMode = 2;
     Store(m);
     EXPECT_EQ(ReadMenuFile(), 1) << "a zero SaveClock skips the comparison";
 
-    std::memcpy(&SaveClock, RecordBytes(m) + kMenuClockOffset, sizeof SaveClock);
+    SaveClock = ClockOf(m);
     EXPECT_EQ(ReadMenuFile(), 1);
 
     SaveClock.Second = 31;

@@ -528,38 +528,32 @@ std::uint32_t Le16(const std::vector<std::uint8_t>& b, std::size_t at) { return 
 
 std::uint32_t Le32(const std::vector<std::uint8_t>& b, std::size_t at) { return Le16(b, at) | Le16(b, at + 2) << 16; }
 
-TEST(Images, BannerIsAPlain24BitBitmapOf360By52) {
-    const auto bmp = test::ReadBytes(kImages / "banner.bmp");
-    ASSERT_GE(bmp.size(), 54u);
-    EXPECT_EQ(bmp[0], 'B');
-    EXPECT_EQ(bmp[1], 'M');
-    EXPECT_EQ(Le32(bmp, 2), bmp.size());
-    EXPECT_EQ(Le32(bmp, 14), 40u);  // BITMAPINFOHEADER: no alpha masks, no colour space
-    const auto width = static_cast<std::int32_t>(Le32(bmp, 18));
-    const auto height = static_cast<std::int32_t>(Le32(bmp, 22));
-    EXPECT_EQ(width, 360);
-    EXPECT_EQ(height < 0 ? -height : height, 52);
-    EXPECT_EQ(Le16(bmp, 26), 1u);   // planes
-    EXPECT_EQ(Le16(bmp, 28), 24u);  // bits per pixel
-    EXPECT_EQ(Le32(bmp, 30), 0u);   // BI_RGB, uncompressed
-    const std::uint32_t stride = (360 * 3 + 3) / 4 * 4;
-    EXPECT_GE(bmp.size(), Le32(bmp, 10) + stride * 52);
-}
-
-TEST(Images, LargeBannerIsAnUncompressedBitmapOfTwiceTheSize) {
-    // LoadImage makes a DIB section only from an uncompressed bitmap.
-    const auto bmp = test::ReadBytes(kImages / "banner-2x.bmp");
+// A whole, uncompressed bitmap (BI_RGB) with a BITMAPINFOHEADER (no alpha
+// masks, no colour space) of width x height at `bits` per pixel.
+void ExpectPlainBitmap(const std::filesystem::path& file, std::uint32_t width, std::uint32_t height,
+                       std::uint32_t bits) {
+    SCOPED_TRACE(file.string());
+    const auto bmp = test::ReadBytes(file);
     ASSERT_GE(bmp.size(), 54u);
     EXPECT_EQ(bmp[0], 'B');
     EXPECT_EQ(bmp[1], 'M');
     EXPECT_EQ(Le32(bmp, 2), bmp.size());
     EXPECT_EQ(Le32(bmp, 14), 40u);
-    const auto height = static_cast<std::int32_t>(Le32(bmp, 22));
-    EXPECT_EQ(Le32(bmp, 18), 720u);
-    EXPECT_EQ(height < 0 ? -height : height, 104);
-    EXPECT_EQ(Le16(bmp, 28), 8u);
+    const auto rows = static_cast<std::int32_t>(Le32(bmp, 22));
+    EXPECT_EQ(Le32(bmp, 18), width);
+    EXPECT_EQ(static_cast<std::uint32_t>(rows < 0 ? -rows : rows), height);
+    EXPECT_EQ(Le16(bmp, 26), 1u);  // planes
+    EXPECT_EQ(Le16(bmp, 28), bits);
     EXPECT_EQ(Le32(bmp, 30), 0u);
-    EXPECT_GE(bmp.size(), Le32(bmp, 10) + 720u * 104u);
+    const std::uint32_t stride = (width * bits + 31) / 32 * 4;
+    EXPECT_GE(bmp.size(), Le32(bmp, 10) + stride * height);
+}
+
+TEST(Images, BannerIsAPlain24BitBitmapOf360By52) { ExpectPlainBitmap(kImages / "banner.bmp", 360, 52, 24); }
+
+TEST(Images, LargeBannerIsAnUncompressedBitmapOfTwiceTheSize) {
+    // LoadImage makes a DIB section only from an uncompressed bitmap.
+    ExpectPlainBitmap(kImages / "banner-2x.bmp", 720, 104, 8);
 }
 
 std::vector<int> IconSizes(const std::filesystem::path& file) {

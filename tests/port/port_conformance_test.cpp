@@ -50,6 +50,16 @@ protected:
         EXPECT_EQ(Run(page, driver), kPageAbandoned);
     }
 
+    // Runs a page of `templateId` with a driver that has no action: the
+    // run's result, how often the page opened and how often the driver acted.
+    void ExpectRunWithoutActions(int templateId, int result, int opens, int acts) {
+        TestPage page(templateId);
+        ScriptedDriver driver;
+        EXPECT_EQ(Run(page, driver), result);
+        EXPECT_EQ(page.opens, opens);
+        EXPECT_EQ(driver.acts, acts);
+    }
+
     std::unique_ptr<DrivablePlatform> platform_;
 };
 
@@ -98,20 +108,10 @@ TEST_F(PortConformance, BitmapRowsAreNoControls) {
     EXPECT_EQ(EventLog(page.events), "");
 }
 
-TEST_F(PortConformance, UnknownTemplateIsNotCreated) {
-    TestPage page(4711);
-    ScriptedDriver driver;
-    EXPECT_EQ(Run(page, driver), kPageNotCreated);
-    EXPECT_EQ(page.opens, 0);
-    EXPECT_EQ(driver.acts, 0);
-}
+TEST_F(PortConformance, UnknownTemplateIsNotCreated) { ExpectRunWithoutActions(4711, kPageNotCreated, 0, 0); }
 
 TEST_F(PortConformance, DriverGivingUpAbandonsTheRun) {
-    TestPage page(kTemplateParamPage);
-    ScriptedDriver driver;
-    EXPECT_EQ(Run(page, driver), kPageAbandoned);
-    EXPECT_EQ(page.opens, 1);
-    EXPECT_EQ(driver.acts, 1);
+    ExpectRunWithoutActions(kTemplateParamPage, kPageAbandoned, 1, 1);
 }
 
 TEST_F(PortConformance, EndTakesEffectWhenTheHandlerReturns) {

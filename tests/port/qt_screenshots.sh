@@ -56,19 +56,7 @@ shot start-page-en en_US.UTF-8
 shot camera-setup-en en_US.UTF-8 Return
 shot 3g-parameters-zh zh_CN.UTF-8 Tab Tab Tab space
 
-# Every page on the two common laptop screens. From the start page: Return
-# opens Camera Setup, Tab Tab Tab space the 3G parameters; from a page's
-# first field Shift+Tab goes to its last control, the parameter page's "Next
-# Page" (space opens the send page) or Camera Setup's "Generate".
-laptop_shots() {
-    local tag=$1
-    shot "qt-$tag-start-page-en" en_US.UTF-8
-    shot "qt-$tag-camera-setup-en" en_US.UTF-8 Return
-    shot "qt-$tag-camera-setup-en-bottom" en_US.UTF-8 Return shift+Tab
-    shot "qt-$tag-3g-parameters-zh" zh_CN.UTF-8 Tab Tab Tab space
-    shot "qt-$tag-3g-parameters-zh-bottom" zh_CN.UTF-8 Tab Tab Tab space shift+Tab
-    shot "qt-$tag-3g-send-en" en_US.UTF-8 Tab Tab Tab space shift+Tab space
-    shot "qt-$tag-3g-send-en-bottom" en_US.UTF-8 Tab Tab Tab space shift+Tab space shift+Tab
-}
-SCREEN=1366x768 SCALE=1 laptop_shots 1366x768
-SCREEN=1920x1080 SCALE=1.5 laptop_shots 1920x1080-150
+# shellcheck source=tools/laptop-shots.sh
+. "$root/tools/laptop-shots.sh"
+SCREEN=1366x768 SCALE=1 laptop_shots qt-1366x768
+SCREEN=1920x1080 SCALE=1.5 laptop_shots qt-1920x1080-150

@@ -4,16 +4,9 @@ refuses a BiDi handshake that carries an Origin header, so none is sent."""
 import base64
 import json
 import os
-import shutil
-import signal
-import subprocess
-import tempfile
-import time
 
-import websocket
-
-from browser import Session
-from webdriver import KEYS
+from browser import SocketSession, find_program
+from webdriver import W3CInput
 
 # Downloads go straight into the session's folder, never to a dialog.
 PREFS = {
@@ -27,60 +20,49 @@ PREFS = {
 }
 
 
-def executable():
-    for name in ("firefox-esr", "firefox"):
-        path = shutil.which(name)
-        if path:
-            return path
-    raise RuntimeError("no firefox found (./tools/install-web-deps.sh)")
+def port_of(port_file):
+    """The BiDi port once Firefox has written its file whole, else None."""
+    try:
+        with open(port_file) as f:
+            return json.load(f)["ws_port"]
+    except (OSError, ValueError, KeyError):
+        return None
 
 
-class Firefox(Session):
+class Firefox(W3CInput, SocketSession):
     engine = "firefox"
 
     def __init__(self, width=800, height=600, lang=None):
-        super().__init__()
-        self.profile = tempfile.mkdtemp(prefix="trailcfg-firefox-")
+        super().__init__("trailcfg-firefox-")
+        self.console = []
         prefs = dict(PREFS, **{"browser.download.dir": self.downloads})
         if lang:
             prefs.update({"intl.accept_languages": lang, "intl.locale.requested": lang})
         with open(os.path.join(self.profile, "user.js"), "w") as f:
             for name, value in prefs.items():
                 f.write("user_pref(%s, %s);\n" % (json.dumps(name), json.dumps(value)))
-        self.process = subprocess.Popen(
-            [executable(), "--headless", "--no-remote", "--remote-debugging-port=0", "--profile", self.profile,
-             "about:blank"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
-        port_file = os.path.join(self.profile, "WebDriverBiDiServer.json")
-        deadline = time.time() + 60
-        port = None
-        while port is None:
-            try:
-                port = json.load(open(port_file))["ws_port"]
-            except (OSError, ValueError, KeyError):
-                if time.time() > deadline or self.process.poll() is not None:
-                    self.close()
-                    raise RuntimeError("firefox did not start")
-                time.sleep(0.1)
-        self.ws = websocket.create_connection("ws://127.0.0.1:%d/session" % port, timeout=120,
-                                              suppress_origin=True)
-        self.next_id = 0
-        self.console = []
+        try:
+            self.launch([find_program(("firefox-esr", "firefox"), "firefox"), "--headless", "--no-remote",
+                         "--remote-debugging-port=0", "--profile", self.profile, "about:blank"])
+            port_file = os.path.join(self.profile, "WebDriverBiDiServer.json")
+            port = self.wait_started("firefox", lambda: port_of(port_file), 60)
+            self.connect("ws://127.0.0.1:%d/session" % port)
+        except Exception:
+            self.close()
+            raise
         self.call("session.new", capabilities={"alwaysMatch": {"unhandledPromptBehavior": "ignore"}})
         self.context = self.call("browsingContext.getTree")["contexts"][0]["context"]
         self.call("browsingContext.setViewport", context=self.context, viewport={"width": width, "height": height})
         self.call("session.subscribe", events=["log.entryAdded"])
 
-    def call(self, method, **params):
-        self.next_id += 1
-        self.ws.send(json.dumps({"id": self.next_id, "method": method, "params": params}))
-        while True:
-            message = json.loads(self.ws.recv())
-            if message.get("id") == self.next_id:
-                if message.get("type") == "error":
-                    raise RuntimeError("%s: %s: %s" % (method, message.get("error"), message.get("message")))
-                return message.get("result", {})
-            if message.get("method") == "log.entryAdded":
-                self.console.append(message["params"].get("text") or "")
+    def error_of(self, answer):
+        if answer.get("type") != "error":
+            return None
+        return "%s: %s" % (answer.get("error"), answer.get("message"))
+
+    def heard(self, message):
+        if message.get("method") == "log.entryAdded":
+            self.console.append(message["params"].get("text") or "")
 
     def evaluate(self, expression):
         # JSON carries the value across, as returnByValue does in Chromium.
@@ -107,29 +89,6 @@ class Firefox(Session):
     def _actions(self, *sources):
         self.call("input.performActions", context=self.context, actions=list(sources))
 
-    def mouse_click(self, x, y):
-        self._actions({"type": "pointer", "id": "mouse", "parameters": {"pointerType": "mouse"},
-                       "actions": [{"type": "pointerMove", "x": int(x), "y": int(y)},
-                                   {"type": "pointerDown", "button": 0}, {"type": "pointerUp", "button": 0}]})
-
-    def _keys(self, values):
-        actions = []
-        for down in values:
-            actions.append({"type": "keyDown", "value": down})
-        for up in reversed(values):
-            actions.append({"type": "keyUp", "value": up})
-        self._actions({"type": "key", "id": "keyboard", "actions": actions})
-
-    def press(self, key):
-        self._keys([KEYS[key]])
-
-    def select_all(self):
-        self._keys([KEYS["Control"], "a"])
-
-    def insert_text(self, text):
-        self._actions({"type": "key", "id": "keyboard", "actions": [
-            {"type": kind, "value": c} for c in text for kind in ("keyDown", "keyUp")]})
-
     def screenshot(self, path, selector=None):
         params = {"context": self.context}
         if selector:
@@ -139,11 +98,3 @@ class Firefox(Session):
         with open(path, "wb") as f:
             f.write(base64.b64decode(self.call("browsingContext.captureScreenshot", **params)["data"]))
 
-    def close(self):
-        try:
-            os.killpg(self.process.pid, signal.SIGKILL)
-        except ProcessLookupError:
-            pass
-        self.process.wait()
-        shutil.rmtree(self.profile, ignore_errors=True)
-        self.remove_profile()

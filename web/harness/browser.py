@@ -10,6 +10,8 @@ import http.server
 import json
 import os
 import shutil
+import signal
+import subprocess
 import tempfile
 import threading
 import time
@@ -154,6 +156,84 @@ class Session:
 
     def __exit__(self, *exc):
         self.close()
+
+
+def find_program(names, what):
+    """The first of `names` on the PATH."""
+    for name in names:
+        path = shutil.which(name)
+        if path:
+            return path
+    raise RuntimeError("no %s found (./tools/install-web-deps.sh)" % what)
+
+
+class LaunchedSession(Session):
+    """A Session whose browser runs as processes of its own on a private
+    folder (its profile, or its HOME), all of them killed and the folder
+    removed on close."""
+
+    def __init__(self, prefix):
+        super().__init__()
+        self.profile = tempfile.mkdtemp(prefix=prefix)
+        self.processes = []
+
+    def launch(self, args, env=None, **options):
+        process = subprocess.Popen(args, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                   start_new_session=True, **options)
+        self.processes.append(process)
+        return process
+
+    def wait_started(self, what, ready, timeout):
+        """What ready() gives once it gives anything but None; it fails when a
+        process of the browser has exited or `timeout` seconds have passed."""
+        deadline = time.time() + timeout
+        while True:
+            value = ready()
+            if value is not None:
+                return value
+            if time.time() > deadline or any(p.poll() is not None for p in self.processes):
+                raise RuntimeError("%s did not start" % what)
+            time.sleep(0.1)
+
+    def close(self):
+        for process in reversed(self.processes):
+            try:
+                os.killpg(process.pid, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
+            process.wait()
+        shutil.rmtree(self.profile, ignore_errors=True)
+        self.remove_profile()
+
+
+class SocketSession(LaunchedSession):
+    """A launched browser driven by JSON messages over one websocket (the
+    DevTools protocol, WebDriver BiDi): each call waits for its answer, and
+    what comes meanwhile goes to heard()."""
+
+    def connect(self, url):
+        import websocket
+        self.ws = websocket.create_connection(url, timeout=120, suppress_origin=True)
+        self.next_id = 0
+
+    def call(self, method, **params):
+        self.next_id += 1
+        self.ws.send(json.dumps({"id": self.next_id, "method": method, "params": params}))
+        while True:
+            message = json.loads(self.ws.recv())
+            if message.get("id") == self.next_id:
+                error = self.error_of(message)
+                if error is not None:
+                    raise RuntimeError("%s: %s" % (method, error))
+                return message.get("result", {})
+            self.heard(message)
+
+    def error_of(self, answer):
+        """What went wrong in an answer, or None."""
+        raise NotImplementedError
+
+    def heard(self, message):
+        pass
 
 
 def open_browser(engine="chromium", width=800, height=600, lang=None):

@@ -6,16 +6,9 @@ has (its accessibility tree, locale and network emulation)."""
 import base64
 import json
 import os
-import shutil
-import signal
-import subprocess
-import tempfile
-import time
 import urllib.request
 
-import websocket
-
-from browser import Session
+from browser import SocketSession, find_program
 
 FLAGS = [
     "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
@@ -27,40 +20,36 @@ FLAGS = [
 KEYS = {"ArrowDown": 40, "ArrowUp": 38, "Enter": 13, "Escape": 27, "Tab": 9, "Backspace": 8, "Space": 32}
 
 
-def executable():
-    for name in ("chromium", "chromium-browser", "google-chrome"):
-        path = shutil.which(name)
-        if path:
-            return path
-    raise RuntimeError("no chromium found (./tools/install-web-deps.sh)")
+def port_of(port_file):
+    """The DevTools port once Chromium has written its first line, else None."""
+    if not os.path.exists(port_file):
+        return None
+    with open(port_file) as f:
+        text = f.read()
+    return int(text.split("\n")[0]) if text.count("\n") >= 1 else None
 
 
-class Chromium(Session):
+class Chromium(SocketSession):
     engine = "chromium"
 
     def __init__(self, width=800, height=600, lang=None):
-        super().__init__()
-        self.profile = tempfile.mkdtemp(prefix="trailcfg-cdp-")
-        args = [executable()] + FLAGS + [
+        super().__init__("trailcfg-cdp-")
+        self.events = []
+        args = [find_program(("chromium", "chromium-browser", "google-chrome"), "chromium")] + FLAGS + [
             "--user-data-dir=" + self.profile, "--remote-debugging-port=0", "--remote-allow-origins=*",
             "--window-size=%d,%d" % (width, height), "--hide-scrollbars"]
         if lang:
             args.append("--lang=" + lang)
-        self.process = subprocess.Popen(args + ["about:blank"], stdout=subprocess.DEVNULL,
-                                        stderr=subprocess.DEVNULL, start_new_session=True)
-        port_file = os.path.join(self.profile, "DevToolsActivePort")
-        deadline = time.time() + 60
-        while not (os.path.exists(port_file) and open(port_file).read().count("\n") >= 1):
-            if time.time() > deadline or self.process.poll() is not None:
-                self.close()
-                raise RuntimeError("chromium did not start")
-            time.sleep(0.1)
-        port = int(open(port_file).read().split("\n")[0])
-        targets = json.load(urllib.request.urlopen("http://127.0.0.1:%d/json/list" % port))
-        page = next(t for t in targets if t["type"] == "page")
-        self.ws = websocket.create_connection(page["webSocketDebuggerUrl"], timeout=120, suppress_origin=True)
-        self.next_id = 0
-        self.events = []
+        try:
+            self.launch(args + ["about:blank"])
+            port_file = os.path.join(self.profile, "DevToolsActivePort")
+            port = self.wait_started("chromium", lambda: port_of(port_file), 60)
+            targets = json.load(urllib.request.urlopen("http://127.0.0.1:%d/json/list" % port))
+            page = next(t for t in targets if t["type"] == "page")
+            self.connect(page["webSocketDebuggerUrl"])
+        except Exception:
+            self.close()
+            raise
         self.call("Page.enable")
         self.call("Runtime.enable")
         self.call("Browser.setDownloadBehavior", behavior="allow", downloadPath=self.downloads)
@@ -73,16 +62,11 @@ class Chromium(Session):
             self.call("Network.setUserAgentOverride", userAgent=self.evaluate("navigator.userAgent"),
                       acceptLanguage=lang)
 
-    def call(self, method, **params):
-        self.next_id += 1
-        self.ws.send(json.dumps({"id": self.next_id, "method": method, "params": params}))
-        while True:
-            message = json.loads(self.ws.recv())
-            if message.get("id") == self.next_id:
-                if "error" in message:
-                    raise RuntimeError("%s: %s" % (method, message["error"]))
-                return message.get("result", {})
-            self.events.append(message)
+    def error_of(self, answer):
+        return answer.get("error")
+
+    def heard(self, message):
+        self.events.append(message)
 
     def evaluate(self, expression):
         result = self.call("Runtime.evaluate", expression=expression, awaitPromise=True, returnByValue=True)
@@ -134,12 +118,3 @@ class Chromium(Session):
                 % json.dumps(selector))
         with open(path, "wb") as f:
             f.write(base64.b64decode(self.call("Page.captureScreenshot", **params)["data"]))
-
-    def close(self):
-        try:
-            os.killpg(self.process.pid, signal.SIGKILL)
-        except ProcessLookupError:
-            pass
-        self.process.wait()
-        shutil.rmtree(self.profile, ignore_errors=True)
-        self.remove_profile()

@@ -6,16 +6,11 @@ locale of `lang` (WebKitGTK takes navigator.language from it)."""
 import base64
 import json
 import os
-import shutil
-import signal
 import socket
-import subprocess
-import tempfile
-import time
 import urllib.error
 import urllib.request
 
-from browser import Session
+from browser import LaunchedSession
 
 # WebDriver's code points for the keys press() knows (BiDi's too).
 KEYS = {"ArrowDown": "\ue015", "ArrowUp": "\ue013", "Enter": "\ue007", "Escape": "\ue00c", "Tab": "\ue004",
@@ -46,20 +41,43 @@ def locale_of(lang):
     return lang.replace("-", "_") + ".UTF-8"
 
 
-class WebKit(Session):
+class W3CInput:
+    """A person's mouse and keyboard as WebDriver actions, which classic
+    WebDriver and BiDi share; the session sends them with _actions()."""
+
+    def mouse_click(self, x, y):
+        self._actions({"type": "pointer", "id": "mouse", "parameters": {"pointerType": "mouse"},
+                       "actions": [{"type": "pointerMove", "x": int(x), "y": int(y), "origin": "viewport"},
+                                   {"type": "pointerDown", "button": 0}, {"type": "pointerUp", "button": 0}]})
+
+    def _keys(self, values):
+        actions = [{"type": "keyDown", "value": v} for v in values]
+        actions += [{"type": "keyUp", "value": v} for v in reversed(values)]
+        self._actions({"type": "key", "id": "keyboard", "actions": actions})
+
+    def press(self, key):
+        self._keys([KEYS[key]])
+
+    def select_all(self):
+        self._keys([KEYS["Control"], "a"])
+
+    def insert_text(self, text):
+        self._actions({"type": "key", "id": "keyboard", "actions": [
+            {"type": kind, "value": c} for c in text for kind in ("keyDown", "keyUp")]})
+
+
+class WebKit(W3CInput, LaunchedSession):
     engine = "webkit"
 
     def __init__(self, width=800, height=600, lang=None):
-        super().__init__()
-        self.home = tempfile.mkdtemp(prefix="trailcfg-webkit-")
-        self.processes = []
-        os.makedirs(os.path.join(self.home, ".config"))
-        with open(os.path.join(self.home, ".config", "user-dirs.dirs"), "w") as f:
+        super().__init__("trailcfg-webkit-")
+        home = self.profile
+        os.makedirs(os.path.join(home, ".config"))
+        with open(os.path.join(home, ".config", "user-dirs.dirs"), "w") as f:
             f.write('XDG_DOWNLOAD_DIR="%s"\n' % self.downloads)
         env = {k: v for k, v in os.environ.items() if not k.startswith(("XDG_", "LC_", "GTK_", "DISPLAY"))}
-        env.update(HOME=self.home, LANG=locale_of(lang), LANGUAGE="",
-                   XDG_CONFIG_HOME=os.path.join(self.home, ".config"),
-                   XDG_CACHE_HOME=os.path.join(self.home, ".cache"), XDG_DATA_HOME=os.path.join(self.home, ".data"),
+        env.update(HOME=home, LANG=locale_of(lang), LANGUAGE="", XDG_CONFIG_HOME=os.path.join(home, ".config"),
+                   XDG_CACHE_HOME=os.path.join(home, ".cache"), XDG_DATA_HOME=os.path.join(home, ".data"),
                    # The simple input method types what it is given in any
                    # locale ("@" stays "@" under zh_CN).
                    GTK_IM_MODULE="gtk-im-context-simple",
@@ -67,19 +85,9 @@ class WebKit(Session):
         try:
             env["DISPLAY"] = self._start_xvfb(width, height)
             port = free_port()
-            self.processes.append(subprocess.Popen(["WebKitWebDriver", "--port=%d" % port], env=env,
-                                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                                                   start_new_session=True))
+            self.launch(["WebKitWebDriver", "--port=%d" % port], env=env)
             self.base = "http://127.0.0.1:%d" % port
-            deadline = time.time() + 30
-            while True:
-                try:
-                    self._request("GET", "/status")
-                    break
-                except OSError:
-                    if time.time() > deadline:
-                        raise RuntimeError("WebKitWebDriver did not start")
-                    time.sleep(0.1)
+            self.wait_started("WebKitWebDriver", self._status, 30)
             capabilities = {"browserName": "MiniBrowser", "pageLoadStrategy": "normal",
                             "webkitgtk:browserOptions": {"binary": mini_browser(), "args": ["--automation"]}}
             self.session = self._request("POST", "/session", {"capabilities": {"alwaysMatch": capabilities}})[
@@ -92,16 +100,21 @@ class WebKit(Session):
 
     def _start_xvfb(self, width, height):
         read, write = os.pipe()
-        self.processes.append(subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write), "-screen", "0", "%dx%dx24" % (width + 200, height + 200),
-             "-nolisten", "tcp"], pass_fds=(write,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-            start_new_session=True))
+        self.launch(["Xvfb", "-displayfd", str(write), "-screen", "0", "%dx%dx24" % (width + 200, height + 200),
+                     "-nolisten", "tcp"], pass_fds=(write,))
         os.close(write)
         with os.fdopen(read) as display:
             number = display.readline().strip()
         if not number:
             raise RuntimeError("Xvfb did not start")
         return ":" + number
+
+    def _status(self):
+        """The driver's status once it answers, else None."""
+        try:
+            return self._request("GET", "/status") or {}
+        except OSError:
+            return None
 
     def _request(self, method, path, body=None):
         data = None if body is None else json.dumps(body).encode("utf-8")
@@ -130,26 +143,6 @@ class WebKit(Session):
         self._request("POST", "/actions", {"actions": list(sources)})
         self._request("DELETE", "/actions")
 
-    def mouse_click(self, x, y):
-        self._actions({"type": "pointer", "id": "mouse", "parameters": {"pointerType": "mouse"},
-                       "actions": [{"type": "pointerMove", "x": int(x), "y": int(y), "origin": "viewport"},
-                                   {"type": "pointerDown", "button": 0}, {"type": "pointerUp", "button": 0}]})
-
-    def _keys(self, values):
-        actions = [{"type": "keyDown", "value": v} for v in values]
-        actions += [{"type": "keyUp", "value": v} for v in reversed(values)]
-        self._actions({"type": "key", "id": "keyboard", "actions": actions})
-
-    def press(self, key):
-        self._keys([KEYS[key]])
-
-    def select_all(self):
-        self._keys([KEYS["Control"], "a"])
-
-    def insert_text(self, text):
-        self._actions({"type": "key", "id": "keyboard", "actions": [
-            {"type": kind, "value": c} for c in text for kind in ("keyDown", "keyUp")]})
-
     def screenshot(self, path, selector=None):
         if selector:
             element = self._request("POST", "/element", {"using": "css selector", "value": selector})[ELEMENT]
@@ -165,11 +158,4 @@ class WebKit(Session):
                 self._request("DELETE", "")
             except (OSError, RuntimeError):
                 pass
-        for process in reversed(self.processes):
-            try:
-                os.killpg(process.pid, signal.SIGKILL)
-            except ProcessLookupError:
-                pass
-            process.wait()
-        shutil.rmtree(self.home, ignore_errors=True)
-        self.remove_profile()
+        super().close()
