@@ -40,11 +40,10 @@ bool MakeOutputFolder(const std::filesystem::path& out, bool& made, std::string&
         error = Shown(out) + ": no such folder, and no folder " + Shown(parent) + " to make it in";
         return false;
     }
-    if (!fs::create_directory(folder, ec) && !fs::is_directory(folder, ec)) {
+    if (!MakeFolder(folder.native(), made) && !fs::is_directory(folder, ec)) {
         error = Shown(out) + ": cannot be made" + (ec ? " (" + ec.message() + ")" : std::string());
         return false;
     }
-    made = true;
     return true;
 }
 
@@ -124,7 +123,7 @@ public:
             bool back = true;
             switch (it->state) {
                 case State::Absent:
-                    if (isFile) back = std::filesystem::remove(it->file, ec);
+                    if (isFile) back = RemoveFile(it->file.native());
                     break;
                 case State::Stored: {
                     std::vector<std::uint8_t> now;
@@ -140,8 +139,7 @@ public:
             }
             if (!back) notBack += "; " + Shown(it->file) + " could not be put back as it was";
         }
-        std::error_code ec;
-        if (madeFolder_) std::filesystem::remove(folder_, ec);  // only when empty: never more than the row made
+        if (madeFolder_) RemoveEmptyFolder(folder_.native());  // never more than the row made
         return notBack;
     }
 
@@ -239,16 +237,15 @@ public:
         Notes(where, menu.result.notes);
 
         const std::filesystem::path folder = options_.out / PathFromUtf8(name);
-        std::error_code ec;
-        const bool madeFolder = std::filesystem::create_directory(folder, ec);
-        if (!std::filesystem::is_directory(folder, ec)) {
+        bool madeFolder = false;
+        if (!MakeFolder(folder.native(), madeFolder)) {
             Failed(where + Shown(folder) + ": cannot be made");
             return RowResult::FileError;
         }
         // The row's files, and the undo of a failed row, under one lock.
         const CardLock lock((folder / FileNameOf(FileKind::Cfg)).native());
         if (!CardFree(lock, folder, options_.write.language, error)) {
-            if (madeFolder) std::filesystem::remove(folder, ec);
+            if (madeFolder) RemoveEmptyFolder(folder.native());
             Failed(where + error);
             return RowResult::FileError;
         }
@@ -327,8 +324,7 @@ int CmdBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
     }
     run.EndProgress();
     // A run that wrote nothing leaves no folder behind that looks like cards.
-    std::error_code ec;
-    if (madeOut && failed == table.rows.size()) std::filesystem::remove(options.out, ec);
+    if (madeOut && failed == table.rows.size()) RemoveEmptyFolder(options.out.native());
     out << table.rows.size() << " cameras: " << table.rows.size() - failed << " written, " << failed << " failed\n";
     return fileError ? kExitBadInput : failed == 0 ? kExitOk : kExitRefused;
 }

@@ -200,6 +200,14 @@ int RemoveStaleTemporaries(const NativePath& target, std::chrono::seconds age) {
 
 namespace {
 
+// Makes the folder's names durable; a folder that refuses is no failure of ours.
+void FlushFolder(const NativePath& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    if (::fsync(fd) == 0) TellFileSeam({FileStepKind::FlushFolder, folder, {}, {}});
+    ::close(fd);
+}
+
 bool WriteAll(int fd, const unsigned char* p, std::size_t n) {
     while (n > 0) {
         ssize_t w = ::write(fd, p, n);
@@ -248,13 +256,32 @@ bool ReplaceFileContents(const NativePath& target, const void* data, std::size_t
         return false;
     }
     TellFileSeam({FileStepKind::Rename, tmpl, target, {}});
-    // Make the new name itself durable; a folder that refuses is no failure of ours.
-    int dfd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (dfd >= 0) {
-        if (::fsync(dfd) == 0) TellFileSeam({FileStepKind::FlushFolder, folder, {}, {}});
-        ::close(dfd);
-    }
+    FlushFolder(folder);
     RemoveStaleTemporaries(target);
+    return true;
+}
+
+bool MakeFolder(const NativePath& folder, bool& made) {
+    made = ::mkdir(folder.c_str(), 0777) == 0;
+    if (made) TellFileSeam({FileStepKind::MakeFolder, folder, {}, {}});
+    struct stat st;
+    if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return false;
+    // Also when another writer made it: its name may not be on the card yet.
+    FlushFolder(FolderOf(folder));
+    return true;
+}
+
+bool RemoveFile(const NativePath& file) {
+    if (::unlink(file.c_str()) != 0) return false;
+    TellFileSeam({FileStepKind::Remove, file, {}, {}});
+    FlushFolder(FolderOf(file));
+    return true;
+}
+
+bool RemoveEmptyFolder(const NativePath& folder) {
+    if (::rmdir(folder.c_str()) != 0) return false;
+    TellFileSeam({FileStepKind::RemoveFolder, folder, {}, {}});
+    FlushFolder(FolderOf(folder));
     return true;
 }
 
@@ -346,6 +373,44 @@ bool ReplaceFileContents(const NativePath& target, const void* data, std::size_t
     }
     TellFileSeam({FileStepKind::Rename, tmp, target, {}, true});
     RemoveStaleTemporaries(target);
+    return true;
+}
+
+namespace {
+
+// Makes the folder's names durable: the system writes a folder opened for
+// writing through when it is flushed. A folder that refuses is no failure of ours.
+void FlushFolder(const NativePath& folder) {
+    HANDLE h = CreateFileW(folder.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                           nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return;
+    if (FlushFileBuffers(h)) TellFileSeam({FileStepKind::FlushFolder, folder, {}, {}});
+    CloseHandle(h);
+}
+
+}  // namespace
+
+bool MakeFolder(const NativePath& folder, bool& made) {
+    made = CreateDirectoryW(folder.c_str(), nullptr) != 0;
+    if (made) TellFileSeam({FileStepKind::MakeFolder, folder, {}, {}});
+    const DWORD attributes = GetFileAttributesW(folder.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
+    // Also when another writer made it: its name may not be on the card yet.
+    FlushFolder(FolderOf(folder));
+    return true;
+}
+
+bool RemoveFile(const NativePath& file) {
+    if (!DeleteFileW(file.c_str())) return false;
+    TellFileSeam({FileStepKind::Remove, file, {}, {}});
+    FlushFolder(FolderOf(file));
+    return true;
+}
+
+bool RemoveEmptyFolder(const NativePath& folder) {
+    if (!RemoveDirectoryW(folder.c_str())) return false;
+    TellFileSeam({FileStepKind::RemoveFolder, folder, {}, {}});
+    FlushFolder(FolderOf(folder));
     return true;
 }
 

@@ -73,6 +73,17 @@ std::int32_t GetFileSize(const char* path);
 // so a card does not collect them.
 bool ReplaceFileContents(const NativePath& target, const void* data, std::size_t n);
 
+// The names in a folder change on the card as a file is replaced: each of
+// these has its change on the medium (the folder holding the name flushed)
+// before it returns, so a power cut after it cannot take the change back.
+//
+// Makes the folder in its parent, which must exist; `made` says whether this
+// call made it. True when it is a folder afterwards.
+bool MakeFolder(const NativePath& folder, bool& made);
+// Removes a file, or a folder that is empty. True when it is gone.
+bool RemoveFile(const NativePath& file);
+bool RemoveEmptyFolder(const NativePath& folder);
+
 // Older than this, a temporary file of the writer belongs to no write that
 // is still running: a write takes well under a second.
 inline constexpr std::chrono::seconds kStaleTemporaryAge = std::chrono::minutes(10);

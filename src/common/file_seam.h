@@ -13,13 +13,15 @@
 namespace trailcfg {
 
 enum class FileStepKind {
-    Create,       // a new, empty file at `path`
-    Write,        // `bytes` at the start of `path`, not yet flushed
-    FlushFile,    // the data of `path` is on the medium
-    Close,        // `path` is closed
-    Rename,       // `path` takes the name `to`, replacing what had it
-    FlushFolder,  // the names in the folder `path` are on the medium
-    Remove,       // `path` is removed
+    Create,        // a new, empty file at `path`
+    Write,         // `bytes` at the start of `path`, not yet flushed
+    FlushFile,     // the data of `path` is on the medium
+    Close,         // `path` is closed
+    Rename,        // `path` takes the name `to`, replacing what had it
+    FlushFolder,   // the names in the folder `path` are on the medium
+    Remove,        // `path` is removed
+    MakeFolder,    // a new, empty folder at `path`
+    RemoveFolder,  // the empty folder `path` is removed
 };
 
 struct FileStep {

@@ -143,7 +143,8 @@ const std::vector<CardWritePath>& CardWritePaths() {
              cli::test::WriteText(scratch / "t.json", R"({"bySendBy": 1, "CapMode": 1})");
              cli::test::WriteText(scratch / "c.csv", "name,szRecp[0]\n" + card.filename().string() + ",555\n");
              return Ok(Cli({"batch", P(scratch / "t.json"), P(scratch / "c.csv"), "--out", P(card.parent_path())}));
-         }},
+         },
+         true},
     };
     return paths;
 }

@@ -25,6 +25,7 @@ struct CardWritePath {
     // Runs the write in `card`; true when it reported success. `scratch`
     // is a folder off the card for the command's inputs.
     std::function<bool(const std::filesystem::path& card, const std::filesystem::path& scratch)> run;
+    bool makesFolder = false;  // `batch` makes the card's folder when it is missing
 };
 
 const std::vector<CardWritePath>& CardWritePaths();

@@ -3,8 +3,13 @@
 # make them meaningless. Fails too when a folder includes one that the layer
 # table of docs/ARCHITECTURE.md does not list under "may include", or is not
 # in that table at all: the table is what a newcomer reads, so it must hold.
+# With the build's targets (tests/layers/layers.cmake writes them), fails
+# too when a target includes a header of another target it does not link,
+# or links a target of src/ it includes nothing of: the links then say what
+# the includes say.
 #
-#   cmake -DSOURCE_DIR=<src> [-DLAYER_TABLE=<ARCHITECTURE.md>] -P check_layers.cmake
+#   cmake -DSOURCE_DIR=<src> [-DLAYER_TABLE=<ARCHITECTURE.md>] [-DTARGETS=<targets.cmake>]
+#         -P check_layers.cmake
 #
 # Every #include "..." of every source file counts. A name is looked up
 # beside the including file first, then under src/; names found in neither
@@ -31,6 +36,7 @@ foreach(_file ${_files})
     else()
       continue()
     endif()
+    list(APPEND _includes_${_file} ${_target})
     get_filename_component(_to ${_target} DIRECTORY)
     if(NOT _to STREQUAL _from)
       # One edge per pair, with the first file that makes it, for the report.
@@ -122,6 +128,85 @@ if(LAYER_TABLE)
   if(_report)
     message(FATAL_ERROR "Includes the layer table of ${LAYER_TABLE} does not allow (its \"may include\" column):\n"
                         "${_report}")
+  endif()
+endif()
+
+# Links against includes. A source file belongs to the target that compiles
+# it; a header to the target that compiles the source of its name beside it,
+# else to its folder's library (the one with most sources). A file no target
+# of this build compiles (another platform's, another toolkit's) is no part
+# of the check, and neither is an include of it.
+if(TARGETS)
+  include(${TARGETS})
+  set(_owned)
+  foreach(_target ${TARGETS})
+    foreach(_source ${SOURCES_${_target}})
+      if(IS_ABSOLUTE "${_source}")
+        file(RELATIVE_PATH _source ${SOURCE_DIR} ${_source})
+      elseif(DIR_${_target})
+        set(_source "${DIR_${_target}}/${_source}")
+      endif()
+      if(_source MATCHES "^\\.\\./" OR NOT EXISTS ${SOURCE_DIR}/${_source})
+        continue()
+      endif()
+      set(_owner_${_source} ${_target})
+      list(APPEND _owned ${_source})
+    endforeach()
+  endforeach()
+  # Each folder's library: the library with most sources in it.
+  foreach(_target ${TARGETS})
+    if(NOT TYPE_${_target} MATCHES "^(STATIC|SHARED|MODULE|OBJECT)_LIBRARY$")
+      continue()
+    endif()
+    set(_dir "${DIR_${_target}}")
+    list(LENGTH SOURCES_${_target} _n)
+    if(NOT DEFINED _library_${_dir} OR _n GREATER _library_size_${_dir})
+      set(_library_${_dir} ${_target})
+      set(_library_size_${_dir} ${_n})
+    endif()
+  endforeach()
+  foreach(_file ${_files})
+    if(DEFINED _owner_${_file} OR NOT _file MATCHES "\\.(h|inc)$")
+      continue()
+    endif()
+    get_filename_component(_dir ${_file} DIRECTORY)
+    string(REGEX REPLACE "\\.(h|inc)$" ".cpp" _source ${_file})
+    if(DEFINED _owner_${_source})
+      set(_owner_${_file} ${_owner_${_source}})
+    elseif(DEFINED _library_${_dir})
+      set(_owner_${_file} ${_library_${_dir}})
+    else()
+      continue()
+    endif()
+    list(APPEND _owned ${_file})
+  endforeach()
+
+  set(_report "")
+  foreach(_file ${_owned})
+    set(_target ${_owner_${_file}})
+    foreach(_included ${_includes_${_file}})
+      set(_needed ${_owner_${_included}})
+      if(_needed AND NOT _needed STREQUAL _target AND NOT _needed IN_LIST _needs_${_target})
+        list(APPEND _needs_${_target} ${_needed})
+        set(_why_${_target}_${_needed} "${_file} includes \"${_included}\"")
+      endif()
+    endforeach()
+  endforeach()
+  foreach(_target ${TARGETS})
+    foreach(_needed ${_needs_${_target}})
+      if(NOT _needed IN_LIST LINKS_${_target})
+        string(APPEND _report "  ${_target} does not link ${_needed}: ${_why_${_target}_${_needed}}\n")
+      endif()
+    endforeach()
+    foreach(_linked ${LINKS_${_target}})
+      if(_linked IN_LIST TARGETS AND NOT _linked IN_LIST _needs_${_target})
+        string(APPEND _report "  ${_target} links ${_linked}, but includes nothing of it\n")
+      endif()
+    endforeach()
+  endforeach()
+  if(_report)
+    message(FATAL_ERROR "Targets of src/ whose links do not match their includes "
+                        "(target_link_libraries in the folder's CMakeLists.txt):\n${_report}")
   endif()
 endif()
 
