@@ -28,6 +28,10 @@ foreach(_target ${_layer_targets})
   if(_type MATCHES "^(STATIC|SHARED|MODULE|OBJECT)_LIBRARY$|^EXECUTABLE$")
     string(APPEND _layer_content "set(SOURCES_${_target} \"$<TARGET_PROPERTY:${_target},SOURCES>\")\n"
                                  "set(LINKS_${_target} \"$<TARGET_PROPERTY:${_target},LINK_LIBRARIES>\")\n")
+  elseif(_type STREQUAL "INTERFACE_LIBRARY")
+    # A library of headers only: what it links is what its users get.
+    string(APPEND _layer_content
+           "set(LINKS_${_target} \"$<TARGET_PROPERTY:${_target},INTERFACE_LINK_LIBRARIES>\")\n")
   endif()
 endforeach()
 set(_layer_targets_file ${CMAKE_BINARY_DIR}/layers/targets.cmake)
