@@ -113,7 +113,15 @@ struct AppState {
     std::vector<Left> left;
 };
 
-enum class Token { Mark, Command, Long, Short, CommandEnd, Plain };
+enum class Token { Mark, Command, Long, Short, Slash, CommandEnd, Plain };
+
+// On Windows "/dir:x" is "--dir x" and "/h" is "-h", as the tool has always
+// taken them there.
+#ifdef _WIN32
+constexpr bool kSlashOptions = true;
+#else
+constexpr bool kSlashOptions = false;
+#endif
 
 class LineParser {
 public:
@@ -179,6 +187,14 @@ private:
         return true;
     }
 
+    static bool SlashForm(const std::string& word, std::string& name, std::string& value) {
+        if (word.size() <= 1 || word[0] != '/' || !ValidFirst(word[1])) return false;
+        const std::size_t colon = word.find(':');
+        name = word.substr(1, colon == std::string::npos ? std::string::npos : colon - 1);
+        value = colon == std::string::npos ? std::string() : word.substr(colon + 1);
+        return true;
+    }
+
     static bool ValidFirst(char c) { return c != '-' && c != '!' && c != ' ' && c != '\n'; }
 
     Token Classify(int app, const std::string& word) const {
@@ -188,6 +204,7 @@ private:
         if (LongForm(word, name, value)) return Token::Long;
         // "-5" is a value: no option has a digit for its letter.
         if (ShortForm(word, name, value)) return name[0] >= '0' && name[0] <= '9' ? Token::Plain : Token::Short;
+        if (kSlashOptions && SlashForm(word, name, value)) return Token::Slash;
         if (word == "++" && app != 0) return Token::CommandEnd;
         return Token::Plain;
     }
@@ -227,7 +244,8 @@ private:
                 return true;
             case Token::Long:
             case Token::Short:
-                Option(app, token == Token::Long);
+            case Token::Slash:
+                Option(app, token);
                 return true;
             case Token::Plain:
                 return Positional(app);
@@ -283,11 +301,13 @@ private:
         return true;
     }
 
-    void Option(int app, bool isLong) {
+    void Option(int app, Token token) {
         const std::string word = args_.back();
         std::string name, value, rest;
-        if (isLong)
+        if (token == Token::Long)
             LongForm(word, name, value);
+        else if (token == Token::Slash)
+            SlashForm(word, name, value);
         else
             ShortForm(word, name, rest);
         AppState& a = apps_[app];
@@ -296,7 +316,10 @@ private:
             const OptionRow& row = *a.options[i];
             if (IsPositional(row.kind)) continue;
             const bool help = row.kind == ArgKind::Help;
-            if (isLong ? (help ? name == "help" : name == row.name + 2) : (help && name == "h")) found = i;
+            const bool longMatch = help ? name == "help" : name == row.name + 2;
+            const bool shortMatch = help && name == "h";
+            if (token == Token::Long ? longMatch : token == Token::Short ? shortMatch : longMatch || shortMatch)
+                found = i;
         }
         args_.pop_back();
         if (found == a.options.size()) {
