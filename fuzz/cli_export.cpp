@@ -1,7 +1,6 @@
 // trailcfg-cli export: any file becomes either one JSON object with every
 // field of its record, or a refusal; never an exception or a crash.
 #include <nlohmann/json.hpp>
-#include <sstream>
 
 #include "camera/camera_menu.h"
 #include "cli/cli_common.h"
@@ -20,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<std::uint8_t> file = fuzz::ShapeFile(data, size, recordSize);
     fuzz::WriteScratch(path, file);
 
-    std::ostringstream out, err;
+    cli::StringOutput out, err;
     const int status = cli::CmdExport(path, size > 1 && (data[1] & 1), out, err);
     const std::optional<cli::FileKind> kind = cli::KindBySize(file.size());
     if (!kind) {

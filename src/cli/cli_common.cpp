@@ -1,8 +1,6 @@
 #include "cli_common.h"
 
 #include <cstdio>
-#include <ostream>
-#include <system_error>
 
 #include "camera/camera_menu.h"
 #include "common/file_io.h"
@@ -24,19 +22,14 @@ std::optional<FileKind> KindBySize(std::uintmax_t size) {
     return std::nullopt;
 }
 
-int Fail(std::ostream& err, const std::string& message) {
+int Fail(Output& err, const std::string& message) {
     err << "trailcfg-cli: " << message << "\n";
     return kExitBadInput;
 }
 
-std::string Shown(const std::filesystem::path& path) {
-    std::u8string u8 = path.u8string();
-    return std::string(u8.begin(), u8.end());
-}
+std::string Shown(const FilePath& path) { return path.shown(); }
 
-std::filesystem::path PathFromUtf8(std::string_view utf8) {
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
+FilePath PathFromUtf8(std::string_view utf8) { return FilePath::FromUtf8(utf8); }
 
 std::string Utf8Of(const char* gbk) { return gbk ? GbkToUtf8(gbk) : std::string(); }
 
@@ -53,16 +46,15 @@ std::string TerminalLines(std::string_view text, std::string_view joint) {
     return out;
 }
 
-bool ReadPlainImage(const std::filesystem::path& file, FileKind& kind, std::vector<std::uint8_t>& plain,
-                    std::string& error) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(file, ec)) {
+bool ReadPlainImage(const FilePath& file, FileKind& kind, std::vector<std::uint8_t>& plain, std::string& error) {
+    if (IsFolder(file)) {
         error = Shown(file) + ": is a folder, not a camera file";
         return false;
     }
-    std::uintmax_t size = std::filesystem::file_size(file, ec);
-    if (ec) {
-        error = Shown(file) + ": cannot be read (" + ec.message() + ")";
+    std::uintmax_t size = 0;
+    std::string why;
+    if (!FileSize(file, size, why)) {
+        error = Shown(file) + ": cannot be read (" + why + ")";
         return false;
     }
     std::optional<FileKind> k = KindBySize(size);
@@ -72,7 +64,7 @@ bool ReadPlainImage(const std::filesystem::path& file, FileKind& kind, std::vect
                 " bytes)";
         return false;
     }
-    std::FILE* f = OpenBinaryFile(file, "rb");
+    std::FILE* f = OpenBinaryFile(file.native(), "rb");
     if (!f) {
         error = Shown(file) + ": cannot be opened";
         return false;
@@ -92,9 +84,8 @@ bool ReadPlainImage(const std::filesystem::path& file, FileKind& kind, std::vect
 
 bool ReadInputText(const std::string& name, std::size_t maxBytes, std::string& text, std::string& error) {
     const bool standardInput = name == "-";
-    std::FILE* f = standardInput ? stdin : OpenBinaryFile(PathFromUtf8(name), "rb");
-    std::error_code ec;
-    if (!standardInput && std::filesystem::is_directory(PathFromUtf8(name), ec)) {
+    std::FILE* f = standardInput ? stdin : OpenBinaryFile(PathFromUtf8(name).native(), "rb");
+    if (!standardInput && IsFolder(PathFromUtf8(name))) {
         if (f) std::fclose(f);
         error = name + ": is a folder";
         return false;

@@ -3,15 +3,15 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
-#include <iosfwd>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+#include "output.h"
 
 #include "common/field_table.h"
 #include "common/utf8.h"
+#include "file_path.h"
 
 namespace trailcfg::cli {
 
@@ -31,20 +31,19 @@ std::size_t RecordSizeOf(FileKind kind);
 std::optional<FileKind> KindBySize(std::uintmax_t size);
 
 // A file's unscrambled bytes, exactly as stored. On failure `error` says why.
-bool ReadPlainImage(const std::filesystem::path& file, FileKind& kind, std::vector<std::uint8_t>& plain,
-                    std::string& error);
+bool ReadPlainImage(const FilePath& file, FileKind& kind, std::vector<std::uint8_t>& plain, std::string& error);
 
 // Says `message` as the tool's refusal of its input and gives the status
 // that goes with it.
-int Fail(std::ostream& err, const std::string& message);
+int Fail(Output& err, const std::string& message);
 
 // A whole input file ("-" is standard input), refused beyond `maxBytes` so
 // that a wrong argument cannot fill the memory.
 bool ReadInputText(const std::string& name, std::size_t maxBytes, std::string& text, std::string& error);
 
 // A path as the user wrote it, for messages; and a path from UTF-8 text.
-std::string Shown(const std::filesystem::path& path);
-std::filesystem::path PathFromUtf8(std::string_view utf8);
+std::string Shown(const FilePath& path);
+FilePath PathFromUtf8(std::string_view utf8);
 
 // The program's texts are GBK; everything this tool prints is UTF-8.
 std::string Utf8Of(const char* gbk);

@@ -1,8 +1,6 @@
 #include <cstdio>
 #include <map>
-#include <ostream>
 #include <set>
-#include <system_error>
 
 #include "commands.h"
 #include "common/file_io.h"
@@ -24,24 +22,24 @@ constexpr std::string_view kNameColumn = "name";
 // The output folder, made when it is missing and the folder it belongs in
 // exists; a missing parent is more likely a typing slip than a wish for a
 // new tree of folders.
-bool MakeOutputFolder(const std::filesystem::path& out, bool& made, std::string& error) {
-    namespace fs = std::filesystem;
+bool MakeOutputFolder(const FilePath& out, bool& made, std::string& error) {
     made = false;
-    std::error_code ec;
-    if (fs::is_directory(out, ec)) return true;
-    if (fs::exists(fs::symlink_status(out, ec))) {
+    if (IsFolder(out)) return true;
+    if (Exists(out)) {
         error = Shown(out) + ": is not a folder";
         return false;
     }
     // "cards/" names the folder "cards".
-    const fs::path folder = out.has_filename() ? out : out.parent_path();
-    const fs::path parent = folder.parent_path().empty() ? fs::path(".") : folder.parent_path();
-    if (!fs::is_directory(parent, ec)) {
+    const FilePath folder = out.HasFileName() ? out : out.Parent();
+    const FilePath parent = folder.Parent().empty() ? FilePath::FromUtf8(".") : folder.Parent();
+    if (!IsFolder(parent)) {
         error = Shown(out) + ": no such folder, and no folder " + Shown(parent) + " to make it in";
         return false;
     }
-    if (!MakeFolder(folder.native(), made) && !fs::is_directory(folder, ec)) {
-        error = Shown(out) + ": cannot be made" + (ec ? " (" + ec.message() + ")" : std::string());
+    std::string why;
+    made = MakeFolder(folder, why);
+    if (!made && !IsFolder(folder)) {
+        error = Shown(out) + ": cannot be made" + (why.empty() ? std::string() : " (" + why + ")");
         return false;
     }
     return true;
@@ -99,15 +97,13 @@ bool ReadHeader(const CsvRow& header, Columns& columns, std::string& error) {
 // reported as failed must not leave a folder that looks ready for a card.
 class RowFiles {
 public:
-    RowFiles(const CardLock& lock, std::filesystem::path folder, bool madeFolder)
+    RowFiles(const CardLock& lock, FilePath folder, bool madeFolder)
         : lock_(lock), folder_(std::move(folder)), madeFolder_(madeFolder) {}
 
     bool Write(FileKind kind, const std::vector<std::uint8_t>& plain, std::string& error) {
-        const std::filesystem::path file = folder_ / FileNameOf(kind);
+        const FilePath file = folder_ / FileNameOf(kind);
         Before before{file, State::Absent, {}, false};
-        std::error_code ec;
-        if (std::filesystem::exists(std::filesystem::symlink_status(file, ec)))
-            before.state = ReadStored(file, before.bytes) ? State::Stored : State::Unreadable;
+        if (Exists(file)) before.state = ReadStored(file, before.bytes) ? State::Stored : State::Unreadable;
         before_.push_back(std::move(before));
         before_.back().replaced = WriteVerified(lock_, file, kind, plain, error);
         return before_.back().replaced;
@@ -118,8 +114,7 @@ public:
     std::string Undo() {
         std::string notBack;
         for (auto it = before_.rbegin(); it != before_.rend(); ++it) {
-            std::error_code ec;
-            const bool isFile = std::filesystem::is_regular_file(it->file, ec);
+            const bool isFile = IsRegularFile(it->file);
             bool back = true;
             switch (it->state) {
                 case State::Absent:
@@ -128,7 +123,7 @@ public:
                 case State::Stored: {
                     std::vector<std::uint8_t> now;
                     if (!isFile || !ReadStored(it->file, now) || now != it->bytes)
-                        back = ReplaceFileContents(it->file, it->bytes.data(), it->bytes.size());
+                        back = ReplaceFileContents(it->file.native(), it->bytes.data(), it->bytes.size());
                     break;
                 }
                 case State::Unreadable:
@@ -146,20 +141,19 @@ public:
 private:
     enum class State { Absent, Stored, Unreadable };
     struct Before {
-        std::filesystem::path file;
+        FilePath file;
         State state;
         std::vector<std::uint8_t> bytes;
         bool replaced;  // written and verified
     };
 
     // A file's bytes as stored, within what a settings file may sensibly be.
-    static bool ReadStored(const std::filesystem::path& file, std::vector<std::uint8_t>& bytes) {
+    static bool ReadStored(const FilePath& file, std::vector<std::uint8_t>& bytes) {
         constexpr std::uintmax_t kMaxBytes = 1u << 20;
-        std::error_code ec;
-        if (!std::filesystem::is_regular_file(file, ec)) return false;
-        const std::uintmax_t size = std::filesystem::file_size(file, ec);
-        if (ec || size > kMaxBytes) return false;
-        std::FILE* f = OpenBinaryFile(file, "rb");
+        std::uintmax_t size = 0;
+        std::string why;
+        if (!IsRegularFile(file) || !FileSize(file, size, why) || size > kMaxBytes) return false;
+        std::FILE* f = OpenBinaryFile(file.native(), "rb");
         if (!f) return false;
         bytes.assign(static_cast<std::size_t>(size), 0);
         const bool whole = ReadExactly(f, bytes.data(), bytes.size());
@@ -168,7 +162,7 @@ private:
     }
 
     const CardLock& lock_;
-    std::filesystem::path folder_;
+    FilePath folder_;
     bool madeFolder_;
     std::vector<Before> before_;
 };
@@ -195,7 +189,7 @@ enum class RowResult { Written, Refused, FileError };
 class BatchRun {
 public:
     BatchRun(const BatchOptions& options, const JsonFields& templ, const Columns& columns, std::size_t rows,
-             std::ostream& err)
+             Output& err)
         : options_(options),
           template_(templ),
           columns_(columns),
@@ -236,9 +230,10 @@ public:
         Notes(where, cfg.result.notes);
         Notes(where, menu.result.notes);
 
-        const std::filesystem::path folder = options_.out / PathFromUtf8(name);
-        bool madeFolder = false;
-        if (!MakeFolder(folder.native(), madeFolder)) {
+        const FilePath folder = options_.out / PathFromUtf8(name);
+        std::string why;
+        const bool madeFolder = MakeFolder(folder, why);
+        if (!IsFolder(folder)) {
             Failed(where + Shown(folder) + ": cannot be made");
             return RowResult::FileError;
         }
@@ -259,14 +254,14 @@ public:
     }
 
     void EndProgress() {
-        if (options_.progress) err_ << "\r\x1b[K" << std::flush;
+        if (options_.progress) err_ << "\r\x1b[K" << kFlush;
     }
 
 private:
     void Progress(std::size_t index, const CsvRow& row) {
         if (!options_.progress) return;
         const std::string name = row.cells.size() > columns_.name ? row.cells[columns_.name] : std::string();
-        err_ << "\r\x1b[K[" << index << "/" << rows_ << "] " << name.substr(0, 60) << std::flush;
+        err_ << "\r\x1b[K[" << index << "/" << rows_ << "] " << name.substr(0, 60) << kFlush;
     }
 
     RowResult Failed(const std::string& message) {
@@ -288,7 +283,7 @@ private:
     const JsonFields& template_;
     const Columns& columns_;
     std::size_t rows_;
-    std::ostream& err_;
+    Output& err_;
     bool writeMenu_;
     std::map<std::string, std::size_t> names_;
     std::set<std::string> toldNotes_;
@@ -296,7 +291,7 @@ private:
 
 }  // namespace
 
-int CmdBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) {
+int CmdBatch(const BatchOptions& options, Output& out, Output& err) {
     std::string text, error;
     if (!ReadUtf8Input(options.templateJson, kMaxJsonBytes, "UTF-8", text, error)) return Fail(err, error);
     JsonFields templ;

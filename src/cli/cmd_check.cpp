@@ -1,4 +1,3 @@
-#include <ostream>
 
 #include "commands.h"
 #include "field_values.h"
@@ -23,7 +22,7 @@ bool CheckMenuValues(const std::vector<std::uint8_t>& plain, std::string& proble
 
 }  // namespace
 
-int CmdCheck(const std::filesystem::path& file, bool noCmd22, int language, std::ostream& out, std::ostream& err) {
+int CmdCheck(const FilePath& file, bool noCmd22, int language, Output& out, Output& err) {
     FileKind kind;
     std::vector<std::uint8_t> stored, base;
     std::vector<std::string> notes;

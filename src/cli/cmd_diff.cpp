@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <ostream>
 
 #include "commands.h"
 #include "explain.h"
@@ -21,7 +20,7 @@ std::string ValueInWords(FileKind kind, const FieldDesc& f, const std::uint8_t* 
 // Bytes that belong to no named field: the reserved ones, and what lies
 // after a text's terminator.
 void DiffUnnamedBytes(FileKind kind, const std::vector<std::uint8_t>& a, const std::vector<std::uint8_t>& b,
-                      std::ostream& out, bool& differ) {
+                      Output& out, bool& differ) {
     std::vector<bool> named(a.size(), false);
     for (const FieldDesc& f : FieldsOf(kind)) {
         for (std::size_t i = f.offset; i < f.offset + f.width; ++i) named[i] = true;
@@ -40,8 +39,7 @@ void DiffUnnamedBytes(FileKind kind, const std::vector<std::uint8_t>& a, const s
 
 }  // namespace
 
-int CmdDiff(const std::filesystem::path& fileA, const std::filesystem::path& fileB, std::ostream& out,
-            std::ostream& err) {
+int CmdDiff(const FilePath& fileA, const FilePath& fileB, Output& out, Output& err) {
     FileKind kindA, kindB;
     std::vector<std::uint8_t> a, b;
     std::string error;

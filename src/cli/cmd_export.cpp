@@ -1,11 +1,10 @@
-#include <ostream>
 
 #include "commands.h"
 #include "record_json.h"
 
 namespace trailcfg::cli {
 
-int CmdExport(const std::filesystem::path& file, bool pretty, std::ostream& out, std::ostream& err) {
+int CmdExport(const FilePath& file, bool pretty, Output& out, Output& err) {
     FileKind kind;
     std::vector<std::uint8_t> plain;
     std::string error;

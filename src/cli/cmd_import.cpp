@@ -1,5 +1,3 @@
-#include <ostream>
-#include <system_error>
 
 #include "commands.h"
 #include "input_encoding.h"
@@ -15,7 +13,7 @@ constexpr std::size_t kMaxJsonBytes = 16u << 20;
 
 }  // namespace
 
-int CmdImport(const ImportOptions& options, std::ostream& out, std::ostream& err) {
+int CmdImport(const ImportOptions& options, Output& out, Output& err) {
     std::string text, error;
     if (!ReadUtf8Input(options.json, kMaxJsonBytes, "UTF-8", text, error)) return Fail(err, error);
     const std::string source = options.json == "-" ? "standard input" : options.json;
@@ -24,8 +22,7 @@ int CmdImport(const ImportOptions& options, std::ostream& out, std::ostream& err
     if (fields.hasCfg && fields.hasMenu)
         return Fail(err, source + ": holds fields of both CFG.BIN and menu.dat; import one file at a time");
 
-    std::error_code ec;
-    if (!std::filesystem::is_directory(options.dir, ec)) return Fail(err, Shown(options.dir) + ": no such folder");
+    if (!IsFolder(options.dir)) return Fail(err, Shown(options.dir) + ": no such folder");
     // Before the base is read: it may be the very file this replaces.
     const CardLock lock((options.dir / FileNameOf(FileKind::Cfg)).native());
     if (!CardFree(lock, options.dir, options.write.language, error)) return Fail(err, error);
@@ -56,7 +53,7 @@ int CmdImport(const ImportOptions& options, std::ostream& out, std::ostream& err
         err << p.message << "\n";
         return kExitRefused;
     }
-    const std::filesystem::path target = options.dir / FileNameOf(kind);
+    const FilePath target = options.dir / FileNameOf(kind);
     if (!WriteVerified(lock, target, kind, p.result.plain, error)) return Fail(err, error);
     out << "wrote " << Shown(target) << "\n";
     return kExitOk;

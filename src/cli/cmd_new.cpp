@@ -1,5 +1,3 @@
-#include <ostream>
-#include <system_error>
 #include <vector>
 
 #include "commands.h"
@@ -8,19 +6,18 @@
 
 namespace trailcfg::cli {
 
-int CmdNew(FileKind kind, const std::filesystem::path& dir, bool force, std::ostream& out, std::ostream& err) {
-    std::error_code ec;
-    if (!std::filesystem::is_directory(dir, ec)) {
+int CmdNew(FileKind kind, const FilePath& dir, bool force, Output& out, Output& err) {
+    if (!IsFolder(dir)) {
         err << "trailcfg-cli: " << Shown(dir) << ": no such folder\n";
         return kExitBadInput;
     }
-    const std::filesystem::path file = dir / FileNameOf(kind);
+    const FilePath file = dir / FileNameOf(kind);
     std::string error;
     const CardLock lock(file.native());
     if (!CardFree(lock, file, kLangEn, error)) return Fail(err, error);
     // A card's configured file is somebody's work; the defaults replace it
     // only when asked to.
-    if (!force && std::filesystem::exists(std::filesystem::symlink_status(file, ec))) {
+    if (!force && Exists(file)) {
         err << "trailcfg-cli: " << Shown(file) << ": already exists; --force replaces it with the defaults\n";
         return kExitBadInput;
     }

@@ -1,6 +1,5 @@
 #include <cctype>
 #include <charconv>
-#include <ostream>
 #include <string_view>
 #include <vector>
 
@@ -142,7 +141,7 @@ Json SourceJson(const OperatorSource& source) {
 // "Confidence: confirmed by two sources", then the Android entries
 // ("lineage-current 262-01 "Telekom Internet", MMS "Telekom Internet"") and
 // GNOME's access points, in the language of the names.
-void PrintSource(const OperatorSource& source, int language, std::ostream& out) {
+void PrintSource(const OperatorSource& source, int language, Output& out) {
     const bool zh = language == kLangZh;
     out << "        " << (zh ? "可信度: " : "Confidence: ") << (zh ? ConfidenceOf(source).zh : ConfidenceOf(source).en)
         << "\n";
@@ -188,7 +187,7 @@ Json CountryJson(int country, int language) {
     return entry;
 }
 
-void PrintCountry(int country, int language, std::ostream& out) {
+void PrintCountry(int country, int language, Output& out) {
     out << country << "  " << Utf8Of(CountryName(country, language)) << "\n";
     for (int op = 0; op < OperatorCount(country, language); ++op) {
         out << "    " << op << "  " << Utf8Of(OperatorName(country, op, language)) << "\n";
@@ -201,8 +200,7 @@ void PrintCountry(int country, int language, std::ostream& out) {
 
 }  // namespace
 
-int CmdOperators(const std::optional<std::string>& country, bool json, int language, std::ostream& out,
-                 std::ostream& err) {
+int CmdOperators(const std::optional<std::string>& country, bool json, int language, Output& out, Output& err) {
     int first = 0, last = kCountryCount - 1;
     if (country) {
         std::string error;

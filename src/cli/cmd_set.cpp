@@ -1,4 +1,3 @@
-#include <ostream>
 #include <set>
 
 #include "commands.h"
@@ -30,8 +29,8 @@ bool ParseAssignment(FileKind kind, const std::string& assignment, FieldValue& v
 
 }  // namespace
 
-int CmdSet(const std::filesystem::path& file, const std::vector<std::string>& assignments, const WriteOptions& options,
-           std::ostream& out, std::ostream& err) {
+int CmdSet(const FilePath& file, const std::vector<std::string>& assignments, const WriteOptions& options, Output& out,
+           Output& err) {
     // Read inside the lock: a change another writer makes between this read
     // and the write would be lost.
     std::string error;

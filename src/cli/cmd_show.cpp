@@ -1,4 +1,3 @@
-#include <ostream>
 
 #include "commands.h"
 #include "common/gbk_literal.h"
@@ -14,7 +13,7 @@ constexpr TextPair kYesNo[2] = {{{GBK("否"), "no"}}, {{GBK("是"), "yes"}}};
 
 }  // namespace
 
-int CmdShow(const std::filesystem::path& file, int language, std::ostream& out, std::ostream& err) {
+int CmdShow(const FilePath& file, int language, Output& out, Output& err) {
     FileKind kind;
     std::vector<std::uint8_t> plain;
     std::string error;

@@ -2,11 +2,10 @@
 // writes its messages to the given streams.
 #pragma once
 
-#include <filesystem>
-#include <iosfwd>
 #include <optional>
 #include <string>
 #include <vector>
+#include "output.h"
 
 #include "cli_common.h"
 #include "record_build.h"
@@ -23,32 +22,31 @@ struct WriteOptions {
 
 struct ImportOptions {
     std::string json;  // a file, or "-" for standard input
-    std::filesystem::path dir;
-    std::optional<std::filesystem::path> base;
+    FilePath dir;
+    std::optional<FilePath> base;
     WriteOptions write;
 };
 
 struct BatchOptions {
     std::string templateJson;
     std::string camerasCsv;
-    std::filesystem::path out;
+    FilePath out;
     WriteOptions write;
     bool progress = false;  // a progress line on standard error
 };
 
-int CmdNew(FileKind kind, const std::filesystem::path& dir, bool force, std::ostream& out, std::ostream& err);
-int CmdExport(const std::filesystem::path& file, bool pretty, std::ostream& out, std::ostream& err);
-int CmdShow(const std::filesystem::path& file, int language, std::ostream& out, std::ostream& err);
-int CmdImport(const ImportOptions& options, std::ostream& out, std::ostream& err);
-int CmdSet(const std::filesystem::path& file, const std::vector<std::string>& assignments, const WriteOptions& options,
-           std::ostream& out, std::ostream& err);
-int CmdCheck(const std::filesystem::path& file, bool noCmd22, int language, std::ostream& out, std::ostream& err);
-int CmdDiff(const std::filesystem::path& a, const std::filesystem::path& b, std::ostream& out, std::ostream& err);
-int CmdOperators(const std::optional<std::string>& country, bool json, int language, std::ostream& out,
-                 std::ostream& err);
-int CmdBatch(const BatchOptions& options, std::ostream& out, std::ostream& err);
+int CmdNew(FileKind kind, const FilePath& dir, bool force, Output& out, Output& err);
+int CmdExport(const FilePath& file, bool pretty, Output& out, Output& err);
+int CmdShow(const FilePath& file, int language, Output& out, Output& err);
+int CmdImport(const ImportOptions& options, Output& out, Output& err);
+int CmdSet(const FilePath& file, const std::vector<std::string>& assignments, const WriteOptions& options, Output& out,
+           Output& err);
+int CmdCheck(const FilePath& file, bool noCmd22, int language, Output& out, Output& err);
+int CmdDiff(const FilePath& a, const FilePath& b, Output& out, Output& err);
+int CmdOperators(const std::optional<std::string>& country, bool json, int language, Output& out, Output& err);
+int CmdBatch(const BatchOptions& options, Output& out, Output& err);
 
 // The whole command line, as main runs it.
-int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err, bool progress = false);
+int RunCli(int argc, const char* const* argv, Output& out, Output& err, bool progress = false);
 
 }  // namespace trailcfg::cli

@@ -1,6 +1,5 @@
 // trailcfg-cli: the camera files from the command line.
 #include <cstdio>
-#include <iostream>
 
 #include "commands.h"
 #include "common/diag.h"
@@ -51,8 +50,8 @@ int main(int argc, char** argv) {
     // The readers' and writers' diagnostic lines are for the desktop
     // program's console; here the commands report for themselves.
     SetDiagSink(DiscardDiag, nullptr);
-    std::ios::sync_with_stdio(false);
     const bool progress = TRAILCFG_ISATTY(TRAILCFG_FILENO(stderr)) != 0;
+    cli::FileOutput out(stdout), err(stderr);
 #ifdef _WIN32
     // Everything the commands print is UTF-8.
     SetConsoleOutputCP(CP_UTF8);
@@ -60,8 +59,8 @@ int main(int argc, char** argv) {
     if (!args.empty()) {
         std::vector<const char*> utf8Argv;
         for (const std::string& a : args) utf8Argv.push_back(a.c_str());
-        return cli::RunCli(static_cast<int>(utf8Argv.size()), utf8Argv.data(), std::cout, std::cerr, progress);
+        return cli::RunCli(static_cast<int>(utf8Argv.size()), utf8Argv.data(), out, err, progress);
     }
 #endif
-    return cli::RunCli(argc, argv, std::cout, std::cerr, progress);
+    return cli::RunCli(argc, argv, out, err, progress);
 }

@@ -24,7 +24,7 @@ std::string RefusalText(GenerateMessage message, int language, std::string_view 
     return text;
 }
 
-void PrintNotes(std::ostream& err, const std::vector<std::string>& notes, const std::string& prefix) {
+void PrintNotes(Output& err, const std::vector<std::string>& notes, const std::string& prefix) {
     for (const std::string& note : notes) err << "trailcfg-cli: " << prefix << "note: " << note << "\n";
 }
 

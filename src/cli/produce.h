@@ -2,9 +2,9 @@
 // and say why it cannot be written.
 #pragma once
 
-#include <ostream>
 #include <string>
 #include <vector>
+#include "output.h"
 
 #include "commands.h"
 
@@ -23,6 +23,6 @@ Produced Produce(FileKind kind, const std::vector<std::uint8_t>& base, const Fie
 // after it the fields it is about: "... remote phone number. (szRemotePhoneNum)".
 std::string RefusalText(GenerateMessage message, int language, std::string_view joint = "\n");
 
-void PrintNotes(std::ostream& err, const std::vector<std::string>& notes, const std::string& prefix = {});
+void PrintNotes(Output& err, const std::vector<std::string>& notes, const std::string& prefix = {});
 
 }  // namespace trailcfg::cli

@@ -72,8 +72,8 @@ std::vector<std::uint8_t> DefaultRecord(FileKind kind) {
     return std::vector<std::uint8_t>(RecordBytes(m), RecordBytes(m) + sizeof m);
 }
 
-bool LoadBase(const std::filesystem::path& file, FileKind kind, std::vector<std::uint8_t>& plain,
-              std::vector<std::string>& notes, std::string& error) {
+bool LoadBase(const FilePath& file, FileKind kind, std::vector<std::uint8_t>& plain, std::vector<std::string>& notes,
+              std::string& error) {
     FileKind actual;
     std::vector<std::uint8_t> stored;
     if (!ReadPlainImage(file, actual, stored, error)) return false;
@@ -81,10 +81,10 @@ bool LoadBase(const std::filesystem::path& file, FileKind kind, std::vector<std:
         error = Shown(file) + ": is a " + FileNameOf(actual) + ", not a " + FileNameOf(kind);
         return false;
     }
-    const std::string shown = GbkFromPath(file);
+    const std::string shown = GbkOf(file);
     if (kind == FileKind::Menu) {
         CameraMenu m;
-        if (ReadMenuFileAt(file, shown.c_str(), m, MenuClock{}) != 1) {
+        if (ReadMenuFileAt(file.native(), shown.c_str(), m, MenuClock{}) != 1) {
             error = Shown(file) + ": cannot be read";
             return false;
         }
@@ -92,7 +92,7 @@ bool LoadBase(const std::filesystem::path& file, FileKind kind, std::vector<std:
         return true;
     }
     SendSettings s;
-    if (ReadCfgFile(file, shown.c_str(), s, 0, GenTime{}) != 1) {
+    if (ReadCfgFile(file.native(), shown.c_str(), s, 0, GenTime{}) != 1) {
         error = Shown(file) + ": is no CFG.BIN the program reads (its format marker is not 0x1005)";
         return false;
     }

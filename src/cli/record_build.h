@@ -5,9 +5,9 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <string>
 #include <vector>
+#include "file_path.h"
 
 #include "field_values.h"
 #include "send/generate_checks.h"
@@ -41,8 +41,8 @@ std::vector<std::uint8_t> DefaultRecord(FileKind kind);
 // only when its length is stored, as the send page shows it). What the
 // loading changed is told in `notes`. False when the file is no camera file
 // of `kind`.
-bool LoadBase(const std::filesystem::path& file, FileKind kind, std::vector<std::uint8_t>& plain,
-              std::vector<std::string>& notes, std::string& error);
+bool LoadBase(const FilePath& file, FileKind kind, std::vector<std::uint8_t>& plain, std::vector<std::string>& notes,
+              std::string& error);
 
 // False with `error` for values that cannot make a file (an operator the
 // country does not list, a provisioning text the database decides, a typed

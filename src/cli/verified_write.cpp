@@ -10,23 +10,23 @@ namespace trailcfg::cli {
 
 namespace {
 
-VerifiedWrite WriteAndConfirm(const CardLock& lock, const std::filesystem::path& file, FileKind kind,
+VerifiedWrite WriteAndConfirm(const CardLock& lock, const FilePath& file, FileKind kind,
                               const std::vector<std::uint8_t>& plain) {
-    const std::string shown = GbkFromPath(file);
+    const std::string shown = GbkOf(file);
     if (kind == FileKind::Cfg) {
         SendSettings s, read;
         std::memcpy(&s, plain.data(), sizeof s);
-        return WriteCfgFileVerified(lock, file, shown.c_str(), s, read);
+        return WriteCfgFileVerified(lock, file.native(), shown.c_str(), s, read);
     }
     CameraMenu m, read;
     std::memcpy(&m, plain.data(), sizeof m);
-    return WriteMenuFileVerified(lock, file, shown.c_str(), m, read);
+    return WriteMenuFileVerified(lock, file.native(), shown.c_str(), m, read);
 }
 
 }  // namespace
 
-bool WriteVerified(const CardLock& lock, const std::filesystem::path& file, FileKind kind,
-                   const std::vector<std::uint8_t>& plain, std::string& error) {
+bool WriteVerified(const CardLock& lock, const FilePath& file, FileKind kind, const std::vector<std::uint8_t>& plain,
+                   std::string& error) {
     switch (WriteAndConfirm(lock, file, kind, plain)) {
         case VerifiedWrite::Confirmed:
             return true;
@@ -40,7 +40,7 @@ bool WriteVerified(const CardLock& lock, const std::filesystem::path& file, File
     return false;
 }
 
-bool CardFree(const CardLock& lock, const std::filesystem::path& file, int language, std::string& error) {
+bool CardFree(const CardLock& lock, const FilePath& file, int language, std::string& error) {
     if (!lock.Busy()) return true;
     error = Shown(file) + ": " + Utf8Of(kTextCardBusy[language]);
     return false;

@@ -3,9 +3,9 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <string>
 #include <vector>
+#include "file_path.h"
 
 #include "cli_common.h"
 #include "common/card_lock.h"
@@ -16,11 +16,11 @@ namespace trailcfg::cli {
 // page do (WriteCfgFileVerified, WriteMenuFileVerified), under the card's
 // `lock`, which the caller took before it read what it changes; `error`
 // says which step failed.
-bool WriteVerified(const CardLock& lock, const std::filesystem::path& file, FileKind kind,
-                   const std::vector<std::uint8_t>& plain, std::string& error);
+bool WriteVerified(const CardLock& lock, const FilePath& file, FileKind kind, const std::vector<std::uint8_t>& plain,
+                   std::string& error);
 
 // The card is locked for the writes to `file`; false, with the message,
 // when another writer kept it.
-bool CardFree(const CardLock& lock, const std::filesystem::path& file, int language, std::string& error);
+bool CardFree(const CardLock& lock, const FilePath& file, int language, std::string& error);
 
 }  // namespace trailcfg::cli

@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <initializer_list>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -22,7 +21,7 @@ inline CliRun Cli(std::vector<std::string> args) {
     args.insert(args.begin(), "trailcfg-cli");
     std::vector<const char*> argv;
     for (const std::string& a : args) argv.push_back(a.c_str());
-    std::ostringstream out, err;
+    StringOutput out, err;
     trailcfg::test::DiagCapture quiet;
     const int status = RunCli(static_cast<int>(argv.size()), argv.data(), out, err);
     return {status, out.str(), err.str()};

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
-#include <sstream>
 
 #include "camera/menu_file.h"
 #include "cli/commands.h"
@@ -23,14 +22,14 @@ struct CliRun {
 };
 
 CliRun New(FileKind kind, const std::filesystem::path& dir, bool force = false) {
-    std::ostringstream out, err;
+    StringOutput out, err;
     test::DiagCapture quiet;
     int status = CmdNew(kind, dir, force, out, err);
     return {status, out.str(), err.str()};
 }
 
 CliRun Export(const std::filesystem::path& file, bool pretty = false) {
-    std::ostringstream out, err;
+    StringOutput out, err;
     int status = CmdExport(file, pretty, out, err);
     return {status, out.str(), err.str()};
 }

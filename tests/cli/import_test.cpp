@@ -148,7 +148,7 @@ TEST(CliImport, StampsTheLocalTimeUnlessToldToKeepIt) {
     ImportOptions options;
     options.dir = dir.path();
     options.write.now = StampTime{2031, 12, 24, 18, 5, 9};
-    std::ostringstream out, err;
+    StringOutput out, err;
     trailcfg::test::DiagCapture quiet;
     for (bool keep : {false, true}) {
         options.write.stamp = !keep;
