@@ -3,7 +3,7 @@
 # copyright file) names all of it. Included once the targets exist.
 #
 # A part is known by what the build sees: an imported library a shipped
-# program links (CLI11::CLI11, Qt6::Widgets), a folder of third_party/, or
+# program links (nlohmann_json::nlohmann_json, Qt6::Widgets), a folder of third_party/, or
 # the toolchain's runtime that goes into the programs (MinGW-w64's static
 # runtime, Emscripten's). Adding any of them without its notice fails the
 # test, which prints the name to add.

@@ -1,6 +1,6 @@
 # cmake -DHELP2MAN=... -DGZIP=... -DPROGRAM=... -DNAME="what it is" -DINCLUDE=x.h2m -DOUT=x.1.gz -P make-man.cmake
 # A man page from the program's own --help and --version (help2man), with
-# the sections INCLUDE adds. A program with subcommands (CLI11's help lists
+# the sections INCLUDE adds. A program with subcommands (its help lists
 # them under "Subcommands:") gets a COMMANDS section made of each one's own
 # --help, so the page says what the installed program does.
 cmake_minimum_required(VERSION 3.25)
@@ -22,7 +22,7 @@ function(roff_lines out text)
   set(${out} "${text}" PARENT_SCOPE)
 endfunction()
 
-# The top help's last paragraph (CLI11's footer, such as the exit statuses)
+# The top help's last paragraph (the help's footer, such as the exit statuses)
 # is repeated by every command's help; the page says it once.
 string(STRIP "${help}" footer)
 string(REGEX REPLACE ".*\n\n" "" footer "${footer}")
