@@ -152,7 +152,7 @@ def restarted(browser):
         browser.call("Browser.close")
     except Exception:
         pass  # the connection may go before the answer comes
-    browser.process.wait(timeout=60)
+    browser.processes[0].wait(timeout=60)
     os.remove(os.path.join(profile, "DevToolsActivePort"))
 
     class SameProfile(Chromium):
