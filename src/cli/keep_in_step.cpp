@@ -148,14 +148,9 @@ bool KeepCfgInStep(SendSettings& s, const SendSettings& base, const GivenFields&
 
 bool KeepMenuInStep(CameraMenu& m, const BuildOptions& options, std::string& error) {
     m.Flag = kMenuFlag;
-    if (m.ClockMode == 0 && options.stamp) {
-        m.Year = static_cast<std::uint16_t>(options.now.year);
-        m.Month = static_cast<std::uint8_t>(options.now.month);
-        m.Day = static_cast<std::uint8_t>(options.now.day);
-        m.Hour = static_cast<std::uint8_t>(options.now.hour);
-        m.Minute = static_cast<std::uint8_t>(options.now.minute);
-        m.Second = static_cast<std::uint8_t>(options.now.second);
-    }
+    if (m.ClockMode == 0 && options.stamp)
+        SetClock(m, options.now.year, options.now.month, options.now.day, options.now.hour, options.now.minute,
+                 options.now.second);
     if (m.ClockMode != 1) return true;
     const int year = m.Year;
     if (!IsCameraClock(year, m.Month, m.Day, m.Hour, m.Minute, m.Second)) {
