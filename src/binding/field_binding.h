@@ -203,16 +203,17 @@ constexpr FieldBinding ListRow(FieldDesc f, TextPair a, TextPair b, TextPair c, 
     return row;
 }
 
+constexpr bool SameFieldName(const char* a, const char* b) {
+    while (*a && *a == *b) ++a, ++b;
+    return *a == *b;
+}
+
 // The row of the field named `name`; a name the table lacks stops the build
 // where the row is looked up at compile time.
 template <std::size_t N>
 constexpr const FieldBinding& RowOf(const FieldBinding (&rows)[N], const char* name) {
-    for (const FieldBinding& row : rows) {
-        const char* a = row.field.name;
-        const char* b = name;
-        while (*a && *a == *b) ++a, ++b;
-        if (*a == *b) return row;
-    }
+    for (const FieldBinding& row : rows)
+        if (SameFieldName(row.field.name, name)) return row;
     throw "no row for this field";
 }
 
