@@ -13,7 +13,7 @@ std::string Raw(FileKind kind, const FieldDesc& f, const std::uint8_t* plain) { 
 std::string ValueInWords(FileKind kind, const FieldDesc& f, const std::uint8_t* plain) {
     const std::string raw = Raw(kind, f, plain);
     if (f.kind == FieldKind::Text) return raw;
-    const std::string words = ExplainValue(kind, *GuideOf(kind, f.name), f, plain, kLangEn);
+    const std::string words = ExplainValue(kind, GuideOf(kind, f), f, plain, kLangEn);
     return words == raw ? raw : raw + " (" + words + ")";
 }
 

@@ -3,6 +3,7 @@
 #include <string_view>
 #include <vector>
 
+#include "binding/send_bindings.h"
 #include "commands.h"
 #include "common/suggest.h"
 #include "explain.h"
@@ -14,23 +15,31 @@ namespace trailcfg::cli {
 
 namespace {
 
-// The provisioning in the order of the page's groups, by the record's names.
+// The provisioning in the order of the page's groups, by the fields' rows.
 struct Provisioning {
-    const char* field;
+    const FieldBinding* row;
     const char* (*value)(int country, int op);
 };
 
 constexpr Provisioning kProvisioning[] = {
-    {"sSmtpSet.sz3GSmtpApN", [](int c, int o) { return NetParamOf(c, o).apn; }},
-    {"sSmtpSet.sz3GSmtpAccount", [](int c, int o) { return NetParamOf(c, o).account; }},
-    {"sSmtpSet.sz3GSmtpPassword", [](int c, int o) { return NetParamOf(c, o).password; }},
-    {"sMmsSet.szMmsUrl", [](int c, int o) { return MmsParamOf(c, o).url; }},
-    {"sMmsSet.szMmsApn", [](int c, int o) { return MmsParamOf(c, o).apn; }},
-    {"sMmsSet.szMmsGateway", [](int c, int o) { return MmsParamOf(c, o).gateway; }},
-    {"sMmsSet.szMmsPort", [](int c, int o) { return MmsParamOf(c, o).port; }},
-    {"sMmsSet.szMmsAccount", [](int c, int o) { return MmsParamOf(c, o).account; }},
-    {"sMmsSet.szMmsPassword", [](int c, int o) { return MmsParamOf(c, o).password; }},
+    {&SendBinding("sSmtpSet.sz3GSmtpApN"), [](int c, int o) { return NetParamOf(c, o).apn; }},
+    {&SendBinding("sSmtpSet.sz3GSmtpAccount"), [](int c, int o) { return NetParamOf(c, o).account; }},
+    {&SendBinding("sSmtpSet.sz3GSmtpPassword"), [](int c, int o) { return NetParamOf(c, o).password; }},
+    {&SendBinding("sMmsSet.szMmsUrl"), [](int c, int o) { return MmsParamOf(c, o).url; }},
+    {&SendBinding("sMmsSet.szMmsApn"), [](int c, int o) { return MmsParamOf(c, o).apn; }},
+    {&SendBinding("sMmsSet.szMmsGateway"), [](int c, int o) { return MmsParamOf(c, o).gateway; }},
+    {&SendBinding("sMmsSet.szMmsPort"), [](int c, int o) { return MmsParamOf(c, o).port; }},
+    {&SendBinding("sMmsSet.szMmsAccount"), [](int c, int o) { return MmsParamOf(c, o).account; }},
+    {&SendBinding("sMmsSet.szMmsPassword"), [](int c, int o) { return MmsParamOf(c, o).password; }},
 };
+
+// An exception names one of the provisioning fields; any other name is
+// shown as it is written.
+std::string ExceptionLabel(const std::string& field, int language) {
+    for (const Provisioning& p : kProvisioning)
+        if (field == p.row->field.name) return LabelOf(*p.row, language);
+    return field;
+}
 
 bool SameLetters(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
@@ -164,8 +173,7 @@ void PrintSource(const OperatorSource& source, int language, Output& out) {
     if (fields.empty()) return;
     out << "        " << (zh ? "例外: " : "Exceptions: ");
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        const FieldGuide* guide = GuideOf(FileKind::Cfg, fields[i]);
-        out << (i ? ", " : "") << (guide ? LabelOf(*guide, language) : fields[i]);
+        out << (i ? ", " : "") << ExceptionLabel(fields[i], language);
     }
     out << "\n";
 }
@@ -176,7 +184,7 @@ Json CountryJson(int country, int language) {
         Json entry = Json::object();
         entry["byOperator"] = op;
         entry["name"] = Utf8Of(OperatorName(country, op, language));
-        for (const Provisioning& p : kProvisioning) entry[p.field] = Utf8Of(p.value(country, op));
+        for (const Provisioning& p : kProvisioning) entry[p.row->field.name] = Utf8Of(p.value(country, op));
         entry["source"] = SourceJson(OperatorSourceOf(country, op));
         operators.push_back(std::move(entry));
     }
@@ -193,8 +201,7 @@ void PrintCountry(int country, int language, Output& out) {
         out << "    " << op << "  " << Utf8Of(OperatorName(country, op, language)) << "\n";
         PrintSource(OperatorSourceOf(country, op), language, out);
         for (const Provisioning& p : kProvisioning)
-            out << "        " << LabelOf(*GuideOf(FileKind::Cfg, p.field), language) << ": "
-                << Json(Utf8Of(p.value(country, op))).dump() << "\n";
+            out << "        " << LabelOf(*p.row, language) << ": " << Json(Utf8Of(p.value(country, op))).dump() << "\n";
     }
 }
 

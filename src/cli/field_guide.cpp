@@ -10,14 +10,6 @@ std::span<const FieldGuide> Guides(FileKind kind) {
     return kMenuBindings;
 }
 
-const FieldGuide* GuideOf(FileKind kind, std::string_view name) {
-    for (const FieldGuide& g : Guides(kind))
-        if (name == g.field.name) return &g;
-    return nullptr;
-}
-
-// The rows follow the field table one for one (tests/cli/inputs_test), so
-// a field's row is at its own index.
 const FieldGuide& GuideOf(FileKind kind, const FieldDesc& field) {
     return Guides(kind)[static_cast<std::size_t>(&field - FieldsOf(kind).fields)];
 }

@@ -7,7 +7,6 @@
 
 #include <span>
 #include <string>
-#include <string_view>
 
 #include "binding/field_binding.h"
 #include "cli_common.h"
@@ -18,8 +17,8 @@ using FieldGuide = FieldBinding;
 
 // One row per field, in the order of the record's field table.
 std::span<const FieldGuide> Guides(FileKind kind);
-const FieldGuide* GuideOf(FileKind kind, std::string_view name);
-// The row of a field of the record's field table.
+// The row of a field of the record's field table, at the field's own index:
+// a field without its row stops the build (binding/rows_follow_fields.cpp).
 const FieldGuide& GuideOf(FileKind kind, const FieldDesc& field);
 
 // "3G Send Options", "MMS Parameters / URL", in UTF-8.
