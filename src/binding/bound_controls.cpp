@@ -11,6 +11,10 @@ void LimitEdits(Dialog& dialog, std::span<const FieldBinding> rows, int page) {
         if (row.page == page && row.limit > 0) dialog.SetLimit(row.id, row.limit);
 }
 
+void FillBoundList(Dialog& dialog, const FieldBinding& row, int language) {
+    for (int k = 0; k < row.items.count; ++k) dialog.ListAdd(row.id, row.items.At(k, language));
+}
+
 std::int32_t EditNumber(const Dialog& dialog, int id) {
     return LeadingNumber(dialog.GetText(id), Minus::Taken).value_or(0);
 }

@@ -14,6 +14,9 @@ namespace trailcfg {
 // The limit of each edit the rows put on page `page`.
 void LimitEdits(Dialog& dialog, std::span<const FieldBinding> rows, int page);
 
+// Appends the row's list items to its control, in `language`.
+void FillBoundList(Dialog& dialog, const FieldBinding& row, int language);
+
 // A number edit's text as a signed number: an optional minus and the digits
 // that follow; 0 when there are none. Saturates instead of overflowing.
 std::int32_t EditNumber(const Dialog& dialog, int id);

@@ -1,8 +1,5 @@
 #include "generate.h"
 
-#include <cstddef>
-#include <cstdint>
-
 #include "app/process_state.h"
 #include "app/send_hand_over.h"
 #include "app/state_files.h"
@@ -10,6 +7,7 @@
 #include "common/card_lock.h"
 #include "common/diag.h"
 #include "pages/send_page_controls.h"
+#include "pages/send_page_rows.h"
 #include "rules/generate_rules.h"
 #include "send/cfg_file.h"
 #include "send/generate_checks.h"
@@ -29,25 +27,15 @@ void StampTime(Platform& platform) {
     sLastGenTime = GenTime{t.byYear, t.byMonth, t.byDay, t.byHour, t.byMinute, t.bySecond};
 }
 
-void CollectRemoteTexts(const Dialog& page) {
-    StoreBound(page, kRemotePhoneRow, RecordBytes(g_sSendSet));
-    StoreBound(page, kRemoteEmailRow, RecordBytes(g_sSendSet));
-}
-
-void CollectDailyLimit(const Dialog& page) {
-    StoreBound(page, kMaxSentRow, RecordBytes(g_sSendSet));
-    Diag("EDIT_MAX_SEND_IMG_NUM val=%d\n", EditNumber(page, kMaxSentRow.id));
-}
-
-void CollectRecipients(const Dialog& page) {
-    for (int i = 0; i < 4; ++i) {
-        std::size_t n = StoreBound(page, *kRecipients[i], RecordBytes(g_sSendSet));
-        g_sSendSet.uwRecpLen[i] = static_cast<std::uint16_t>(n);
-    }
+// The edits the user sees: the remote texts, the daily limit, the recipients
+// with their lengths.
+void CollectEdits(const Dialog& page) {
+    StorePageRows(page, g_sSendSet, Take::ShownEdits);
+    Diag("EDIT_MAX_SEND_IMG_NUM val=%d\n", EditNumber(page, kMaxSentEdit));
 }
 
 void CollectRemoteControl(const Dialog& page) {
-    g_sSendSet.byRemoteInterval = RemoteIntervalAt(page.ListSelection(kRemoteIntervalRow.id));
+    g_sSendSet.byRemoteInterval = RemoteIntervalAt(page.ListSelection(kRemoteIntervalList));
     g_sSendSet.byRemoteSwitch = RemoteSwitchFor(g_sSendSet.byRemoteInterval);
 }
 
@@ -58,10 +46,9 @@ void SetFileName() {
 
 // The camera is always told to send at once, whatever the lists show.
 void CollectSendModeAndSize(const Dialog& page) {
-    StoreBound(page, kDailyTimeRow, RecordBytes(g_sSendSet));
+    StorePageRows(page, g_sSendSet, Take::ShownLists);
     SetSendAtOnce(g_sSendSet);
     Diag(":: Get SendMode=%d\n", g_sSendSet.bySendMode);
-    StoreBound(page, kImageSizeRow, RecordBytes(g_sSendSet));
     Diag(":: Get SendImgSize=%d\n", g_sSendSet.bySendImgSize);
 }
 
@@ -76,12 +63,10 @@ bool Refused(Platform& platform, Dialog& page, CheckResult result) {
 
 void GenerateSendSettings(Platform& platform, Dialog& page) {
     StampTime(platform);
-    CollectRemoteTexts(page);
-    CollectDailyLimit(page);
+    CollectEdits(page);
     // The option is the parameter page's, as the user left its list there:
     // the record may still hold another one.
     TakeSendOptionChoice();
-    CollectRecipients(page);
     if (Refused(platform, page, CheckRecipients(g_sSendSet))) return;
     if (g_sSendSet.bySendBy != kSendByClose3G) {
         CollectRemoteControl(page);

@@ -29,7 +29,7 @@ public:
                 OnTextChanged(dialog, event.id);
                 break;
             case EventType::FocusLost:
-                if (event.id == kRemoteEmailRow.id) OnReceiverEmailLeft(dialog);
+                if (event.id == kRemoteEmail) OnReceiverEmailLeft(dialog);
                 break;
             case EventType::SelChanged:
             case EventType::SelConfirmed:
@@ -49,13 +49,16 @@ public:
     }
 
 private:
+    // Each edit keeps to what its row takes: the coordinates to their
+    // ranges, phone numbers to their characters, numbers to digits.
     void OnTextChanged(Dialog& dialog, int id) {
-        if (id == kRecipients[0]->id || id == kRecipients[1]->id || id == kRemotePhoneRow.id)
+        if (CheckCoordinateEdit(platform_, dialog, id)) return;
+        const FieldBinding* row = RowOfControl(id);
+        if (!row) return;
+        if (row->rule == TextRule::PhoneNumber)
             FilterEditChars(dialog, id, kPhoneChars);
-        else if (id == kMaxSentEdit)
+        else if (row->bind == Bind::Number)
             FilterEditChars(dialog, id, kDigits);
-        else
-            CheckCoordinateEdit(platform_, dialog, id);
     }
 
     void OnClicked(Dialog& dialog, int id) {

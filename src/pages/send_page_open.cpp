@@ -1,15 +1,14 @@
-// Opening the send page: its texts, then g_sSendSet's values, then which
-// controls the send option, the camera model and the remote control leave to
-// the user.
+// Opening the send page: its texts, then g_sSendSet's values through the
+// page's rows, then which controls the send option, the camera model and the
+// remote control leave to the user.
 #include <algorithm>
-#include <span>
-#include <string>
 
 #include "app/process_state.h"
 #include "binding/bound_controls.h"
 #include "common/diag.h"
 #include "pages/send_page_controls.h"
 #include "pages/send_page_handlers.h"
+#include "pages/send_page_rows.h"
 #include "platform/layout.h"
 #include "rules/generate_rules.h"
 #include "texts/send_page_texts.h"
@@ -39,68 +38,27 @@ constexpr OptionControls kByOption[] = {
     {false, false, true, false},   // anything above, which only an old file can hold
 };
 
-void ApplyTexts(Dialog& dialog) {
-    dialog.SetTitle(kTitleSendPage[g_iUiLanguage]);
-    ApplyCaptions(dialog, kCaptions);
-    for (const PageList& list : kLists) {
-        AddListItems(dialog, list.id, std::span<const char* const>(list.items[g_iUiLanguage == 0 ? 0 : 1], list.count));
-        dialog.ListSelect(list.id, 0);
-    }
-}
-
-// Each edit's range check runs as its text is set, so a stored value out of
-// range is clamped here, with the warning.
-void ShowCoordinates(Dialog& dialog) {
-    const std::uint8_t* record = RecordBytes(g_sSendSet);
-    for (const CoordinateControls& c : kCoordinates) ShowBound(dialog, *c.dir, record);
-    for (const CoordinateControls& c : kCoordinates) {
-        const FieldBinding* const numbers[] = {c.degree, c.minute, c.second};
-        ShowBound(dialog, numbers, record);
-    }
-}
-
-// A recipient shows only with its length stored.
-void ShowRecipients(Dialog& dialog) {
-    for (int i = 0; i < 4; ++i)
-        if (g_sSendSet.uwRecpLen[i] != 0) ShowBound(dialog, *kRecipients[i], RecordBytes(g_sSendSet));
-}
-
-void EnableBySendOption(Dialog& dialog) {
-    const OptionControls& row = kByOption[std::min<int>(g_sSendSet.bySendBy, std::size(kByOption) - 1)];
-    for (int i = 0; i < 4; ++i) dialog.Enable(kRecipients[i]->id, i < kRecipientPhones ? row.phones : row.emails);
-    dialog.Enable(kImageSizeList, row.imageSize);
-    if (row.thumbnailsOnly) g_sSendSet.bySendImgSize = 1;
-    for (const CoordinateControls& c : kCoordinates)
-        for (int id : {c.dir->id, c.degree->id, c.minute->id, c.second->id}) {
-            dialog.Show(id, false);
-            dialog.Enable(id, false);
-        }
-}
-
-void ShowImageSizeAndLimit(Dialog& dialog) {
-    dialog.ListSelect(kImageSizeRow.id, g_sSendSet.bySendImgSize == 1 ? 1 : 0);
-    ShowBound(dialog, kMaxSentRow, RecordBytes(g_sSendSet));
-    Diag(":: uwMaxSendImgNum=%d, Edit txt:%s\n", static_cast<int>(g_sSendSet.uwMaxSendImgNum),
-         dialog.GetText(kMaxSentRow.id).c_str());
-}
-
-void ShowRemoteControl(Dialog& dialog) {
-    dialog.ListSelect(kRemoteIntervalRow.id, RemoteIntervalPosition(g_sSendSet.byRemoteInterval));
-    if (g_sSendSet.bySendBy == kSendByClose3G) dialog.Enable(kRemoteIntervalRow.id, false);
-    // An empty field leaves its edit untouched.
-    if (g_sSendSet.szRemotePhoneNum[0]) ShowBound(dialog, kRemotePhoneRow, RecordBytes(g_sSendSet));
-    if (g_sSendSet.szRemoteEmail[0]) ShowBound(dialog, kRemoteEmailRow, RecordBytes(g_sSendSet));
+const OptionControls& ForSendOption() {
+    return kByOption[std::min<int>(g_sSendSet.bySendBy, std::size(kByOption) - 1)];
 }
 
 // The camera only sends at once: the daily send time is neither shown nor
-// kept.
-void ShowSendMode(Dialog& dialog) {
-    Diag(":: byDailySendTime = %d, bySendMode = %d\n", g_sSendSet.byDailySendTime, g_sSendSet.bySendMode);
+// kept, and a daily send mode becomes an immediate one.
+void SendAtOnceOnScreen() {
     if (g_sSendSet.byDailySendTime > 23) g_sSendSet.byDailySendTime = 0;
-    ShowBound(dialog, kDailyTimeRow, RecordBytes(g_sSendSet));
     if (g_sSendSet.bySendMode == 1) g_sSendSet.bySendMode = 0;
-    dialog.ListSelect(kSendModeRow.id, 0);
-    dialog.Enable(kDailyTimeRow.id, false);
+}
+
+void EnableBySendOption(Dialog& dialog) {
+    const OptionControls& option = ForSendOption();
+    for (const Recipient& r : kRecipients)
+        dialog.Enable(r.text->id, r.text->rule == TextRule::PhoneNumber ? option.phones : option.emails);
+    dialog.Enable(kImageSizeList, option.imageSize);
+    for (const CoordinateControls& c : kCoordinates)
+        for (const FieldBinding* row : {c.dir, c.degree, c.minute, c.second}) {
+            dialog.Show(row->id, false);
+            dialog.Enable(row->id, false);
+        }
 }
 
 // The list's interval decides the remote group; Close 3G sends nothing, so
@@ -118,6 +76,7 @@ void EnableRemoteControl(Dialog& dialog) {
 }
 
 void LockSendMode(Dialog& dialog) {
+    dialog.Enable(kDailyTimeList, false);
     dialog.Enable(kDailyTimeLabel, false);
     dialog.Show(kDailyTimeList, false);
     dialog.Enable(kSendModeList, false);
@@ -131,14 +90,25 @@ void ShowSendPage(Dialog& dialog) {
     dialog.SetLimit(kSaveFolderEdit, kSaveFolderLimit);
     dialog.SetCheck(kNoCmd22Box, g_bNoCmd22 != 0);
     dialog.SetText(kSaveFolderEdit, g_szSavePath);
-    ApplyTexts(dialog);
-    ShowCoordinates(dialog);
-    ShowRecipients(dialog);
+    dialog.SetTitle(kTitleSendPage[g_iUiLanguage]);
+    ApplyCaptions(dialog, kCaptions);
+    FillPageLists(dialog, g_iUiLanguage);
+
+    // The trace shows what the record held before the page's rules.
+    const int dailySendTime = g_sSendSet.byDailySendTime;
+    const int sendMode = g_sSendSet.bySendMode;
+    if (ForSendOption().thumbnailsOnly) g_sSendSet.bySendImgSize = 1;
+    SendAtOnceOnScreen();
+    // Each coordinate edit's range check runs as its text is set, so a
+    // stored value out of range is clamped here, with the warning.
+    ShowPageRows(dialog, g_sSendSet);
+    Diag(":: uwMaxSendImgNum=%d, Edit txt:%s\n", static_cast<int>(g_sSendSet.uwMaxSendImgNum),
+         dialog.GetText(kMaxSentEdit).c_str());
+    Diag(":: byDailySendTime = %d, bySendMode = %d\n", dailySendTime, sendMode);
+
     EnableBySendOption(dialog);
     if (IsBasicModel(g_iCameraModel)) dialog.Enable(kImageSizeList, false);
-    ShowImageSizeAndLimit(dialog);
-    ShowRemoteControl(dialog);
-    ShowSendMode(dialog);
+    if (g_sSendSet.bySendBy == kSendByClose3G) dialog.Enable(kRemoteIntervalList, false);
     EnableRemoteControl(dialog);
     LockSendMode(dialog);
 }

@@ -1,5 +1,6 @@
 // The send page's texts: its captions and the items of its six lists, in
-// both interface languages.
+// both interface languages. The lists' rows (binding/send_bindings.h) carry
+// the items to the page.
 #pragma once
 
 #include "common/gbk_literal.h"
@@ -77,23 +78,5 @@ inline constexpr ListTable<26> kRemoteIntervals{{
         "17 Hours",   "18 Hours",   "19 Hours", "20 Hours", "21 Hours", "22 Hours", "23 Hours", "24 Hours",
     },
 }};
-
-// One of the page's lists and its items.
-struct PageList {
-    int id;
-    const char* const* items[2];
-    int count;
-};
-
-template <int N>
-constexpr PageList ListOf(int id, const ListTable<N>& table) {
-    return PageList{id, {table.row[0], table.row[1]}, N};
-}
-
-inline constexpr PageList kLists[] = {
-    ListOf(kLongitudeDir, kLongitudeDirs),   ListOf(kLatitudeDir, kLatitudeDirs),
-    ListOf(kImageSizeList, kImageSizes),     ListOf(kSendModeList, kSendModes),
-    ListOf(kDailyTimeList, kDailySendTimes), ListOf(kRemoteIntervalList, kRemoteIntervals),
-};
 
 }  // namespace trailcfg::send_page
