@@ -95,6 +95,7 @@ protected:
     void TypeAsUser(ControlState& edit, const std::string& text) override;
     void ClickAsUser(ControlState& button) override;
     void LeaveAsUser(ControlState& edit) override { Raise(EventType::FocusLost, edit.layout->id); }
+    // An index outside the list leaves no selection.
     void ChooseAsUser(ControlState& list, int index) override;
     void PressKeyAsUser(UserKey key) override;
     void CloseAsUser() override { Raise(EventType::Close, 0); }
