@@ -16,6 +16,16 @@ inline constexpr std::uint16_t kMenuFlag = 0x8081;
 inline constexpr std::uint8_t kMenuMarker = 143;
 inline constexpr const char* kMenuFileName = "menu.dat";
 
+// The clock's fields: in CameraMenu at offsets 14..20, and on their own as
+// MenuClock, the save clock. One list, so the two cannot drift apart.
+#define TRAILCFG_MENU_CLOCK_FIELDS \
+    LeU16 Year;                    \
+    std::uint8_t Month;            \
+    std::uint8_t Day;              \
+    std::uint8_t Hour;             \
+    std::uint8_t Minute;           \
+    std::uint8_t Second;
+
 struct CameraMenu {
     std::uint8_t CapMode;
     std::uint8_t ImgSize;
@@ -31,12 +41,7 @@ struct CameraMenu {
     std::uint8_t SdCycle;
     std::uint8_t Language;   // counted from 1
     std::uint8_t ClockMode;  // 0 Auto, 1 Input, 2 Off
-    LeU16 Year;
-    std::uint8_t Month;
-    std::uint8_t Day;
-    std::uint8_t Hour;
-    std::uint8_t Minute;
-    std::uint8_t Second;
+    TRAILCFG_MENU_CLOCK_FIELDS
     std::uint8_t Timer1Mode;
     std::uint8_t Timer1StartHour;
     std::uint8_t Timer1StartMin;
@@ -62,13 +67,10 @@ static_assert(sizeof(CameraMenu) == kCameraMenuSize);
 
 // The clock bytes of CameraMenu (offsets 14..20) on their own.
 struct MenuClock {
-    LeU16 Year;
-    std::uint8_t Month;
-    std::uint8_t Day;
-    std::uint8_t Hour;
-    std::uint8_t Minute;
-    std::uint8_t Second;
+    TRAILCFG_MENU_CLOCK_FIELDS
 };
+
+#undef TRAILCFG_MENU_CLOCK_FIELDS
 
 static_assert(sizeof(MenuClock) == 7);
 inline constexpr std::size_t kMenuClockOffset = 14;

@@ -1,6 +1,6 @@
 // What every backend repeats, written once: the hand-off to a driver and the
 // bookkeeping of an open page. A backend derives its Platform from
-// BackendPlatform and its page from ControlPage (backend_page.h), and is
+// BackendPlatform and its page from ControlPage (control_page.h), and is
 // left with widget wiring: making the controls, reporting the user's events,
 // converting text at its edge (common/text_edge.h) and answering a person at
 // the screen.

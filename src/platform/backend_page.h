@@ -1,13 +1,10 @@
 // An open page as every backend keeps it: its layout and handlers, whether
-// and how it ended, its running timers and its controls. A backend derives
-// its page from ControlPage<its control row> and is left with the widgets:
-// the Dialog calls on them, and the driver's reading and acting on them
-// (DialogProbe) the way the toolkit delivers a person's own actions.
+// and how it ended, and its running timers. A backend derives its page from
+// ControlPage<its control row> (control_page.h), which adds the controls.
 #pragma once
 
 #include <set>
 
-#include "platform/control_table.h"
 #include "platform/driver.h"
 #include "platform/layout.h"
 #include "platform/port.h"
@@ -65,29 +62,6 @@ private:
     std::set<int> timers_;
     bool ended_ = false;
     int result_ = 0;
-};
-
-// A BackendPage whose controls are C rows (see ControlTable).
-template <typename C>
-class ControlPage : public BackendPage {
-public:
-    using BackendPage::BackendPage;
-
-    const C* Find(int id) const { return controls_.Find(id); }
-    C* Find(int id) { return controls_.Find(id); }
-    bool HasControl(int id) const final { return controls_.Find(id) != nullptr; }
-
-protected:
-    // The control if a user could act on it now, else nullptr: what a user
-    // cannot reach (a disabled or hidden control, a page that has ended)
-    // ignores the user's actions.
-    C* Reachable(int id) {
-        C* c = controls_.Find(id);
-        if (!c || Ended() || !IsEnabled(id) || !IsVisible(id)) return nullptr;
-        return c;
-    }
-
-    ControlTable<C> controls_;
 };
 
 }  // namespace trailcfg

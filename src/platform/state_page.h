@@ -17,13 +17,17 @@
 //   ended) ignores the user's actions.
 #pragma once
 
+#include <algorithm>
+#include <climits>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "platform/backend_page.h"
+#include "platform/control_page.h"
 
 namespace trailcfg {
 
+// A control as plain values, with the members ControlPage calls.
 struct ControlState {
     const ControlLayout* layout = nullptr;
     std::string text;  // GBK; a list's is unused (it reads its selection)
@@ -35,48 +39,47 @@ struct ControlState {
     int caret = 0;                  // GBK bytes
     std::vector<std::string> items;
     int selection = -1;
-};
 
-// What a program call changed in a control, for a page that shows it.
-enum class StateChange { Text, Enabled, Visible, Checked, Masked, Caret, ItemAdded, ItemsEmptied, Selection };
+    // An edit's caret goes to the start.
+    void SetText(std::string_view gbk) {
+        text = gbk;
+        caret = 0;
+    }
+    std::string Text() const { return IsListKind(layout->kind) ? ListItem(selection) : text; }
+    void Enable(bool on) { enabled = on; }
+    bool IsEnabled() const { return enabled; }
+    void Show(bool on) { visible = on; }
+    bool IsVisible() const { return visible; }
+    void SetCheck(bool on) { checked = on; }
+    bool IsChecked() const { return checked; }
+
+    void SetMasked(bool on) { masked = on; }
+    bool IsMasked() const { return masked; }
+    // 0 or less: no practical limit.
+    void SetLimit(int bytes) { limit = bytes > 0 ? bytes : INT_MAX; }
+    int Limit() const { return limit; }
+    void SetCaret(int pos) { caret = std::clamp(pos, 0, static_cast<int>(text.size())); }
+    int Caret() const { return caret; }
+
+    void ListAdd(std::string_view gbk) { items.emplace_back(gbk); }
+    void ListEmpty() {
+        items.clear();
+        selection = -1;
+    }
+    void ListSelect(int index) { selection = InList(index) ? index : -1; }
+    int ListSelection() const { return selection; }
+    int ListCount() const { return static_cast<int>(items.size()); }
+    std::string ListItem(int index) const { return InList(index) ? items[static_cast<std::size_t>(index)] : ""; }
+    bool InList(int index) const { return index >= 0 && index < ListCount(); }
+};
 
 class StatePage : public ControlPage<ControlState> {
 public:
     StatePage(const DialogLayout& layout, Page& page);
 
-    // Dialog
     void SetTitle(const char* text) override;
     void SetSmallIcon(int iconId) override { smallIcon_ = iconId; }
-    void SetText(int id, const char* text) override;
-    std::string GetText(int id) const override;
-    void Enable(int id, bool enabled) override;
-    bool IsEnabled(int id) const override;
-    void Show(int id, bool visible) override;
-    bool IsVisible(int id) const override;
-    void SetCheck(int id, bool checked) override;
-    bool IsChecked(int id) const override;
-    void SetMasked(int id, bool masked) override;
-    void SetLimit(int id, int chars) override;
-    void SetCaret(int id, int pos) override;
-    void ListAdd(int id, const char* text) override;
-    void ListEmpty(int id) override;
-    void ListSelect(int id, int index) override;
-    int ListSelection(int id) const override;
-    int ListCount(int id) const override;
-    std::string ListItem(int id, int index) const override;
-
-    // DialogProbe: the user's actions reach only what a user could reach,
-    // and only controls of the kind the action is made on.
     std::string Title() const override { return title_; }
-    bool IsMasked(int id) const override;
-    int Caret(int id) const override;
-    int Limit(int id) const override;
-    void UserType(int id, const std::string& text) final;
-    void UserClick(int id) final;
-    void UserLeave(int id) final;
-    void UserChoose(int id, int index) final;
-    void UserPressKey(UserKey key) final;
-    void UserClose() final;
 
     // The icon the page asked for (nothing here shows it).
     int SmallIcon() const { return smallIcon_; }
@@ -86,18 +89,20 @@ protected:
     virtual void Mirror(const ControlState& /*control*/, StateChange /*change*/) {}
     virtual void MirrorTitle() {}
 
-    // What each user action does, on a control within reach: the state
-    // changes and the page hears of it. A page with real controls instead
-    // acts on those, and calls these for the events they report.
-    virtual void TypeAsUser(ControlState& edit, const std::string& text);
-    virtual void ClickAsUser(ControlState& button);
-    virtual void LeaveAsUser(ControlState& edit);
+    // What each user action does: the state changes and the page hears of
+    // it. A page with real controls instead acts on those, and calls these
+    // for the events they report.
+    void TypeAsUser(ControlState& edit, const std::string& text) override;
+    void ClickAsUser(ControlState& button) override;
+    void LeaveAsUser(ControlState& edit) override { Raise(EventType::FocusLost, edit.layout->id); }
     // An index outside the list leaves no selection.
-    virtual void ChooseAsUser(ControlState& list, int index);
-    virtual void PressKeyAsUser(UserKey key);
-    virtual void CloseAsUser();
+    void ChooseAsUser(ControlState& list, int index) override;
+    void PressKeyAsUser(UserKey key) override;
+    void CloseAsUser() override { Raise(EventType::Close, 0); }
 
 private:
+    void Changed(ControlState& control, StateChange change) final;
+
     std::string title_;
     int smallIcon_ = 0;
 };

@@ -364,6 +364,38 @@ TEST_F(PortConformance, ButtonClickAndControlStates) {
     EXPECT_EQ(EventLog(page.events), EventLog({{EventType::Clicked, kNextPageButton}}));
 }
 
+// A call made on another kind of control changes nothing and reads as the
+// kind it is made on reads without a value; a user's action on it is ignored.
+TEST_F(PortConformance, CallsOnAnotherKindOfControlChangeNothing) {
+    TestPage page(kTemplateParamPage);
+    OnPage(page, [&](Dialog& dialog, DialogProbe& probe) {
+        const std::string buttonText = dialog.GetText(kNextPageButton);
+        dialog.SetCheck(kNextPageButton, true);
+        EXPECT_FALSE(dialog.IsChecked(kNextPageButton));
+        for (int id : {kNextPageButton, kSendOptionList}) {
+            dialog.SetMasked(id, true);
+            dialog.SetLimit(id, 4);
+            dialog.SetCaret(id, 2);
+            EXPECT_FALSE(probe.IsMasked(id)) << id;
+            EXPECT_EQ(probe.Limit(id), 0) << id;
+            EXPECT_EQ(probe.Caret(id), 0) << id;
+        }
+        dialog.SetText(kSendOptionList, "x");
+        dialog.ListAdd(kMmsUrlEdit, "x");
+        dialog.ListSelect(kMmsUrlEdit, 0);
+        EXPECT_EQ(dialog.ListCount(kMmsUrlEdit), 0);
+        EXPECT_EQ(dialog.ListSelection(kMmsUrlEdit), -1);
+        EXPECT_EQ(dialog.ListItem(kMmsUrlEdit, 0), "");
+        EXPECT_EQ(dialog.GetText(kSendOptionList), "");
+        EXPECT_EQ(dialog.GetText(kNextPageButton), buttonText);
+        probe.UserType(kNextPageButton, "x");
+        probe.UserChoose(kMmsUrlEdit, 0);
+        probe.UserLeave(kSendOptionList);
+        probe.UserClick(kMmsUrlEdit);
+    });
+    EXPECT_EQ(EventLog(page.events), "");
+}
+
 // --- Keys and the close box ---------------------------------------------------
 
 TEST_F(PortConformance, EscapeEnterAndCloseAreRequestsThePageMayIgnore) {

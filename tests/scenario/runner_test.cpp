@@ -172,25 +172,19 @@ TEST_F(RunnerTest, MadeFilesHoldTheirRecordsAndExpectationsReadThemBack) {
 TEST_F(RunnerTest, MessagesAreCountedAsTheyAreExpected) {
     WorkFolder work;
     Session session(*platform_, "m.scn", work);
-    std::vector<Step> steps = {
-        {1, {Word("expect"), Word("no-message")}},
-    };
-    ASSERT_TRUE(session.Run(steps));
+    ASSERT_TRUE(session.Run({{1, {Word("expect"), Word("no-message")}}}));
     session.RecordMessage("Warning", "The input is out of range!", MessageIcon::Warning);
     session.RecordMessage("Notice", "Generate Success!", MessageIcon::Information);
-    std::vector<Step> more = {
+    EXPECT_TRUE(session.Run({
         {2, {Word("expect"), Word("message"), Text("Warning"), Text("The input is out of range!"), Word("warning")}},
         {3, {Word("expect"), Word("message"), Text("Notice"), Text("Generate Success!")}},
         {4, {Word("expect"), Word("no-message")}},
-    };
-    EXPECT_TRUE(session.Run(more)) << session.Report();
+    })) << session.Report();
 
     Session second(*platform_, "m.scn", work);
     second.RecordMessage("Notice", "Generate Success!", MessageIcon::Information);
-    std::vector<Step> wrongIcon = {
-        {5, {Word("expect"), Word("message"), Text("Notice"), Text("Generate Success!"), Word("warning")}},
-    };
-    EXPECT_FALSE(second.Run(wrongIcon));
+    EXPECT_FALSE(second.Run(
+        {{5, {Word("expect"), Word("message"), Text("Notice"), Text("Generate Success!"), Word("warning")}}}));
     EXPECT_EQ(second.Report(),
               "m.scn:5: expected message \"Notice\" \"Generate Success!\" warning, got message \"Notice\" "
               "\"Generate Success!\" information\n");
@@ -199,14 +193,13 @@ TEST_F(RunnerTest, MessagesAreCountedAsTheyAreExpected) {
 TEST_F(RunnerTest, SystemAnswersFollowTheSetUpSteps) {
     WorkFolder work;
     Session session(*platform_, "s.scn", work);
-    std::vector<Step> steps = {
+    ASSERT_TRUE(session.Run({
         {1, {Word("folder"), Word("sub")}},
         {2, {Word("folder"), Word("cancel")}},
         {3, {Word("folder"), Text("/abs/olute/")}},
         {4, {Word("now"), Word("2031-02-03"), Word("04:05:06")}},
         {5, {Word("system-language"), Word("0x0804")}},
-    };
-    ASSERT_TRUE(session.Run(steps)) << session.Report();
+    })) << session.Report();
     std::string folder;
     EXPECT_TRUE(session.AnswerFolder(folder));
     EXPECT_EQ(folder, (work.path() / "sub").string());

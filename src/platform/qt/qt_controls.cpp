@@ -53,6 +53,51 @@ QWidget* CreateWidget(QWidget& dialog, const ControlLayout& c, EventSink& sink) 
 
 }  // namespace
 
+void Control::SetText(std::string_view gbk) {
+    const QString value = FromGbk(gbk);
+    switch (layout->kind) {
+        case ControlKind::GroupBox:
+            static_cast<GroupFrame*>(widget)->SetTitle(value);
+            break;
+        case ControlKind::Label:
+            static_cast<QLabel*>(widget)->setText(value);
+            break;
+        case ControlKind::Edit:
+            Edit().SetProgramText(value);
+            break;
+        case ControlKind::CheckBox:
+        case ControlKind::Button:
+        case ControlKind::DefaultButton:
+            static_cast<QAbstractButton*>(widget)->setText(value);
+            break;
+        case ControlKind::DropDownList:
+        case ControlKind::DropDownCombo:
+        case ControlKind::Bitmap:
+            break;  // a list shows its selected entry; a bitmap is no control
+    }
+}
+
+std::string Control::Text() const {
+    switch (layout->kind) {
+        case ControlKind::GroupBox:
+            return ToGbk(static_cast<GroupFrame*>(widget)->Title());
+        case ControlKind::Label:
+            return ToGbk(static_cast<QLabel*>(widget)->text());
+        case ControlKind::Edit:
+            return ToGbk(Edit().text());
+        case ControlKind::DropDownList:
+        case ControlKind::DropDownCombo:
+            return ToGbk(List().SelectedText());
+        case ControlKind::CheckBox:
+        case ControlKind::Button:
+        case ControlKind::DefaultButton:
+            return ToGbk(static_cast<QAbstractButton*>(widget)->text());
+        case ControlKind::Bitmap:
+            break;  // no control
+    }
+    return {};
+}
+
 std::vector<Control> CreateControls(QWidget& dialog, const DialogLayout& layout, EventSink& sink) {
     const BaseUnits units = BaseUnitsOf(dialog.font());
     std::vector<Control> controls;

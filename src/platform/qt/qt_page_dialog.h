@@ -16,6 +16,7 @@
 //   calls raise.
 #pragma once
 
+#include <QAbstractButton>
 #include <QDialog>
 #include <QEventLoop>
 #include <map>
@@ -23,10 +24,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/backend_page.h"
+#include "platform/control_page.h"
 #include "platform/layout.h"
 #include "qt_controls.h"
 #include "qt_event_sink.h"
+#include "qt_text.h"
 
 class QTimer;
 
@@ -37,47 +39,12 @@ public:
     PageDialog(const DialogLayout& layout, Page& page, bool driven);
     ~PageDialog() override;
 
-    // Dialog
-    void SetTitle(const char* text) override;
+    void SetTitle(const char* text) override { setWindowTitle(FromGbk(text ? text : "")); }
+    std::string Title() const override { return ToGbk(windowTitle()); }
     void SetSmallIcon(int iconId) override;
-    void SetText(int id, const char* text) override;
-    std::string GetText(int id) const override;
-    void Enable(int id, bool enabled) override;
-    bool IsEnabled(int id) const override;
-    void Show(int id, bool visible) override;
-    bool IsVisible(int id) const override;
-    void SetCheck(int id, bool checked) override;
-    bool IsChecked(int id) const override;
-    void SetMasked(int id, bool masked) override;
-    void SetLimit(int id, int chars) override;
-    void SetCaret(int id, int pos) override;
-    void ListAdd(int id, const char* text) override;
-    void ListEmpty(int id) override;
-    void ListSelect(int id, int index) override;
-    int ListSelection(int id) const override;
-    int ListCount(int id) const override;
-    std::string ListItem(int id, int index) const override;
-
-    // DialogProbe (qt_probe.cpp): each action goes through the real widget
-    // the way Qt delivers the user's own (a click, an insert over the
-    // selection, a focus-out event, a key event to the dialog, a close
-    // event), so what a driver checks is what a person would get.
-    std::string Title() const override;
-    bool IsMasked(int id) const override;
-    int Caret(int id) const override;
-    int Limit(int id) const override;
-    void UserType(int id, const std::string& text) override;
-    void UserClick(int id) override;
-    void UserLeave(int id) override;
-    void UserChoose(int id, int index) override;
-    void UserPressKey(UserKey key) override;
-    void UserClose() override;
 
     // Shows the page modally and waits for End.
     void RunEventLoop();
-
-    EditControl* Edit(int id) const;
-    ListControl* List(int id) const;
 
     // QDialog would close on Escape and the close box; the page decides.
     void reject() override {}
@@ -93,8 +60,19 @@ private:
     bool ArmTimer(int timerId, int periodMs) override;
     void DisarmTimer(int timerId) override;
     void EditLostFocus(int id, Qt::FocusReason reason) override;
-    // Reports the focus loss that UserLeave sends to an edit.
-    void LeaveAsUser(EditControl& edit);
+    // A change of a text that names other controls names them again.
+    void Changed(Control& control, StateChange change) override;
+
+    // The driver's actions (qt_probe.cpp) go through the real widget the
+    // way Qt delivers the user's own (a click, an insert over the
+    // selection, a focus-out event, a key event to the dialog, a close
+    // event), so what a driver checks is what a person would get.
+    void TypeAsUser(Control& edit, const std::string& text) override { edit.Edit().ReplaceAsUser(FromGbk(text)); }
+    void ClickAsUser(Control& button) override { static_cast<QAbstractButton*>(button.widget)->click(); }
+    void LeaveAsUser(Control& edit) override;
+    void ChooseAsUser(Control& list, int index) override { list.List().ChooseAsUser(index); }
+    void PressKeyAsUser(UserKey key) override;
+    void CloseAsUser() override;
     void PressDefaultButton();
 
     const bool driven_;

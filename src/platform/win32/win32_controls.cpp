@@ -4,6 +4,7 @@
 
 #include "win32_edit.h"
 #include "win32_template.h"
+#include "win32_text.h"
 
 namespace trailcfg::win32 {
 
@@ -23,6 +24,20 @@ bool CollectControls(HWND dialog, const DialogLayout& layout, std::vector<Contro
         controls.push_back(std::move(control));
     }
     return true;
+}
+
+void Control::SetText(std::string_view gbk) {
+    if (IsEditKind(layout->kind))
+        SetProgramText(*this, gbk);
+    else
+        SetWindowTextGbk(window, gbk);
+}
+
+std::string Control::Text() const {
+    // The selected entry's, "" without a selection: the edit field of a
+    // drop-down combo is not the list's value.
+    if (IsListKind(layout->kind)) return ListItem(ListSelection());
+    return Gbk(WindowText(window));
 }
 
 }  // namespace trailcfg::win32

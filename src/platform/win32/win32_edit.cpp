@@ -72,22 +72,22 @@ void ReplaceAsUser(Control& edit, std::string_view gbk) {
     SendMessageW(edit.window, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-void SetEditLimit(Control& edit, int bytes) {
-    edit.limit = bytes > 0 ? bytes : INT_MAX;
+void Control::SetLimit(int bytes) {
+    limit = bytes > 0 ? bytes : INT_MAX;
     // 0 asks the control for its largest limit.
-    SendMessageW(edit.window, EM_LIMITTEXT, bytes > 0 ? static_cast<WPARAM>(bytes) : 0, 0);
+    SendMessageW(window, EM_LIMITTEXT, bytes > 0 ? static_cast<WPARAM>(bytes) : 0, 0);
 }
 
-void SetMasked(Control& edit, bool masked) {
-    SendMessageW(edit.window, EM_SETPASSWORDCHAR, masked ? L'*' : 0, 0);
+void Control::SetMasked(bool masked) {
+    SendMessageW(window, EM_SETPASSWORDCHAR, masked ? L'*' : 0, 0);
     // The control does not repaint by itself when masking is switched.
-    InvalidateRect(edit.window, nullptr, TRUE);
+    InvalidateRect(window, nullptr, TRUE);
 }
 
-bool IsMasked(const Control& edit) { return SendMessageW(edit.window, EM_GETPASSWORDCHAR, 0, 0) != 0; }
+bool Control::IsMasked() const { return SendMessageW(window, EM_GETPASSWORDCHAR, 0, 0) != 0; }
 
-void SetCaretByte(Control& edit, int pos) { SetSelection(edit, IndexAtByte(WindowText(edit.window), pos)); }
+void Control::SetCaret(int pos) { SetSelection(*this, IndexAtByte(WindowText(window), pos)); }
 
-int CaretByte(const Control& edit) { return ByteAtIndex(WindowText(edit.window), SelectionEnd(edit)); }
+int Control::Caret() const { return ByteAtIndex(WindowText(window), SelectionEnd(*this)); }
 
 }  // namespace trailcfg::win32

@@ -26,10 +26,4 @@ bool AcceptChange(Control& edit);
 // One user edit replacing the whole text, as a paste over a full selection.
 void ReplaceAsUser(Control& edit, std::string_view gbk);
 
-void SetEditLimit(Control& edit, int bytes);
-void SetMasked(Control& edit, bool masked);
-bool IsMasked(const Control& edit);
-void SetCaretByte(Control& edit, int pos);
-int CaretByte(const Control& edit);
-
 }  // namespace trailcfg::win32

@@ -21,46 +21,44 @@ private:
 
 }  // namespace
 
-void ListAdd(Control& list, std::string_view gbk) {
-    ProgramCall call(list);
+void Control::ListAdd(std::string_view gbk) {
+    ProgramCall call(*this);
     const std::wstring text = Wide(gbk);
-    SendMessageW(list.window, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageW(window, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-void ListEmpty(Control& list) {
-    ProgramCall call(list);
-    SendMessageW(list.window, CB_RESETCONTENT, 0, 0);
+void Control::ListEmpty() {
+    ProgramCall call(*this);
+    SendMessageW(window, CB_RESETCONTENT, 0, 0);
 }
 
-void ListSelect(Control& list, int index) {
-    ProgramCall call(list);
-    const bool inside = index >= 0 && index < ListCount(list);
-    SendMessageW(list.window, CB_SETCURSEL, inside ? static_cast<WPARAM>(index) : static_cast<WPARAM>(-1), 0);
+void Control::ListSelect(int index) {
+    ProgramCall call(*this);
+    const bool inside = index >= 0 && index < ListCount();
+    SendMessageW(window, CB_SETCURSEL, inside ? static_cast<WPARAM>(index) : static_cast<WPARAM>(-1), 0);
 }
 
-int ListSelection(const Control& list) {
-    const LRESULT selected = SendMessageW(list.window, CB_GETCURSEL, 0, 0);
+int Control::ListSelection() const {
+    const LRESULT selected = SendMessageW(window, CB_GETCURSEL, 0, 0);
     return selected == CB_ERR ? -1 : static_cast<int>(selected);
 }
 
-int ListCount(const Control& list) {
-    const LRESULT count = SendMessageW(list.window, CB_GETCOUNT, 0, 0);
+int Control::ListCount() const {
+    const LRESULT count = SendMessageW(window, CB_GETCOUNT, 0, 0);
     return count == CB_ERR ? 0 : static_cast<int>(count);
 }
 
-std::string ListItem(const Control& list, int index) {
-    if (index < 0 || index >= ListCount(list)) return {};
-    const LRESULT length = SendMessageW(list.window, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+std::string Control::ListItem(int index) const {
+    if (index < 0 || index >= ListCount()) return {};
+    const LRESULT length = SendMessageW(window, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
     if (length == CB_ERR || length < 0) return {};
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     const LRESULT copied =
-        SendMessageW(list.window, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+        SendMessageW(window, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
     if (copied == CB_ERR || copied < 0) return {};
     text.resize(static_cast<std::size_t>(copied));
     return Gbk(text);
 }
-
-std::string ListText(const Control& list) { return ListItem(list, ListSelection(list)); }
 
 void ChooseAsUser(Control& list, HWND dialog, int index) {
     {

@@ -202,41 +202,6 @@ void PageDialog::Pump() {
     }
 }
 
-void PageDialog::LeaveAsUser(Control& edit) {
-    userLeaving_ = true;
-    const int before = focusLosses_;
-    if (GetFocus() == edit.window) {
-        // As Tab would: the next control takes the focus.
-        HWND next = GetNextDlgTabItem(window_, edit.window, FALSE);
-        if (next && next != edit.window) SetFocus(next);
-    }
-    // An edit without the focus (or a system that said nothing) still
-    // reports the loss, once.
-    if (focusLosses_ == before)
-        SendMessageW(window_, WM_COMMAND, MAKEWPARAM(edit.layout->id, EN_KILLFOCUS),
-                     reinterpret_cast<LPARAM>(edit.window));
-    userLeaving_ = false;
-}
-
-void PageDialog::PressKeyAsUser(bool enter) {
-    if (Ended()) return;
-    if (!enter) {
-        SendMessageW(window_, WM_COMMAND, IDCANCEL, reinterpret_cast<LPARAM>(GetDlgItem(window_, IDCANCEL)));
-        return;
-    }
-    // IsDialogMessage's Enter, with the focus on anything but a push button
-    // (which would take Enter itself).
-    const LRESULT defId = SendMessageW(window_, DM_GETDEFID, 0, 0);
-    if (HIWORD(defId) == DC_HASDEFID) {
-        const int id = LOWORD(defId);
-        HWND button = GetDlgItem(window_, id);
-        if (button ? IsWindowEnabled(button) : id == IDOK)
-            SendMessageW(window_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
-        return;
-    }
-    SendMessageW(window_, WM_COMMAND, IDOK, reinterpret_cast<LPARAM>(GetDlgItem(window_, IDOK)));
-}
-
 bool PageDialog::ArmTimer(int timerId, int periodMs) {
     if (!window_) return false;
     // A driver delivers the ticks itself; a person gets them from the clock.
@@ -255,91 +220,6 @@ void PageDialog::SetSmallIcon(int iconId) {
     HANDLE icon = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(iconId), IMAGE_ICON,
                              GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED);
     if (icon) SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-}
-
-void PageDialog::SetText(int id, const char* text) {
-    Control* c = Find(id);
-    if (!c || IsListKind(c->layout->kind)) return;  // a list shows its selected entry
-    if (IsEditKind(c->layout->kind))
-        SetProgramText(*c, text ? text : "");
-    else
-        SetWindowTextGbk(c->window, text ? text : "");
-}
-
-std::string PageDialog::GetText(int id) const {
-    const Control* c = Find(id);
-    if (!c) return {};
-    if (IsListKind(c->layout->kind)) return ListText(*c);
-    return Gbk(WindowText(c->window));
-}
-
-void PageDialog::Enable(int id, bool enabled) {
-    if (const Control* c = Find(id)) EnableWindow(c->window, enabled ? TRUE : FALSE);
-}
-
-bool PageDialog::IsEnabled(int id) const {
-    const Control* c = Find(id);
-    return c && IsWindowEnabled(c->window);
-}
-
-void PageDialog::Show(int id, bool visible) {
-    if (const Control* c = Find(id)) ShowWindow(c->window, visible ? SW_SHOW : SW_HIDE);
-}
-
-bool PageDialog::IsVisible(int id) const {
-    // The control's own state, whether or not the page is on screen.
-    const Control* c = Find(id);
-    return c && (GetWindowLongW(c->window, GWL_STYLE) & WS_VISIBLE) != 0;
-}
-
-void PageDialog::SetCheck(int id, bool checked) {
-    const Control* c = Find(id);
-    if (c && c->layout->kind == ControlKind::CheckBox)
-        SendMessageW(c->window, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-
-bool PageDialog::IsChecked(int id) const {
-    const Control* c = Find(id);
-    return c && c->layout->kind == ControlKind::CheckBox && SendMessageW(c->window, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-void PageDialog::SetMasked(int id, bool masked) {
-    if (Control* c = controls_.FindOf(id, IsEditKind)) win32::SetMasked(*c, masked);
-}
-
-void PageDialog::SetLimit(int id, int chars) {
-    if (Control* c = controls_.FindOf(id, IsEditKind)) SetEditLimit(*c, chars);
-}
-
-void PageDialog::SetCaret(int id, int pos) {
-    if (Control* c = controls_.FindOf(id, IsEditKind)) SetCaretByte(*c, pos);
-}
-
-void PageDialog::ListAdd(int id, const char* text) {
-    if (Control* c = controls_.FindOf(id, IsListKind)) win32::ListAdd(*c, text ? text : "");
-}
-
-void PageDialog::ListEmpty(int id) {
-    if (Control* c = controls_.FindOf(id, IsListKind)) win32::ListEmpty(*c);
-}
-
-void PageDialog::ListSelect(int id, int index) {
-    if (Control* c = controls_.FindOf(id, IsListKind)) win32::ListSelect(*c, index);
-}
-
-int PageDialog::ListSelection(int id) const {
-    const Control* c = Find(id);
-    return c && IsListKind(c->layout->kind) ? win32::ListSelection(*c) : -1;
-}
-
-int PageDialog::ListCount(int id) const {
-    const Control* c = Find(id);
-    return c && IsListKind(c->layout->kind) ? win32::ListCount(*c) : 0;
-}
-
-std::string PageDialog::ListItem(int id, int index) const {
-    const Control* c = Find(id);
-    return c && IsListKind(c->layout->kind) ? win32::ListItem(*c, index) : std::string();
 }
 
 void PageDialog::OnEnded() {

@@ -28,10 +28,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/backend_page.h"
+#include "platform/control_page.h"
 #include "platform/layout.h"
 #include "win32_banner.h"
 #include "win32_controls.h"
+#include "win32_list.h"
 
 namespace trailcfg::win32 {
 
@@ -40,39 +41,9 @@ public:
     PageDialog(const DialogLayout& layout, Page& page, bool driven);
     ~PageDialog() override;
 
-    // Dialog
     void SetTitle(const char* text) override;
     void SetSmallIcon(int iconId) override;
-    void SetText(int id, const char* text) override;
-    std::string GetText(int id) const override;
-    void Enable(int id, bool enabled) override;
-    bool IsEnabled(int id) const override;
-    void Show(int id, bool visible) override;
-    bool IsVisible(int id) const override;
-    void SetCheck(int id, bool checked) override;
-    bool IsChecked(int id) const override;
-    void SetMasked(int id, bool masked) override;
-    void SetLimit(int id, int chars) override;
-    void SetCaret(int id, int pos) override;
-    void ListAdd(int id, const char* text) override;
-    void ListEmpty(int id) override;
-    void ListSelect(int id, int index) override;
-    int ListSelection(int id) const override;
-    int ListCount(int id) const override;
-    std::string ListItem(int id, int index) const override;
-
-    // DialogProbe (win32_probe.cpp): the user's actions are the messages a
-    // person's mouse and keyboard would make the controls send.
     std::string Title() const override;
-    bool IsMasked(int id) const override;
-    int Caret(int id) const override;
-    int Limit(int id) const override;
-    void UserType(int id, const std::string& text) override;
-    void UserClick(int id) override;
-    void UserLeave(int id) override;
-    void UserChoose(int id, int index) override;
-    void UserPressKey(UserKey key) override;
-    void UserClose() override;
 
     // A person's run: DialogBoxIndirectParamW until the page ends. Returns
     // the page's result, or kPageNotCreated.
@@ -95,11 +66,19 @@ private:
     void OnEnded() override;
     bool ArmTimer(int timerId, int periodMs) override;
     void DisarmTimer(int timerId) override;
-    // Reports the focus loss that a driver's UserLeave causes.
-    void LeaveAsUser(Control& edit);
-    // Sends what the dialog manager sends for Enter from a control that is
-    // no push button, or for Escape.
-    void PressKeyAsUser(bool enter);
+
+    // The driver's actions (win32_probe.cpp): the messages a person's mouse
+    // and keyboard would make the controls send.
+    void TypeAsUser(Control& edit, const std::string& text) override;
+    void ClickAsUser(Control& button) override { SendMessageW(button.window, BM_CLICK, 0, 0); }
+    // Reports the focus loss, as Tab would cause it.
+    void LeaveAsUser(Control& edit) override;
+    void ChooseAsUser(Control& list, int index) override { win32::ChooseAsUser(list, window_, index); }
+    // What the dialog manager sends for Enter from a control that is no
+    // push button, or for Escape.
+    void PressKeyAsUser(UserKey key) override;
+    // The close box's command: DefWindowProc turns it into WM_CLOSE.
+    void CloseAsUser() override { SendMessageW(window_, WM_SYSCOMMAND, SC_CLOSE, 0); }
     // Takes the ended page off the screen once no handler of it runs.
     void FinishIfEnded();
     void Paint();

@@ -9,54 +9,49 @@ namespace trailcfg::win32 {
 
 std::string PageDialog::Title() const { return Gbk(WindowText(window_)); }
 
-bool PageDialog::IsMasked(int id) const {
-    const Control* c = controls_.FindOf(id, IsEditKind);
-    return c && win32::IsMasked(*c);
-}
-
-int PageDialog::Caret(int id) const {
-    const Control* c = controls_.FindOf(id, IsEditKind);
-    return c ? CaretByte(*c) : 0;
-}
-
-int PageDialog::Limit(int id) const {
-    const Control* c = controls_.FindOf(id, IsEditKind);
-    return c ? c->limit : 0;
-}
-
-void PageDialog::UserType(int id, const std::string& text) {
-    Control* c = Reachable(id);
-    if (!c || !IsEditKind(c->layout->kind)) return;
-    const int before = c->changesRaised;
-    ReplaceAsUser(*c, text);
+void PageDialog::TypeAsUser(Control& edit, const std::string& text) {
+    const int before = edit.changesRaised;
+    ReplaceAsUser(edit, text);
     // The edit control says nothing when a selection is replaced by the same
     // text, or an empty text by nothing; the port's user edit always counts
     // as one change.
-    if (c->changesRaised == before)
-        SendMessageW(window_, WM_COMMAND, MAKEWPARAM(id, EN_CHANGE), reinterpret_cast<LPARAM>(c->window));
+    if (edit.changesRaised == before)
+        SendMessageW(window_, WM_COMMAND, MAKEWPARAM(edit.layout->id, EN_CHANGE),
+                     reinterpret_cast<LPARAM>(edit.window));
 }
 
-void PageDialog::UserClick(int id) {
-    Control* c = Reachable(id);
-    if (c && IsButtonKind(c->layout->kind)) SendMessageW(c->window, BM_CLICK, 0, 0);
+void PageDialog::LeaveAsUser(Control& edit) {
+    userLeaving_ = true;
+    const int before = focusLosses_;
+    if (GetFocus() == edit.window) {
+        // As Tab would: the next control takes the focus.
+        HWND next = GetNextDlgTabItem(window_, edit.window, FALSE);
+        if (next && next != edit.window) SetFocus(next);
+    }
+    // An edit without the focus (or a system that said nothing) still
+    // reports the loss, once.
+    if (focusLosses_ == before)
+        SendMessageW(window_, WM_COMMAND, MAKEWPARAM(edit.layout->id, EN_KILLFOCUS),
+                     reinterpret_cast<LPARAM>(edit.window));
+    userLeaving_ = false;
 }
 
-void PageDialog::UserLeave(int id) {
-    Control* c = Reachable(id);
-    if (c && IsEditKind(c->layout->kind)) LeaveAsUser(*c);
-}
-
-void PageDialog::UserChoose(int id, int index) {
-    Control* c = Reachable(id);
-    if (!c || !IsListKind(c->layout->kind) || index < 0 || index >= win32::ListCount(*c)) return;
-    ChooseAsUser(*c, window_, index);
-}
-
-void PageDialog::UserPressKey(UserKey key) { PressKeyAsUser(key == UserKey::Enter); }
-
-void PageDialog::UserClose() {
-    // The close box's command: DefWindowProc turns it into WM_CLOSE.
-    if (!Ended()) SendMessageW(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
+void PageDialog::PressKeyAsUser(UserKey key) {
+    if (key == UserKey::Escape) {
+        SendMessageW(window_, WM_COMMAND, IDCANCEL, reinterpret_cast<LPARAM>(GetDlgItem(window_, IDCANCEL)));
+        return;
+    }
+    // IsDialogMessage's Enter, with the focus on anything but a push button
+    // (which would take Enter itself).
+    const LRESULT defId = SendMessageW(window_, DM_GETDEFID, 0, 0);
+    if (HIWORD(defId) == DC_HASDEFID) {
+        const int id = LOWORD(defId);
+        HWND button = GetDlgItem(window_, id);
+        if (button ? IsWindowEnabled(button) : id == IDOK)
+            SendMessageW(window_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+        return;
+    }
+    SendMessageW(window_, WM_COMMAND, IDOK, reinterpret_cast<LPARAM>(GetDlgItem(window_, IDOK)));
 }
 
 }  // namespace trailcfg::win32
