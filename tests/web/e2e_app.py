@@ -9,6 +9,13 @@ engine named after the step.
 - offline: after one visit, with the server stopped and the HTTP cache
   cleared, the page starts again and Generate succeeds.
 - installable: Chromium reports no installability errors.
+- new_build: a build B put on the server in place of A, where A was
+  visited, starts wholly B the next time (each of its files, the program's
+  code included, and nothing else kept); a server halfway through the
+  change (B's worker, A's program) gives the browser nothing to keep and
+  the page stays wholly A. The server gives every file of both builds one
+  time, as a reproducible build does, and sw.js is one size in every build:
+  its "not modified" cannot tell the two apart.
 - phone: on a 390 x 844 phone screen every control of the four pages can
   be scrolled to and is there to touch (nothing covers or clips it), and
   its text is no smaller than the desktop's.
@@ -17,12 +24,19 @@ engine named after the step.
   whole browser was closed and started again on the same profile.
 
 e2e_app.py SITE_DIR STEP [chromium|firefox|webkit]"""
+import json
 import os
+import re
+import shutil
+import subprocess
 import sys
+import tempfile
+import time
 
 from e2e_files import to_send_page_with_mms
 from e2e_session import MESSAGE, SETTLED, page_shown, run
-from cdp import Chromium  # noqa: E402 (the harness's folder is on the path once e2e_session is in)
+from browser import Site  # noqa: E402 (the harness's folder is on the path once e2e_session is in)
+from cdp import Chromium  # noqa: E402
 
 # The roles of the controls a person fills in.
 FORM_ROLES = {"combobox", "textbox", "checkbox", "ComboBoxSelect", "ComboBoxMenuButton", "TextField", "CheckBox"}
@@ -101,6 +115,148 @@ def installable(site, browser, check):
     check("Chromium reports no installability errors (%s)" % errors, errors == [])
     manifest = browser.call("Page.getAppManifest")
     check("the manifest reads without errors (%s)" % manifest.get("errors"), not manifest.get("errors"))
+
+
+SOURCE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "web")
+# The one modification time of every file of both builds (SOURCE_DATE_EPOCH).
+BUILD_TIME = 1700000000
+
+
+def wasm_with_mark(data, mark):
+    """The module with a custom section "trailcfg-build" holding `mark`."""
+    name = b"trailcfg-build"
+    body = bytes([len(name)]) + name + mark.encode()
+    return data + b"\x00" + bytes([len(body)]) + body
+
+
+def marked_build(site_dir, mark):
+    """A copy of the site as another build would be: its page, its code, its
+    program and its style marked, its own service worker made as the build
+    makes it, every file of it of the one time."""
+    folder = tempfile.mkdtemp(prefix="trailcfg-build-%s-" % mark)
+    shutil.copytree(site_dir, folder, dirs_exist_ok=True)
+
+    def edit(name, change):
+        path = os.path.join(folder, name)
+        with open(path, "rb") as f:
+            data = change(f.read())
+        with open(path, "wb") as f:
+            f.write(data)
+
+    edit("index.html", lambda d: d.replace(b"<title>", b'<meta name="trailcfg-build" content="%s"><title>' % mark.encode()))
+    edit("trailcfg.js", lambda d: b"self.trailcfgBuild = '%s';\n" % mark.encode() + d)
+    edit("trailcfg.css", lambda d: d + b':root { --trailcfg-build: "%s"; }\n' % mark.encode())
+    edit("trailcfg.wasm", lambda d: wasm_with_mark(d, mark))
+    subprocess.run(["cmake", "-DSITE=" + folder, "-DTEMPLATE=" + os.path.join(SOURCE, "site", "sw.js.in"),
+                    "-DFILES=" + ",".join(build_files(site_dir)[1]), "-P", os.path.join(SOURCE, "site_worker.cmake")],
+                   check=True)
+    for name in os.listdir(folder):
+        os.utime(os.path.join(folder, name), (BUILD_TIME, BUILD_TIME))
+    return folder
+
+
+def build_files(folder):
+    """sw.js's build name and each kept file's SHA-256."""
+    with open(os.path.join(folder, "sw.js")) as f:
+        text = f.read()
+    return re.search(r"const BUILD = '([^']+)'", text).group(1), dict(re.findall(r"^  '([^']+)': '([0-9a-f]+)'", text, re.M))
+
+
+# Which build each part of the page came from, as each document that
+# started the program recorded it (in order).
+RECORD_STARTS = """
+(() => {
+  const record = (module) => {
+    const section = WebAssembly.Module.customSections(module, 'trailcfg-build')[0];
+    const meta = document.querySelector('meta[name=trailcfg-build]');
+    const starts = JSON.parse(localStorage.getItem('starts') || '[]');
+    starts.push({page: meta && meta.content, code: self.trailcfgBuild,
+                 program: section && new TextDecoder().decode(section)});
+    localStorage.setItem('starts', JSON.stringify(starts));
+  };
+  for (const name of ['instantiate', 'instantiateStreaming']) {
+    const original = WebAssembly[name];
+    WebAssembly[name] = (...args) => original.apply(WebAssembly, args).then((result) => {
+      record(result.module || args[0]);
+      return result;
+    });
+  }
+})();
+"""
+SHOWN = """(() => ({page: document.querySelector('meta[name=trailcfg-build]').content,
+  style: getComputedStyle(document.documentElement).getPropertyValue('--trailcfg-build').trim().replace(/"/g, ''),
+  starts: JSON.parse(localStorage.getItem('starts') || '[]')}))()"""
+# The SHA-256 of each of `names` as the page gets it now, and the caches kept.
+SERVED = """(async (names) => {
+  const served = {};
+  for (const name of names) {
+    const digest = await crypto.subtle.digest('SHA-256', await (await fetch(name)).arrayBuffer());
+    served[name] = [...new Uint8Array(digest)].map((b) => b.toString(16).padStart(2, '0')).join('');
+  }
+  return {served, caches: await caches.keys()};
+})(%s)"""
+
+
+def start(browser, url, mark):
+    """Starts the page until it shows build `mark`; what it shows then."""
+    browser.evaluate("(() => { try { localStorage.removeItem('starts'); } catch (e) {} })()")  # none on about:blank
+    browser.navigate(url)
+    browser.wait_for("!!document.querySelector('meta[name=trailcfg-build][content=%s]')"
+                     " && !!document.querySelector('.tc-window[data-template=\"111\"]')" % mark)
+    return browser.evaluate(SHOWN)
+
+
+def wholly(shown, mark):
+    return shown["style"] == mark and shown["starts"] and all(s == dict.fromkeys(s, mark) for s in shown["starts"])
+
+
+def new_build(site, browser, check):
+    a, b = marked_build(sys.argv[1], "A"), marked_build(sys.argv[1], "B")
+    live = tempfile.mkdtemp(prefix="trailcfg-live-")
+    server = Site(live)
+    try:
+        shutil.copytree(a, live, dirs_exist_ok=True)
+        browser.add_init_script(RECORD_STARTS)
+        url = server.url + "index.html"
+        start(browser, url, "A")
+        browser.wait_for("navigator.serviceWorker.ready.then(r => r.active && r.active.state === 'activated')")
+        browser.wait_for("!!navigator.serviceWorker.controller")
+
+        # B's worker and page, A's program still: B's worker asks for the
+        # program, finds it A's and keeps nothing.
+        shutil.copytree(b, live, dirs_exist_ok=True)
+        shutil.copy2(os.path.join(a, "trailcfg.wasm"), live)
+        del server.requests[:]
+        start(browser, url, "A")
+        deadline = time.time() + 60
+        while "/trailcfg.wasm" not in server.requests and time.time() < deadline:
+            time.sleep(0.05)
+        check("a start finds B's worker on the server, which asks for the program (%s)" % server.requests,
+              "/trailcfg.wasm" in server.requests)
+        browser.wait_for("navigator.serviceWorker.getRegistration().then(r => !r.installing)")
+        shown = browser.evaluate(SHOWN)
+        check("a server halfway to B: the page stays wholly A (%s)" % shown, wholly(shown, "A"))
+        build_a, files_a = build_files(a)
+        now = browser.evaluate(SERVED % json.dumps(list(files_a)))
+        check("and every file it gets is A's, B's worker not installed (%s)" % now["caches"],
+              now == {"served": files_a, "caches": [build_a]}
+              and not browser.evaluate("navigator.serviceWorker.getRegistration().then(r => !!r.waiting)"))
+
+        shutil.copytree(b, live, dirs_exist_ok=True)
+        shown = start(browser, url, "B")
+        check("the next start ends wholly B (%s)" % shown, shown["style"] == "B" and shown["starts"]
+              and shown["starts"][-1] == {"page": "B", "code": "B", "program": "B"})
+        check("and no start met two builds (%s)" % shown["starts"],
+              all(len(set(s.values())) == 1 for s in shown["starts"]))
+        build_b, files_b = build_files(b)
+        browser.wait_for("caches.keys().then(k => k.length === 1)", timeout=10)
+        now = browser.evaluate(SERVED % json.dumps(list(files_b)))
+        check("every file the page gets is B's, and only B's are kept (%s)" % now["caches"],
+              now == {"served": files_b, "caches": [build_b]})
+    finally:
+        server.close()
+        for folder in (a, b, live):
+            shutil.rmtree(folder, ignore_errors=True)
 
 
 def camera_mode(browser):
@@ -197,7 +353,8 @@ def phone(site, browser, check):
     check("the start page fits the phone's width (%d px)" % width, width <= 390)
 
 
-STEPS = {"phone": phone, "remembered": remembered, "named": named, "offline": offline, "installable": installable}
+STEPS = {"phone": phone, "remembered": remembered, "named": named, "offline": offline, "installable": installable,
+         "new_build": new_build}
 
 if __name__ == "__main__":
     name = sys.argv.pop(2)  # what follows is the engine, as run() reads it

@@ -7,9 +7,10 @@ writes menu.dat there, and a new run that picks the folder reads it on the
 page's first opening. A Generate while another tab keeps the folder gives up
 with the busy message and writes nothing, not even once the tab lets go. A
 later visit starts in the folder picked last, reads it and writes there,
-also where the browser asks again at the click that opens the page; where
-the browser refuses it, the page says so, reads and writes the folder inside
-the browser, and leaves the picked one alone.
+also where the browser asks again at the click that opens the page (the 3G
+pages' or Camera Setup's); where the browser refuses it, the page says so,
+in English and in Chinese, reads and writes the folder inside the browser,
+and leaves the picked one alone.
 
 The folder is a real directory handle of the Origin Private File System;
 the browser's folder dialog, which headless Chromium cannot show, is the one
@@ -47,6 +48,11 @@ REFUSED = """
 FileSystemHandle.prototype.queryPermission = async () => 'prompt';
 FileSystemHandle.prototype.requestPermission = async () => 'denied';
 """
+# What the page says of a refused folder: which, and that the page works in
+# the folder inside the browser now.
+REFUSED_SAID = {"en": ('"card" picked on an earlier visit cannot be written',
+                       "This page now works in the folder /in-browser"),
+                "zh": ("上次选择的文件夹“card”现在无法写入", "本页现在使用浏览器内的文件夹 /in-browser")}
 EMAIL_SEND = 2
 APP_SET_MARK = 0x80
 
@@ -186,6 +192,16 @@ def steps(site, browser, check):
         browser.click(".tc-ok")
         written = unscramble(bytes(browser.evaluate(READ_CARD_CFG)))
         check("and writes CFG.BIN into the folder", b"owner@example.org" in written)
+    # The camera's page as the visit's first: it too asks within its click,
+    # before it reads the folder's menu.dat.
+    browser.navigate(site.url + "index.html")
+    page_shown(browser, 111)
+    browser.click("#c40000")  # Camera Setup
+    page_shown(browser, 113)
+    shown = browser.evaluate("[document.querySelector('#c40094').value, document.querySelector('#c40006')"
+                             ".selectedOptions[0].text]")
+    check("Camera Setup first: asked at its click, it opens from the folder's menu.dat (%s)" % shown,
+          shown == ["/picked/card", mode] and not browser.evaluate(MESSAGE))
 
     # A visit where the browser refuses its leave: the page that would have
     # read the folder says so and works in the folder inside the browser;
@@ -193,13 +209,13 @@ def steps(site, browser, check):
     browser.add_init_script(REFUSED)
     browser.evaluate(REMOVE_CARD_CFG)
 
-    def refusal_said():
+    def refusal_said(*texts):
         message = browser.wait_for(MESSAGE)
-        check("a refused folder is said at the page's opening (%r)" % message,
-              '"card" picked on an earlier visit cannot be written' in message)
+        check("a refused folder is said at the page's opening, and where the page works now (%r)" % message,
+              all(text in message for text in texts))
         browser.click(".tc-ok")
 
-    second_3g_page_anew(site, browser, refusal_said)
+    second_3g_page_anew(site, browser, lambda: refusal_said(*REFUSED_SAID["en"]))
     folder = browser.evaluate("document.querySelector('#c40012').value")
     check("and the save path is the folder inside the browser (%s)" % folder, folder == "/in-browser")
     browser.type_into("#c40000", "owner@example.org")
@@ -208,6 +224,15 @@ def steps(site, browser, check):
     check("Generate downloads (%r)" % message, "Generate Success!" in message and "downloaded CFG.BIN" in message)
     browser.click(".tc-ok")
     check("and writes nothing into the folder", not browser.evaluate(READ_CARD_CFG))
+
+    # So too in Chinese: the folder picked again, refused on a visit in a
+    # Chinese browser.
+    browser.click("#c40010")  # Browse
+    browser.wait_for("document.querySelector('#c40012').value === '/picked/card'")
+    browser.set_language("zh-CN")
+    second_3g_page_anew(site, browser, lambda: refusal_said(*REFUSED_SAID["zh"]))
+    folder = browser.evaluate("document.querySelector('#c40012').value")
+    check("and the save path is the folder inside the browser (%s)" % folder, folder == "/in-browser")
 
 
 if __name__ == "__main__":

@@ -12,6 +12,7 @@ import os
 import shutil
 import signal
 import subprocess
+import sys
 import tempfile
 import threading
 import time
@@ -48,7 +49,14 @@ class Site:
         Handler.extensions_map = dict(http.server.SimpleHTTPRequestHandler.extensions_map)
         Handler.extensions_map[".wasm"] = "application/wasm"
         Handler.extensions_map[".js"] = "text/javascript"
-        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
+        class Server(http.server.ThreadingHTTPServer):
+            def handle_error(self, request, client_address):
+                # A browser that gives up on a download (a service worker
+                # whose install failed) closes the connection: not an error.
+                if not isinstance(sys.exc_info()[1], ConnectionError):
+                    super().handle_error(request, client_address)
+
+        self.server = Server(("127.0.0.1", 0), Handler)
         threading.Thread(target=self.server.serve_forever, daemon=True).start()
         self.url = "http://127.0.0.1:%d/" % self.server.server_address[1]
 

@@ -57,10 +57,14 @@ class Chromium(SocketSession):
         # edit that cannot take focus never loses it either.
         self.call("Emulation.setFocusEmulationEnabled", enabled=True)
         if lang:
-            # navigator.language is what the program asks for its language.
-            self.call("Emulation.setLocaleOverride", locale=lang)
-            self.call("Network.setUserAgentOverride", userAgent=self.evaluate("navigator.userAgent"),
-                      acceptLanguage=lang)
+            self.set_language(lang)
+
+    def set_language(self, lang):
+        """Pages loaded from now on have the language `lang` (e.g. "zh-CN"):
+        navigator.language is what the program asks for its language."""
+        self.call("Emulation.setLocaleOverride", locale=lang)
+        self.call("Network.setUserAgentOverride", userAgent=self.evaluate("navigator.userAgent"),
+                  acceptLanguage=lang)
 
     def error_of(self, answer):
         return answer.get("error")

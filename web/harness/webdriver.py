@@ -7,15 +7,16 @@ import base64
 import json
 import os
 import socket
+import struct
 import urllib.error
 import urllib.request
+import zlib
 
 from browser import LaunchedSession
 
 # WebDriver's code points for the keys press() knows (BiDi's too).
 KEYS = {"ArrowDown": "\ue015", "ArrowUp": "\ue013", "Enter": "\ue007", "Escape": "\ue00c", "Tab": "\ue004",
         "Backspace": "\ue003", "Space": "\ue00d", "Control": "\ue009"}
-ELEMENT = "element-6066-11e4-a52e-4f735466cecf"
 
 
 def mini_browser():
@@ -39,6 +40,58 @@ def locale_of(lang):
     if not lang or lang.startswith("en"):
         return "C.UTF-8"
     return lang.replace("-", "_") + ".UTF-8"
+
+
+def png_rows(data):
+    """Width, height, bytes a pixel and the unfiltered rows of an 8-bit RGB
+    or RGBA PNG without interlacing (what browsers' screenshots are)."""
+    at, idat = 8, b""
+    while at < len(data):
+        length, kind = struct.unpack(">I4s", data[at:at + 8])
+        body = data[at + 8:at + 8 + length]
+        if kind == b"IHDR":
+            width, height, depth, color, _, _, interlace = struct.unpack(">IIBBBBB", body)
+            if depth != 8 or color not in (2, 6) or interlace:
+                raise ValueError("not an 8-bit RGB(A) PNG without interlacing")
+        elif kind == b"IDAT":
+            idat += body
+        at += 12 + length
+    pixel = 3 if color == 2 else 4
+    raw, stride = zlib.decompress(idat), width * pixel
+    rows, prior = [], bytearray(stride)
+    for y in range(height):
+        kind, row = raw[y * (stride + 1)], bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
+        for i in range(stride):
+            left = row[i - pixel] if i >= pixel else 0
+            up, corner = prior[i], (prior[i - pixel] if i >= pixel else 0)
+            if kind == 1:
+                row[i] = (row[i] + left) & 0xFF
+            elif kind == 2:
+                row[i] = (row[i] + up) & 0xFF
+            elif kind == 3:
+                row[i] = (row[i] + (left + up) // 2) & 0xFF
+            elif kind == 4:
+                p = left + up - corner
+                pa, pb, pc = abs(p - left), abs(p - up), abs(p - corner)
+                row[i] = (row[i] + (left if pa <= pb and pa <= pc else up if pb <= pc else corner)) & 0xFF
+        rows.append(row)
+        prior = row
+    return width, height, pixel, rows
+
+
+def png_crop(data, left, top, width, height):
+    """The part of the PNG `data` (as png_rows reads) of width x height at
+    left, top (clipped to the picture), as a PNG."""
+    full_width, full_height, pixel, rows = png_rows(data)
+    left, top = max(0, left), max(0, top)
+    width, height = min(width, full_width - left), min(height, full_height - top)
+    raw = b"".join(b"\0" + bytes(row[left * pixel:(left + width) * pixel]) for row in rows[top:top + height])
+
+    def chunk(kind, body):
+        return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
+
+    header = struct.pack(">IIBBBBB", width, height, 8, 2 if pixel == 3 else 6, 0, 0, 0)
+    return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw)) + chunk(b"IEND", b"")
 
 
 class W3CInput:
@@ -144,13 +197,20 @@ class WebKit(W3CInput, LaunchedSession):
         self._request("DELETE", "/actions")
 
     def screenshot(self, path, selector=None):
+        # The driver's element screenshot paints the page once more in the
+        # page's process, which comes out black here: the element is cut
+        # from the window's picture instead, taken once a frame has been
+        # drawn (until then the window's picture is blank).
+        box = None
         if selector:
-            element = self._request("POST", "/element", {"using": "css selector", "value": selector})[ELEMENT]
-            data = self._request("GET", "/element/%s/screenshot" % element)
-        else:
-            data = self._request("GET", "/screenshot")
+            box = self.evaluate("(() => { const e = document.querySelector(%s); e.scrollIntoView({block: 'nearest'});"
+                                " const r = e.getBoundingClientRect(), s = devicePixelRatio;"
+                                " return [r.left, r.top, r.width, r.height].map(v => Math.round(v * s)); })()"
+                                % json.dumps(selector))
+        self.evaluate("new Promise(r => requestAnimationFrame(() => requestAnimationFrame(() => r(true))))")
+        data = base64.b64decode(self._request("GET", "/screenshot"))
         with open(path, "wb") as f:
-            f.write(base64.b64decode(data))
+            f.write(png_crop(data, *box) if box else data)
 
     def close(self):
         if getattr(self, "session", None):

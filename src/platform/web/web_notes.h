@@ -18,13 +18,14 @@ inline constexpr TextPair kNoFolderPicker{
      "CFG.BIN or menu.dat."}};
 
 // The first message after a remembered folder could not be written: "%s" is
-// the folder's name.
+// the folder's name. The save path has just changed under the user's eyes,
+// so it says plainly where the page works now.
 inline constexpr TextPair kFolderRefusedNote{
-    {GBK("上次选择的文件夹“%s”现在无法写入（浏览器没有允许，或它已不存在）：点击生成时将下载文件，"
-         "浏览器也把文件保存在其内的文件夹 /in-browser 中。点击浏览可重新选择文件夹。"),
+    {GBK("上次选择的文件夹“%s”现在无法写入（浏览器没有允许，或它已不存在）。本页现在使用浏览器内的文件夹 "
+         "/in-browser：点击生成时将下载文件。点击浏览可重新选择文件夹。"),
      "The folder \"%s\" picked on an earlier visit cannot be written now (the browser did not allow it, or it is "
-     "gone): Generate downloads the files instead, and the browser keeps them in its folder /in-browser. Browse "
-     "picks a folder again."}};
+     "gone). This page now works in the folder /in-browser inside the browser: Generate downloads the files. "
+     "Browse picks a folder again."}};
 
 // After a Generate whose file was downloaded: the browser names a repeated
 // download "CFG(1).BIN", and the camera reads only its own names.
