@@ -332,6 +332,8 @@ var LibraryTrailcfgFiles = {
   // before its first page.
   trailcfg_web_restore_folder__postset: 'TCF.remembered = Module["rememberedFolder"] || TCF.lookUpRemembered();',
   trailcfg_web_restore_folder: function (buffer, capacity) {
+    // Without a folder picker nothing was picked: the program goes on at once.
+    if (typeof window.showDirectoryPicker !== 'function' || !window.indexedDB) return 0;
     return Asyncify.handleAsync(async function () {
       var remembered = TCF.remembered || TCF.lookUpRemembered();
       TCF.remembered = null;
