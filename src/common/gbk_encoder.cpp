@@ -16,8 +16,9 @@ using Table = std::unordered_map<char32_t, std::uint16_t>;
 
 // Every double-byte code the decoder knows, by the character it decodes to;
 // where two codes decode alike the lower one is kept. All codes go through
-// the decoder at once (the table is built when the program first encodes,
-// as it starts): a code it refuses is stepped over and left out.
+// the decoder at once (the table is built when the program first encodes a
+// character beyond ASCII, which a start in an ASCII folder never does): a
+// code it refuses is stepped over and left out.
 Table BuildTable() {
     Table table;
     iconv_t cd = iconv_open("UTF-32LE", "GBK");
@@ -66,7 +67,6 @@ const Table& EncoderTable() {
 }  // namespace
 
 std::string Utf8ToGbkByDecoderTable(std::string_view utf8) {
-    const Table& table = EncoderTable();
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
@@ -80,6 +80,7 @@ std::string Utf8ToGbkByDecoderTable(std::string_view utf8) {
             out += static_cast<char>(cp);
             continue;
         }
+        const Table& table = EncoderTable();
         const auto found = table.find(cp);
         if (found == table.end()) {
             out += '?';
