@@ -9,7 +9,10 @@ file(READ ${PROJECT_SOURCE_DIR}/NOTICE TRAILCFG_NOTICE_HTML)
 string(REPLACE "&" "&amp;" TRAILCFG_NOTICE_HTML "${TRAILCFG_NOTICE_HTML}")
 string(REPLACE "<" "&lt;" TRAILCFG_NOTICE_HTML "${TRAILCFG_NOTICE_HTML}")
 string(REPLACE ">" "&gt;" TRAILCFG_NOTICE_HTML "${TRAILCFG_NOTICE_HTML}")
-configure_file(${CMAKE_CURRENT_SOURCE_DIR}/site/about.html ${_about_site}/about.html @ONLY)
+# The page as written here; the build names its style and icon by their
+# contents (web/CMakeLists.txt) on its way into the site.
+set(TRAILCFG_ABOUT_PAGE ${CMAKE_CURRENT_BINARY_DIR}/about.html)
+configure_file(${CMAKE_CURRENT_SOURCE_DIR}/site/about.html ${TRAILCFG_ABOUT_PAGE} @ONLY)
 configure_file(${CMAKE_CURRENT_SOURCE_DIR}/site/about.js ${_about_site}/about.js COPYONLY)
 configure_file(${PROJECT_SOURCE_DIR}/LICENSE ${_about_site}/LICENSE.txt COPYONLY)
 configure_file(${PROJECT_SOURCE_DIR}/NOTICE ${_about_site}/NOTICE.txt COPYONLY)

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """End to end, the browser edition as an app: the real site in headless
-Chromium, driven through the DevTools protocol; `remembered` also in the
-engine named after the step.
+Chromium, driven through the DevTools protocol; `remembered` and `new_build`
+also in the engine named after the step.
 
 - named: every list, edit and check box of the four pages has a name in
   Chromium's accessibility tree, in the page's language ("Timer1 Start
@@ -11,8 +11,9 @@ engine named after the step.
 - installable: Chromium reports no installability errors.
 - new_build: a build B put on the server in place of A, where A was
   visited, starts wholly B the next time (each of its files, the program's
-  code included, and nothing else kept); a server halfway through the
-  change (B's worker, A's program) gives the browser nothing to keep and
+  code included, the style and the banner as the page draws them, whatever
+  the browser keeps in memory, and nothing else kept); a server halfway
+  through the change (B's worker, A's program) gives the browser nothing to keep and
   the page stays wholly A. The server gives every file of both builds one
   time, as a reproducible build does, and sw.js is one size in every build:
   its "not modified" cannot tell the two apart.
@@ -28,6 +29,7 @@ import json
 import os
 import re
 import shutil
+import struct
 import subprocess
 import sys
 import tempfile
@@ -129,10 +131,20 @@ def wasm_with_mark(data, mark):
     return data + b"\x00" + bytes([len(body)]) + body
 
 
+def banner_with_mark(data, mark):
+    """The banner with its bottom left pixel's green of `mark`: 100 for A,
+    200 for B."""
+    data = bytearray(data)
+    pixels = struct.unpack("<I", data[10:14])[0]  # rows bottom up, each pixel B, G, R
+    data[pixels:pixels + 3] = bytes([0, (ord(mark) - 64) * 100, 0])
+    return bytes(data)
+
+
 def marked_build(site_dir, mark):
     """A copy of the site as another build would be: its page, its code, its
-    program and its style marked, its own service worker made as the build
-    makes it, every file of it of the one time."""
+    program, its style and its banner marked, its pages naming them and its
+    own service worker made as the build makes them, every file of it of the
+    one time. Its page records which build each start's parts came from."""
     folder = tempfile.mkdtemp(prefix="trailcfg-build-%s-" % mark)
     shutil.copytree(site_dir, folder, dirs_exist_ok=True)
 
@@ -143,10 +155,15 @@ def marked_build(site_dir, mark):
         with open(path, "wb") as f:
             f.write(data)
 
-    edit("index.html", lambda d: d.replace(b"<title>", b'<meta name="trailcfg-build" content="%s"><title>' % mark.encode()))
+    edit("index.html", lambda d: d.replace(b"<title>", b'<meta name="trailcfg-build" content="%s"><script>%s</script><title>'
+                                         % (mark.encode(), RECORD_STARTS.encode())))
     edit("trailcfg.js", lambda d: b"self.trailcfgBuild = '%s';\n" % mark.encode() + d)
     edit("trailcfg.css", lambda d: d + b':root { --trailcfg-build: "%s"; }\n' % mark.encode())
     edit("trailcfg.wasm", lambda d: wasm_with_mark(d, mark))
+    edit("banner.bmp", lambda d: banner_with_mark(d, mark))
+    for page in ("trailcfg.css", "index.html", "about.html"):  # each after what it names
+        subprocess.run(["cmake", "-DSITE=" + folder, "-DPAGE=" + page, "-P", os.path.join(SOURCE, "site_page.cmake")],
+                       check=True)
     subprocess.run(["cmake", "-DSITE=" + folder, "-DTEMPLATE=" + os.path.join(SOURCE, "site", "sw.js.in"),
                     "-DFILES=" + ",".join(build_files(site_dir)[1]), "-P", os.path.join(SOURCE, "site_worker.cmake")],
                    check=True)
@@ -183,8 +200,24 @@ RECORD_STARTS = """
   }
 })();
 """
-SHOWN = """(() => ({page: document.querySelector('meta[name=trailcfg-build]').content,
+# The banner as the page draws it: its picture taken by the address the
+# style gives, as the browser has it (from its memory too).
+SHOWN = """(async () => ({page: document.querySelector('meta[name=trailcfg-build]').content,
   style: getComputedStyle(document.documentElement).getPropertyValue('--trailcfg-build').trim().replace(/"/g, ''),
+  banner: await new Promise((found) => {
+    const picture = new Image();
+    picture.onload = () => {
+      const canvas = document.createElement('canvas');
+      canvas.width = picture.width;
+      canvas.height = picture.height;
+      const drawn = canvas.getContext('2d');
+      drawn.drawImage(picture, 0, 0);
+      found(String.fromCharCode(64 + Math.round(drawn.getImageData(0, picture.height - 1, 1, 1).data[1] / 100)));
+    };
+    picture.onerror = () => found(null);
+    picture.src = getComputedStyle(document.querySelector('.tc-bitmap[data-bitmap="114"]'))
+      .backgroundImage.replace(/^url\\("?|"?\\)$/g, '');
+  }),
   starts: JSON.parse(localStorage.getItem('starts') || '[]')}))()"""
 # The SHA-256 of each of `names` as the page gets it now, and the caches kept.
 SERVED = """(async (names) => {
@@ -207,7 +240,7 @@ def start(browser, url, mark):
 
 
 def wholly(shown, mark):
-    return shown["style"] == mark and shown["starts"] and all(s == dict.fromkeys(s, mark) for s in shown["starts"])
+    return shown["style"] == shown["banner"] == mark and shown["starts"] and all(s == dict.fromkeys(s, mark) for s in shown["starts"])
 
 
 def new_build(site, browser, check):
@@ -216,7 +249,6 @@ def new_build(site, browser, check):
     server = Site(live)
     try:
         shutil.copytree(a, live, dirs_exist_ok=True)
-        browser.add_init_script(RECORD_STARTS)
         url = server.url + "index.html"
         start(browser, url, "A")
         browser.wait_for("navigator.serviceWorker.ready.then(r => r.active && r.active.state === 'activated')")
@@ -244,7 +276,7 @@ def new_build(site, browser, check):
 
         shutil.copytree(b, live, dirs_exist_ok=True)
         shown = start(browser, url, "B")
-        check("the next start ends wholly B (%s)" % shown, shown["style"] == "B" and shown["starts"]
+        check("the next start ends wholly B (%s)" % shown, shown["style"] == shown["banner"] == "B" and shown["starts"]
               and shown["starts"][-1] == {"page": "B", "code": "B", "program": "B"})
         check("and no start met two builds (%s)" % shown["starts"],
               all(len(set(s.values())) == 1 for s in shown["starts"]))
