@@ -132,9 +132,8 @@ var LibraryTrailcfgFiles = {
         };
       });
     },
-    // The folder picked on an earlier visit, once asked for: a promise of
-    // its handle, or of null when there is none (or no folder picker).
-    remembered: null,
+    // The folder picked on an earlier visit: a promise of its handle, or of
+    // null when there is none (or no folder picker).
     lookUpRemembered: function () {
       if (typeof window.showDirectoryPicker !== 'function' || !window.indexedDB) return Promise.resolve(null);
       return TCF.store('readonly', function (s) { return s.get('card'); }).catch(function () { return null; });
@@ -327,17 +326,11 @@ var LibraryTrailcfgFiles = {
   // when the browser still lets the page use it; otherwise settle_folder
   // asks, before a page reads them.
   trailcfg_web_restore_folder__deps: ['$TCF'],
-  // Looked up by the page as it loads (index.html), or else as soon as the
-  // program's script runs: IndexedDB answers slowly, and the program asks
-  // before its first page.
-  trailcfg_web_restore_folder__postset: 'TCF.remembered = Module["rememberedFolder"] || TCF.lookUpRemembered();',
   trailcfg_web_restore_folder: function (buffer, capacity) {
     // Without a folder picker nothing was picked: the program goes on at once.
     if (typeof window.showDirectoryPicker !== 'function' || !window.indexedDB) return 0;
     return Asyncify.handleAsync(async function () {
-      var remembered = TCF.remembered || TCF.lookUpRemembered();
-      TCF.remembered = null;
-      var handle = await remembered.catch(function () { return null; });
+      var handle = await TCF.lookUpRemembered();
       if (!handle) return 0;
       var state = await handle.queryPermission({ mode: 'readwrite' }).catch(function () { return 'denied'; });
       if (state === 'granted' && !(await TCF.present(handle))) state = 'gone';
