@@ -19,12 +19,13 @@ import time
 
 ENGINES = ("chromium", "firefox", "webkit")
 
-# Before a click: the page's size now, and whether the next click reaches the
-# element `selector` (a page that goes away with the click takes this along).
+# Before a click: the page's size now, and whether a click reaches the element
+# `selector` (a label's own click on its input too; a page that goes away
+# with the click takes this along).
 AIM = """(() => {
   if (window.__aim) removeEventListener('click', window.__aim.listen, true);
   const aim = window.__aim = { size: innerWidth + 'x' + innerHeight, hit: false };
-  aim.listen = e => { aim.hit = e.target instanceof Element && !!e.target.closest(%s); };
+  aim.listen = e => { aim.hit ||= e.target instanceof Element && !!e.target.closest(%s); };
   addEventListener('click', aim.listen, true);
   return true;
 })()"""
