@@ -145,10 +145,13 @@ NO_PICKER = "delete window.showDirectoryPicker; delete Window.prototype.showDire
 
 
 def no_picker(site, browser, check):
+    # Taken away before the page's scripts, as a browser without one: taken
+    # away later, it could vanish while the page looks for the folder picked
+    # on an earlier visit, which the page does not expect of a browser.
+    if browser.engine == "chromium":
+        browser.add_init_script(NO_PICKER)
     browser.navigate(site.url + "index.html")
     page_shown(browser, 111)
-    if browser.engine == "chromium":
-        browser.evaluate(NO_PICKER)
     browser.choose("#c40004", "中文")  # the start page in Chinese
     browser.click("#c40002")  # 3G Setup
     page_shown(browser, 107)

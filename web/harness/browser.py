@@ -19,6 +19,26 @@ import time
 
 ENGINES = ("chromium", "firefox", "webkit")
 
+# Before a click: the page's size now, and whether a click reaches the element
+# `selector` (a label's own click on its input too; a page that goes away
+# with the click takes this along).
+AIM = """(() => {
+  if (window.__aim) removeEventListener('click', window.__aim.listen, true);
+  const aim = window.__aim = { size: innerWidth + 'x' + innerHeight, hit: false };
+  aim.listen = e => { aim.hit ||= e.target instanceof Element && !!e.target.closest(%s); };
+  addEventListener('click', aim.listen, true);
+  return true;
+})()"""
+# After it: true when it did not reach the element and the page is no longer
+# the size it was aimed at.
+MISSED_WHILE_RESIZED = """(() => {
+  const aim = window.__aim;
+  if (!aim) return false;
+  removeEventListener('click', aim.listen, true);
+  window.__aim = null;
+  return !aim.hit && aim.size !== innerWidth + 'x' + innerHeight;
+})()"""
+
 
 class Site:
     """A static file server on 127.0.0.1 for a folder, as any static host. It
@@ -111,8 +131,17 @@ class Session:
                              % json.dumps(selector))
 
     def click(self, selector):
-        x, y = self.center_of(selector)
-        self.mouse_click(x, y)
+        """Clicks the middle of the element. A page can change size between
+        the aim and the click: WebKit's browser window grows its downloads
+        bar by a row a moment after each download starts, and what is
+        centred in the page (the message box) moves. A click that missed its
+        element while the page changed size is aimed again."""
+        for _ in range(3):
+            self.evaluate(AIM % json.dumps(selector))
+            x, y = self.center_of(selector)
+            self.mouse_click(x, y)
+            if not self.evaluate(MISSED_WHILE_RESIZED):
+                break
         self.settle()
 
     def type_into(self, selector, text):
