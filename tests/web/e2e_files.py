@@ -9,7 +9,8 @@ after the site), driven by clicks and typing.
   the success message says the file must be named CFG.BIN in the card's top
   folder (a browser numbers a repeated download).
 - Where the browser has no folder picker (Firefox, WebKit; in Chromium it is
-  taken away), Browse says so in the page's language.
+  taken away while the page looks for a remembered folder), the page goes
+  on, and Browse says so in the page's language.
 - A picked folder that refuses the write (its file handle will not open a
   writable stream, as a locked card) gets no file, not even an empty one,
   and Generate does not report success: the program's read-back finds the
@@ -140,18 +141,27 @@ def next_download(browser, name, before, timeout=30):
     return None
 
 
-# Chromium's folder picker taken away; Firefox and WebKit have none.
-NO_PICKER = "delete window.showDirectoryPicker; delete Window.prototype.showDirectoryPicker;"
+# Chromium's folder picker taken away (Firefox and WebKit have none) while
+# the page looks for the folder picked on an earlier visit: the page goes on
+# as in a browser without one, rather than waiting for that look forever.
+NO_PICKER = """
+const open = IDBFactory.prototype.open;
+IDBFactory.prototype.open = function (...args) {
+  delete window.showDirectoryPicker;
+  delete Window.prototype.showDirectoryPicker;
+  return open.apply(this, args);
+};
+"""
 
 
 def no_picker(site, browser, check):
-    # Taken away before the page's scripts, as a browser without one: taken
-    # away later, it could vanish while the page looks for the folder picked
-    # on an earlier visit, which the page does not expect of a browser.
     if browser.engine == "chromium":
         browser.add_init_script(NO_PICKER)
     browser.navigate(site.url + "index.html")
     page_shown(browser, 111)
+    if browser.engine == "chromium":
+        looked = browser.wait_for("typeof window.showDirectoryPicker === 'undefined'", timeout=10)
+        check("the page looked for a remembered folder while it had a picker", looked)
     browser.choose("#c40004", "中文")  # the start page in Chinese
     browser.click("#c40002")  # 3G Setup
     page_shown(browser, 107)

@@ -328,7 +328,11 @@ var LibraryTrailcfgFiles = {
   trailcfg_web_restore_folder__deps: ['$TCF'],
   trailcfg_web_restore_folder: function (buffer, capacity) {
     // Without a folder picker nothing was picked: the program goes on at once.
-    if (typeof window.showDirectoryPicker !== 'function' || !window.indexedDB) return 0;
+    // Decided once, as in take_card: ASYNCIFY calls this again when it
+    // resumes, and a picker a script takes away meanwhile must not turn that
+    // call into one that never resumes the program.
+    if (TCF.canRestore === undefined) TCF.canRestore = typeof window.showDirectoryPicker === 'function' && !!window.indexedDB;
+    if (!TCF.canRestore) return 0;
     return Asyncify.handleAsync(async function () {
       var handle = await TCF.lookUpRemembered();
       if (!handle) return 0;
