@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """The browser edition's size and start-up, against a bare page.
 
-startup_bench.py SITE_DIR [RUNS] [--engine chromium|firefox|webkit]
+startup_bench.py SITE_DIR [RUNS] [--engine chromium|firefox|webkit] [--where]
 
 Size: every file of the site (the icons an installed app shows included),
 as stored and gzip-compressed (level 6, as a static host compresses), which
@@ -14,9 +14,16 @@ JavaScript, in the same browser and run, one page after the other, each once
 the page before has settled. Neither page is kept by the browser: the server
 forbids storing any answer (no HTTP cache, and no compiled program kept
 beside it), and the site runs without its service worker. A benchmark, not a
-test: it prints, it never fails on a number."""
+test: it prints, it never fails on a number.
+
+--where also prints where the site's start goes, medians in ms from
+navigation: when the style, trailcfg.js and trailcfg.wasm were asked for and
+had arrived (the browser's resource timing), when trailcfg.js began and ended
+running (marks put into the bench's copy of it), and the start page in the
+page and drawn."""
 import argparse
 import gzip
+import json
 import os
 import shutil
 import statistics
@@ -79,6 +86,24 @@ def serve_unstored(folder):
     return answer
 
 
+# What --where reads once the page is in: the marks, and the resource
+# timing of the files the start waits for.
+WHERE = """JSON.stringify([performance.getEntriesByType('mark').map(m => [m.name, m.startTime]),
+  performance.getEntriesByType('resource').map(r => [r.name.split('/').pop().split('?')[0], r.requestStart, r.responseEnd])])"""
+
+
+def where_of(browser, times, into):
+    marks, files = json.loads(browser.evaluate(WHERE))
+    for name, at in marks:
+        into.setdefault(name, []).append(at)
+    for name, asked, arrived in files:
+        if name in ("trailcfg.css", "trailcfg.js", "trailcfg.wasm"):
+            into.setdefault(name + " asked for", []).append(asked)
+            into.setdefault(name + " arrived", []).append(arrived)
+    into.setdefault("in the page", []).append(times[0])
+    into.setdefault("drawn", []).append(times[1])
+
+
 def start_time(browser, url):
     """(in the page, drawn): ms from navigation to the button's being in
     the page, and to its being on the screen."""
@@ -96,6 +121,7 @@ def main():
     parser.add_argument("site")
     parser.add_argument("runs", nargs="?", type=int, default=9)
     parser.add_argument("--engine", choices=ENGINES, default="chromium")
+    parser.add_argument("--where", action="store_true", help="also print where the start goes")
     args = parser.parse_args()
     site_dir = os.path.abspath(args.site)
     raw, compressed = site_size(site_dir)
@@ -116,6 +142,12 @@ def main():
             page = f.read()
         with open(path, "w") as f:
             f.write(page.replace("<head>", "<head>\n" + WATCH, 1))
+    if args.where:
+        path = os.path.join(work, "trailcfg.js")
+        with open(path) as f:
+            code = f.read()
+        with open(path, "w") as f:
+            f.write("performance.mark('trailcfg.js runs');" + code + "\n;performance.mark('trailcfg.js has run');")
     site = Site(work, serve_unstored(work))
     browser = open_browser(args.engine, width=900, height=700)
     try:
@@ -123,10 +155,13 @@ def main():
             browser.call("Network.enable")
             browser.call("Network.setCacheDisabled", cacheDisabled=True)
         times = {"trailcfg": [], "bare": []}
+        where = {}
         start_time(browser, site.url + "bare.html")  # warms the browser itself up
         for _ in range(args.runs):
             for page, name in (("trailcfg", "index.html"), ("bare", "bare.html")):
                 times[page].append(start_time(browser, site.url + name))
+                if args.where and page == "trailcfg":
+                    where_of(browser, times[page][-1], where)
     finally:
         browser.close()
         site.close()
@@ -138,6 +173,10 @@ def main():
             args.engine, what, args.runs, ours, bare, ours / bare))
         print("  trailcfg: " + " ".join("%.0f" % t[index] for t in times["trailcfg"]))
         print("  bare:     " + " ".join("%.0f" % t[index] for t in times["bare"]))
+    if args.where:
+        print("%s: where trailcfg's start goes (ms from navigation, median of %d):" % (args.engine, args.runs))
+        for name, at in sorted(where.items(), key=lambda item: statistics.median(item[1])):
+            print("  %6.1f  %s" % (statistics.median(at), name))
     return 0
 
 
