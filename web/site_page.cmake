@@ -7,7 +7,15 @@
 # (Firefox its style and pictures, WebKit the program its page preloads).
 # The service worker keeps files by name and answers whatever follows the
 # "?".
-#   cmake -DSITE=dir -DPAGE=index.html [-DSOURCE=file] -P site_page.cmake
+# A page may take a file in whole rather than name it: a style sheet linked
+# as <link rel="stylesheet" href="NAME" data-inline>, a script as
+# <script src="NAME" data-inline></script>. The browser then has one file
+# fewer to wait for before the page can start, and that file can never be
+# another build's. Each becomes <style data-from="NAME">…</style> or
+# <script data-from="NAME">…</script>, from the site's NAME or, when the site
+# has none, PROGRAM's (where the program's script is made). The page made
+# again takes in the site's NAME afresh; PROGRAM's is kept as it is.
+#   cmake -DSITE=dir -DPAGE=index.html [-DSOURCE=file] [-DPROGRAM=dir] -P site_page.cmake
 # SOURCE is the page as written; without it the site's own copy is brought
 # up to date. What the page names must be in the site, as it will be served:
 # a page is made after the files it names.
@@ -36,5 +44,58 @@ foreach(_name ${_names})
   string(SUBSTRING ${_hash} 0 16 _hash)
   string(REPLACE "." "\\." _exactly ${_name})
   string(REGEX REPLACE "${_before}${_exactly}${_version}" "\\1${_name}?v=${_hash}" _text "${_text}")
+endforeach()
+
+# What a file taken in whole holds, checked: HTML ends a <script> or <style>
+# at the first "</script" or "</style" in it, whatever the file meant.
+function(read_whole name out)
+  if(EXISTS ${SITE}/${name})
+    file(READ ${SITE}/${name} _whole)
+  elseif(PROGRAM AND EXISTS ${PROGRAM}/${name})
+    file(READ ${PROGRAM}/${name} _whole)
+  else()
+    message(FATAL_ERROR "${PAGE} takes in ${name}, which is in neither ${SITE} nor PROGRAM")
+  endif()
+  string(TOLOWER "${_whole}" _lower)
+  foreach(_end "</script" "</style" "<!--")
+    string(FIND "${_lower}" "${_end}" _at)
+    if(NOT _at EQUAL -1)
+      message(FATAL_ERROR "${name} holds \"${_end}\" and cannot be taken into ${PAGE} as it is")
+    endif()
+  endforeach()
+  set(${out} "${_whole}" PARENT_SCOPE)
+endfunction()
+
+string(REGEX MATCHALL "<link rel=\"stylesheet\" href=\"[^\"?]+(\\?v=[0-9a-f]*)?\" data-inline>|<script src=\"[^\"?]+\" data-inline></script>"
+       _tags "${_text}")
+foreach(_tag ${_tags})
+  string(REGEX REPLACE "^<(link|script) .*(href|src)=\"([^\"?]+).*$" "\\1;\\3" _parts "${_tag}")
+  list(GET _parts 0 _kind)
+  list(GET _parts 1 _name)
+  read_whole(${_name} _whole)
+  if(_kind STREQUAL "link")
+    string(REPLACE "${_tag}" "<style data-from=\"${_name}\">${_whole}</style>" _text "${_text}")
+  else()
+    string(REPLACE "${_tag}" "<script data-from=\"${_name}\">${_whole}</script>" _text "${_text}")
+  endif()
+endforeach()
+# Made again: what the site holds now, in place of what was taken in before.
+string(REGEX MATCHALL "<(style|script) data-from=\"[^\"]+\">" _opens "${_text}")
+foreach(_open ${_opens})
+  string(REGEX REPLACE "^<(style|script) data-from=\"([^\"]+)\">$" "\\1;\\2" _parts "${_open}")
+  list(GET _parts 0 _kind)
+  list(GET _parts 1 _name)
+  if(NOT EXISTS ${SITE}/${_name})
+    continue()
+  endif()
+  read_whole(${_name} _whole)
+  string(FIND "${_text}" "${_open}" _at)
+  string(LENGTH "${_open}" _length)
+  math(EXPR _inside "${_at} + ${_length}")
+  string(SUBSTRING "${_text}" 0 ${_inside} _before_it)
+  string(SUBSTRING "${_text}" ${_inside} -1 _rest)
+  string(FIND "${_rest}" "</${_kind}>" _end)
+  string(SUBSTRING "${_rest}" ${_end} -1 _after_it)
+  set(_text "${_before_it}${_whole}${_after_it}")
 endforeach()
 file(WRITE ${SITE}/${PAGE} "${_text}")

@@ -157,7 +157,8 @@ def marked_build(site_dir, mark):
 
     edit("index.html", lambda d: d.replace(b"<title>", b'<meta name="trailcfg-build" content="%s"><script>%s</script><title>'
                                          % (mark.encode(), RECORD_STARTS.encode())))
-    edit("trailcfg.js", lambda d: b"self.trailcfgBuild = '%s';\n" % mark.encode() + d)
+    code = b'<script data-from="trailcfg.js">'  # the program's script, in the page
+    edit("index.html", lambda d: d.replace(code, code + b"self.trailcfgBuild = '%s';\n" % mark.encode()))
     edit("trailcfg.css", lambda d: d + b':root { --trailcfg-build: "%s"; }\n' % mark.encode())
     edit("trailcfg.wasm", lambda d: wasm_with_mark(d, mark))
     edit("banner.bmp", lambda d: banner_with_mark(d, mark))
@@ -198,6 +199,13 @@ RECORD_STARTS = """
       return result;
     });
   }
+  WebAssembly.Instance = new Proxy(WebAssembly.Instance, {
+    construct: (made, args) => {
+      const instance = Reflect.construct(made, args);
+      record(args[0]);
+      return instance;
+    },
+  });
 })();
 """
 # The banner as the page draws it: its picture taken by the address the
