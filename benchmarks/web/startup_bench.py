@@ -13,8 +13,11 @@ told; the same for bare.html, the start page's controls made by plain
 JavaScript, in the same browser and run, one page after the other, each once
 the page before has settled. Neither page is kept by the browser: the server
 forbids storing any answer (no HTTP cache, and no compiled program kept
-beside it), and the site runs without its service worker. A benchmark, not a
-test: it prints, it never fails on a number.
+beside it), and the site runs without its service worker. Nor is either
+watched as DevTools would: Chromium's network and console reports, which a
+visitor does not have, cost each request and each console line some
+milliseconds, and the site has one more request and a line of its own. A
+benchmark, not a test: it prints, it never fails on a number.
 
 --where also prints where the site's start goes, medians in ms from
 navigation: when trailcfg.wasm was asked for and had arrived (the browser's
@@ -156,8 +159,7 @@ def main():
     browser = open_browser(args.engine, width=900, height=700)
     try:
         if args.engine == "chromium":
-            browser.call("Network.enable")
-            browser.call("Network.setCacheDisabled", cacheDisabled=True)
+            browser.call("Runtime.disable")
         times = {"trailcfg": [], "bare": []}
         where = {}
         start_time(browser, site.url + "bare.html")  # warms the browser itself up
