@@ -5,15 +5,14 @@
 
 #include "common/utf8.h"
 
-#ifdef _WIN32
+#if defined(_WIN32)
 #include <windows.h>
+#elif defined(__EMSCRIPTEN__)
+#include "common/gbk_codes.h"
 #else
 #include <iconv.h>
 
 #include <cerrno>
-#endif
-#ifdef __EMSCRIPTEN__
-#include "common/gbk_encoder.h"
 #endif
 
 namespace trailcfg {
@@ -28,7 +27,13 @@ bool Utf8ToGbkStrict(std::string_view utf8, std::string& gbk) {
     return true;
 }
 
-#ifndef _WIN32
+#if defined(__EMSCRIPTEN__)
+
+std::string GbkToUtf8(std::string_view gbk) { return GbkToUtf8ByCodeTable(gbk); }
+
+std::string Utf8ToGbk(std::string_view utf8) { return Utf8ToGbkByCodeTable(utf8); }
+
+#elif !defined(_WIN32)
 
 namespace {
 
@@ -74,14 +79,9 @@ std::string GbkToUtf8(std::string_view gbk) {
 }
 
 std::string Utf8ToGbk(std::string_view utf8) {
-#ifdef __EMSCRIPTEN__
-    // Emscripten's iconv decodes GBK but has no GBK encoder.
-    return Utf8ToGbkByDecoderTable(utf8);
-#else
     return Convert("GBK", "UTF-8", utf8, [](const unsigned char* p, std::size_t left) {
         return BrokenSequenceLength(std::string_view(reinterpret_cast<const char*>(p), left));
     });
-#endif
 }
 
 #else  // _WIN32

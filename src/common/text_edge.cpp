@@ -72,7 +72,7 @@ std::u16string GbkToUtf16(std::string_view gbk) {
 
 std::string Utf16ToGbk(std::u16string_view text) { return WideToGbk(std::wstring(text.begin(), text.end())); }
 #else
-// Through UTF-8, which the codec converts with iconv.
+// Through UTF-8, which the codec converts.
 std::u16string GbkToUtf16(std::string_view gbk) {
     const std::string utf8 = GbkToUtf8(gbk);
     std::u16string out;

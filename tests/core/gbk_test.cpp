@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/gbk_codec.h"
+#include "common/gbk_codes.h"
 #include "common/gbk_literal.h"
 
 namespace trailcfg {
@@ -46,6 +47,36 @@ TEST(Gbk, InvalidInputBecomesQuestionMarksNeverACrash) {
     EXPECT_EQ(Utf8ToGbk("\xFF\xFE"), "??");
     EXPECT_EQ(Utf8ToGbk(""), "");
 }
+
+#ifndef _WIN32
+// The browser edition converts with the program's own table of GBK codes;
+// it must read and write as the iconv it was made from, code by code, and
+// mend broken input alike.
+TEST(Gbk, CodeTableConvertsAsIconvDoes) {
+    int codes = 0;
+    for (unsigned lead = 0x80; lead <= 0xFF; ++lead) {
+        for (unsigned trail = 0x00; trail <= 0xFF; ++trail) {
+            const std::string gbk{static_cast<char>(lead), static_cast<char>(trail)};
+            const std::string utf8 = GbkToUtf8(gbk);
+            ASSERT_EQ(GbkToUtf8ByCodeTable(gbk), utf8) << std::hex << lead << " " << trail;
+            if (utf8.find('?') != std::string::npos) continue;
+            ++codes;
+            ASSERT_EQ(Utf8ToGbkByCodeTable(utf8), Utf8ToGbk(utf8)) << std::hex << lead << " " << trail;
+        }
+    }
+    EXPECT_GT(codes, 21000);
+    for (const char* broken : {"ab\xC9", "\xFF\xFE",
+                               "a\xE4\xB8"
+                               "b",
+                               "\x81",
+                               "a\xF0\x9F\x98\x80"
+                               "b",
+                               "\xED\xA0\x80"}) {
+        EXPECT_EQ(GbkToUtf8ByCodeTable(broken), GbkToUtf8(broken));
+        EXPECT_EQ(Utf8ToGbkByCodeTable(broken), Utf8ToGbk(broken));
+    }
+}
+#endif
 
 }  // namespace
 }  // namespace trailcfg
