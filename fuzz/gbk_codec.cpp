@@ -1,9 +1,11 @@
 // GBK <-> UTF-8: every text of a file passes through here before it is shown
-// or exported, and arbitrary bytes must come out as valid UTF-8.
+// or exported, and arbitrary bytes must come out as valid UTF-8; the browser
+// edition's table must agree with iconv on all of it.
 #include <string>
 #include <string_view>
 
 #include "common/gbk_codec.h"
+#include "common/gbk_codes.h"
 #include "common/utf8.h"
 #include "fuzz_support.h"
 
@@ -33,5 +35,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string gbk = Utf8ToGbk(in);
     if (IsAscii(in)) FUZZ_CHECK(gbk == in);
     FUZZ_CHECK(IsValidUtf8(GbkToUtf8(gbk)));
+
+    // The browser edition's own table converts as iconv does, both ways.
+    FUZZ_CHECK(GbkToUtf8ByCodeTable(in) == utf8);
+    FUZZ_CHECK(Utf8ToGbkByCodeTable(in) == gbk);
     return 0;
 }
