@@ -16,8 +16,8 @@ constexpr unsigned kFirstTrail = 0x40, kLastTrail = 0xFE, kNotTrail = 0x7F;
 constexpr std::size_t kTrails = kLastTrail - kFirstTrail;  // less 0x7F
 
 // A row longer than its trails stops the build; a shorter one would leave
-// its last codes without a character, which the browser edition's tests of
-// every code would find.
+// its last codes without a character, which the test of every code against
+// iconv finds.
 constexpr char16_t kCodes[kLastLead - kFirstLead + 1][kTrails + 1] = {
 #include "gbk_codes.inc"
 };
