@@ -22,8 +22,10 @@ benchmark, not a test: it prints, it never fails on a number.
 --where also prints where the site's start goes, medians in ms from
 navigation: when trailcfg.wasm was asked for and had arrived (the browser's
 resource timing), when the program's script in the page began and ended
-running (marks put into the bench's copy of the page), and the start page in
-the page and drawn."""
+running, when the page heard of trailcfg.wasm's answer and had it compiled,
+when the rest of the page was parsed and when the program started (marks
+put into the bench's copy of the page), and the start page in the page and
+drawn."""
 import argparse
 import gzip
 import json
@@ -89,6 +91,15 @@ def serve_unstored(folder):
     return answer
 
 
+# What --where marks in the bench's copy of the page, besides the program's
+# script: when the page hears of trailcfg.wasm's answer and has it compiled,
+# when the page below the program is parsed, and when the program starts.
+WHERE_MARKS = """<script>
+trailcfgWasm.then(function () { performance.mark('trailcfg.wasm answers the page'); });
+trailcfgCompiled.then(function () { performance.mark('trailcfg.wasm compiled'); });
+Module.onRuntimeInitialized = function () { performance.mark('the program starts'); };
+</script>"""
+
 # What --where reads once the page is in: the marks, and the resource
 # timing of the files the start waits for.
 WHERE = """JSON.stringify([performance.getEntriesByType('mark').map(m => [m.name, m.startTime]),
@@ -152,9 +163,15 @@ def main():
         code = '<script data-from="trailcfg.js">'
         start = page.index(code) + len(code)
         end = page.index("</script>", start)
+        page = (page[:start] + "performance.mark(\"the program's script runs\");" + page[start:end] +
+                "\n;performance.mark(\"the program's script has run\");" + page[end:])
+        # Heard of as soon as the page's first script has asked, so that a
+        # promise kept meanwhile is not marked late.
+        page = page.replace('<style data-from="trailcfg.css">', WHERE_MARKS + '<style data-from="trailcfg.css">', 1)
+        page = page.replace("<script>trailcfgPageReady();", "<script>performance.mark('the page is parsed');"
+                            "trailcfgPageReady();", 1)
         with open(path, "w") as f:
-            f.write(page[:start] + "performance.mark(\"the program's script runs\");" + page[start:end] +
-                    "\n;performance.mark(\"the program's script has run\");" + page[end:])
+            f.write(page)
     site = Site(work, serve_unstored(work))
     browser = open_browser(args.engine, width=900, height=700)
     try:
