@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """The browser edition's size and start-up, against a bare page.
 
-startup_bench.py SITE_DIR [RUNS] [--engine chromium|firefox|webkit] [--where]
+startup_bench.py SITE_DIR [RUNS] [--engine chromium|firefox|webkit] [--where] [--cold]
 
 Size: every file of the site (the icons an installed app shows included),
 as stored and gzip-compressed (level 6, as a static host compresses), which
@@ -13,11 +13,19 @@ told; the same for bare.html, the start page's controls made by plain
 JavaScript, in the same browser and run, one page after the other, each once
 the page before has settled. Neither page is kept by the browser: the server
 forbids storing any answer (no HTTP cache, and no compiled program kept
-beside it), and the site runs without its service worker. Nor is either
+beside it), and the site runs without its service worker. The engine
+itself still keeps what it compiled (each page's script, and the program's
+code) in the memory of the page's process, which the next load of the same
+site may use. Nor is either
 watched as DevTools would: Chromium's network and console reports, which a
 visitor does not have, cost each request and each console line some
 milliseconds, and the site has one more request and a line of its own. A
 benchmark, not a test: it prints, it never fails on a number.
+
+--cold makes every load a first visit: the site is served from 127.0.0.1 and
+the bare page from 127.0.0.2, which browsers take for two sites, so that each
+load is a navigation from another site and starts in a process of its own,
+with nothing compiled before.
 
 --where also prints where the site's start goes, medians in ms from
 navigation: when trailcfg.wasm was asked for and had arrived (the browser's
@@ -136,6 +144,7 @@ def main():
     parser.add_argument("runs", nargs="?", type=int, default=9)
     parser.add_argument("--engine", choices=ENGINES, default="chromium")
     parser.add_argument("--where", action="store_true", help="also print where the start goes")
+    parser.add_argument("--cold", action="store_true", help="each load from another site: nothing compiled kept")
     args = parser.parse_args()
     site_dir = os.path.abspath(args.site)
     raw, compressed = site_size(site_dir)
@@ -173,27 +182,30 @@ def main():
         with open(path, "w") as f:
             f.write(page)
     site = Site(work, serve_unstored(work))
+    bare_site = Site(work, serve_unstored(work), host="127.0.0.2") if args.cold else site
     browser = open_browser(args.engine, width=900, height=700)
     try:
         if args.engine == "chromium":
             browser.call("Runtime.disable")
         times = {"trailcfg": [], "bare": []}
         where = {}
-        start_time(browser, site.url + "bare.html")  # warms the browser itself up
+        start_time(browser, bare_site.url + "bare.html")  # warms the browser itself up
         for _ in range(args.runs):
-            for page, name in (("trailcfg", "index.html"), ("bare", "bare.html")):
-                times[page].append(start_time(browser, site.url + name))
+            for page, url in (("trailcfg", site.url + "index.html"), ("bare", bare_site.url + "bare.html")):
+                times[page].append(start_time(browser, url))
                 if args.where and page == "trailcfg":
                     where_of(browser, times[page][-1], where)
     finally:
         browser.close()
         site.close()
+        if bare_site is not site:
+            bare_site.close()
         shutil.rmtree(work, ignore_errors=True)
     for what, index in (("in the page", 0), ("drawn", 1)):
         ours = statistics.median(t[index] for t in times["trailcfg"])
         bare = statistics.median(t[index] for t in times["bare"])
-        print("%s: start page %s after navigation (median of %d): trailcfg %.1f ms, bare page %.1f ms, ratio %.2f" % (
-            args.engine, what, args.runs, ours, bare, ours / bare))
+        print("%s%s: start page %s after navigation (median of %d): trailcfg %.1f ms, bare page %.1f ms, ratio %.2f" % (
+            args.engine, " (cold)" if args.cold else "", what, args.runs, ours, bare, ours / bare))
         print("  trailcfg: " + " ".join("%.0f" % t[index] for t in times["trailcfg"]))
         print("  bare:     " + " ".join("%.0f" % t[index] for t in times["bare"]))
     if args.where:

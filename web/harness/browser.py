@@ -41,10 +41,11 @@ MISSED_WHILE_RESIZED = """(() => {
 
 
 class Site:
-    """A static file server on 127.0.0.1 for a folder, as any static host. It
+    """A static file server on 127.0.0.1 (or another loopback address, which
+    a browser takes for another site) for a folder, as any static host. It
     keeps the path of every request, so a test can count fetches."""
 
-    def __init__(self, folder, extra=None):
+    def __init__(self, folder, extra=None, host="127.0.0.1"):
         folder = os.path.abspath(folder)
         requests = self.requests = []
 
@@ -76,9 +77,9 @@ class Site:
                 if not isinstance(sys.exc_info()[1], ConnectionError):
                     super().handle_error(request, client_address)
 
-        self.server = Server(("127.0.0.1", 0), Handler)
+        self.server = Server((host, 0), Handler)
         threading.Thread(target=self.server.serve_forever, daemon=True).start()
-        self.url = "http://127.0.0.1:%d/" % self.server.server_address[1]
+        self.url = "http://%s:%d/" % (host, self.server.server_address[1])
 
     def close(self):
         self.server.shutdown()
