@@ -25,7 +25,8 @@ benchmark, not a test: it prints, it never fails on a number.
 --cold makes every load a first visit: the site is served from 127.0.0.1 and
 the bare page from 127.0.0.2, which browsers take for two sites, so that each
 load is a navigation from another site and starts in a process of its own,
-with nothing compiled before.
+with nothing compiled before (in Chromium and Firefox; WebKitGTK's
+MiniBrowser gives the same times either way).
 
 --where also prints where the site's start goes, medians in ms from
 navigation: when trailcfg.wasm was asked for and had arrived (the browser's
