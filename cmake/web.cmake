@@ -2,12 +2,14 @@
 # backend and the scenario runner. Included by the top-level CMakeLists.txt
 # when the toolchain is Emscripten's.
 #
-# Debian's emcc runs its JavaScript tools with the system's node, which only
-# finds them through NODE_PATH when node is not Debian's own.
-# Linking is where emcc runs them.
+# Debian's JavaScript tools (emcc's, terser) run on the system's node, which
+# only finds their modules through NODE_PATH when node is not Debian's own:
+# TRAILCFG_WEB_NODE_ENV runs a command so. Linking is where emcc runs them.
+set(TRAILCFG_WEB_NODE_ENV)
 if(EXISTS /usr/share/nodejs)
-  set(CMAKE_CXX_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs)
+  set(TRAILCFG_WEB_NODE_ENV ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs)
 endif()
+set(CMAKE_CXX_LINKER_LAUNCHER ${TRAILCFG_WEB_NODE_ENV})
 
 add_link_options(-sALLOW_MEMORY_GROWTH=1 -sENVIRONMENT=web "-sEXPORTED_RUNTIME_METHODS=['FS']")
 

@@ -11,7 +11,7 @@ the browser gets to run anything else) and to its being drawn (the frame
 after, laid out and painted), median of RUNS (9), in headless Chromium unless
 told; the same for bare.html, the start page's controls made by plain
 JavaScript, in the same browser and run, one page after the other, each once
-the page before has settled. Neither page is kept by the browser: the server
+the page before has settled. Neither page is stored by the browser: the server
 forbids storing any answer (no HTTP cache, and no compiled program kept
 beside it), and the site runs without its service worker. The engine
 itself still keeps what it compiled (each page's script, and the program's
